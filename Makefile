@@ -1,0 +1,50 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install missing Debian packages first, then configure and build.
+
+JOBS ?= $(shell nproc)
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+CMAKE_GENERATOR ?= Ninja
+
+.PHONY: all deps build build-asan run test test-normal test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLETTE_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+
+run: build
+	@echo "Built the platform library and its tests in $(BUILD_DIR)/."
+	@echo "The Scrivlette window and command-line tool are not part of this build yet."
+
+test-normal: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	@cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+test: test-normal test-asan
+
+bench: build
+	@$(BUILD_DIR)/bench/bench_plist
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIVLETTE_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Expected.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace scrivlette {
+
+struct FileError {
+    int code = 0; // errno
+    std::string message;
+};
+
+// The uniform type identifier of the file at `path`, as macOS derives it
+// from the name's extension (compared without regard to case). A directory is
+// "public.folder"; an unknown extension gives nothing; a path that cannot be
+// examined is an error.
+Expected<std::optional<std::string>, FileError> typeIdentifierOfFile(const std::string& path);
+
+// The identifier for an extension alone, or nothing when it is not known.
+std::optional<std::string> typeIdentifierForExtension(std::string_view extension);
+
+} // namespace scrivlette

@@ -1,0 +1,163 @@
+#include "TextDecoding.h"
+
+#include <array>
+
+namespace scrivlette {
+namespace {
+
+bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// The upper half of Mac OS Roman as macOS maps it (glibc's MACINTOSH table
+// differs at 0xC6 and 0xF0, so it is spelled out here).
+constexpr std::array<char16_t, 128> macRomanUpperHalf = {
+    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1, // 80
+    0x00E0, 0x00E2, 0x00E4, 0x00E3, 0x00E5, 0x00E7, 0x00E9, 0x00E8, // 88
+    0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF, 0x00F1, 0x00F3, // 90
+    0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC, // 98
+    0x2020, 0x00B0, 0x00A2, 0x00A3, 0x00A7, 0x2022, 0x00B6, 0x00DF, // A0
+    0x00AE, 0x00A9, 0x2122, 0x00B4, 0x00A8, 0x2260, 0x00C6, 0x00D8, // A8
+    0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202, 0x2211, // B0
+    0x220F, 0x03C0, 0x222B, 0x00AA, 0x00BA, 0x03A9, 0x00E6, 0x00F8, // B8
+    0x00BF, 0x00A1, 0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB, // C0
+    0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3, 0x00D5, 0x0152, 0x0153, // C8
+    0x2013, 0x2014, 0x201C, 0x201D, 0x2018, 0x2019, 0x00F7, 0x25CA, // D0
+    0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02, // D8
+    0x2021, 0x00B7, 0x201A, 0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1, // E0
+    0x00CB, 0x00C8, 0x00CD, 0x00CE, 0x00CF, 0x00CC, 0x00D3, 0x00D4, // E8
+    0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC, // F0
+    0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7, // F8
+};
+
+std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes, bool littleEndian) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    const std::size_t units = bytes.size() / 2;
+    auto unitAt = [&](std::size_t i) -> char32_t {
+        const std::uint8_t first = bytes[2 * i];
+        const std::uint8_t second = bytes[2 * i + 1];
+        return littleEndian ? char32_t(first | (second << 8)) : char32_t((first << 8) | second);
+    };
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t unit = unitAt(i);
+        if (isHighSurrogate(unit)) {
+            if (i + 1 >= units || !isLowSurrogate(unitAt(i + 1))) {
+                return std::nullopt;
+            }
+            unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00);
+            ++i;
+        } else if (isLowSurrogate(unit)) {
+            return std::nullopt;
+        }
+        appendUtf8(out, unit);
+    }
+    return out;
+}
+
+} // namespace
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+bool isValidUtf8(std::string_view text) {
+    const auto* p = reinterpret_cast<const std::uint8_t*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const std::uint8_t lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        std::size_t length = 0;
+        std::uint8_t min = 0x80;
+        std::uint8_t max = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            min = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
+            max = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            min = lead == 0xF0 ? 0x90 : 0x80;
+            max = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+        } else {
+            return false;
+        }
+        if (static_cast<std::size_t>(end - p) < length || p[1] < min || p[1] > max) {
+            return false;
+        }
+        for (std::size_t i = 2; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        p += length;
+    }
+    return true;
+}
+
+std::optional<std::string> decodeUtf8(std::span<const std::uint8_t> bytes) {
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    if (!isValidUtf8(text)) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
+std::optional<std::string> decodeUtf16(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        return decodeUtf16Units(bytes.subspan(2), true);
+    }
+    if (bytes.size() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) {
+        return decodeUtf16Units(bytes.subspan(2), false);
+    }
+    return decodeUtf16Units(bytes, false);
+}
+
+std::optional<std::string> decodeUtf16LittleEndian(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        bytes = bytes.subspan(2);
+    }
+    return decodeUtf16Units(bytes, true);
+}
+
+std::optional<std::string> decodeUtf16BigEndianStrict(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    return decodeUtf16Units(bytes, false);
+}
+
+std::string decodeMacRoman(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::uint8_t byte : bytes) {
+        if (byte < 0x80) {
+            out.push_back(static_cast<char>(byte));
+        } else {
+            appendUtf8(out, macRomanUpperHalf[byte - 0x80]);
+        }
+    }
+    return out;
+}
+
+} // namespace scrivlette

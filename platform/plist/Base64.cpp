@@ -1,0 +1,87 @@
+#include "Base64.h"
+
+#include <array>
+
+namespace scrivlette::plist {
+namespace {
+
+constexpr std::array<std::int8_t, 256> makeAlphabet() {
+    std::array<std::int8_t, 256> table{};
+    for (auto& entry : table) {
+        entry = -1;
+    }
+    constexpr std::string_view letters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        table[static_cast<unsigned char>(letters[i])] = static_cast<std::int8_t>(i);
+    }
+    return table;
+}
+
+constexpr auto alphabet = makeAlphabet();
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+} // namespace
+
+// Writes the bytes of a group of `characters` base64 digits (2, 3 or 4).
+void Base64Decoder::emit(int characters) {
+    const std::uint32_t bits = group_ << (6 * (4 - characters));
+    out_.push_back(static_cast<std::uint8_t>(bits >> 16));
+    if (characters >= 3) {
+        out_.push_back(static_cast<std::uint8_t>(bits >> 8));
+    }
+    if (characters == 4) {
+        out_.push_back(static_cast<std::uint8_t>(bits));
+    }
+    group_ = 0;
+    groupLength_ = 0;
+}
+
+bool Base64Decoder::feed(std::string_view text) {
+    for (char c : text) {
+        if (isSpace(c)) {
+            continue;
+        }
+        if (c == '=') {
+            if (closed_ || groupLength_ < 2) {
+                return false;
+            }
+            ++padding_;
+            if (groupLength_ + padding_ == 4) {
+                emit(groupLength_);
+                closed_ = true;
+            }
+            continue;
+        }
+        const std::int8_t value = alphabet[static_cast<unsigned char>(c)];
+        if (value < 0 || closed_ || padding_ > 0) {
+            return false;
+        }
+        group_ = (group_ << 6) | static_cast<std::uint32_t>(value);
+        if (++groupLength_ == 4) {
+            emit(4);
+        }
+    }
+    return true;
+}
+
+bool Base64Decoder::finish() {
+    if (padding_ > 0 && !closed_) {
+        return false;
+    }
+    if (groupLength_ == 1) {
+        return false;
+    }
+    if (groupLength_ > 1) {
+        emit(groupLength_);
+    }
+    if (out_.capacity() > out_.size() + out_.size() / 4) {
+        out_.shrink_to_fit();
+    }
+    return true;
+}
+
+} // namespace scrivlette::plist

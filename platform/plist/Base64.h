@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace scrivlette::plist {
+
+// Decodes base64 as it arrives in pieces, so a large <data> element is never
+// held as text. Whitespace anywhere is skipped; anything else outside the
+// alphabet, or text after the padding, makes the input invalid.
+class Base64Decoder {
+public:
+    bool feed(std::string_view text);
+    // Checks the last group. Groups of two or three characters without
+    // padding are accepted, as many writers leave it out.
+    bool finish();
+    std::vector<std::uint8_t> take() { return std::move(out_); }
+
+private:
+    std::uint32_t group_ = 0;
+    int groupLength_ = 0;
+    int padding_ = 0;
+    bool closed_ = false;
+    std::vector<std::uint8_t> out_;
+
+    void emit(int characters);
+};
+
+} // namespace scrivlette::plist

@@ -1,0 +1,140 @@
+#include "Node.h"
+
+#include <algorithm>
+
+namespace scrivlette::plist {
+
+const std::string& Dictionary::Entry::keyString() const { return *key->asString(); }
+
+const Node* Dictionary::find(std::string_view key) const {
+    if (index_) {
+        auto found = index_->find(key);
+        return found == index_->end() ? nullptr : entries_[found->second].value.get();
+    }
+    for (const Entry& entry : entries_) {
+        if (entry.keyString() == key) {
+            return entry.value.get();
+        }
+    }
+    return nullptr;
+}
+
+void DictionaryBuilder::add(NodePtr key, NodePtr value) {
+    auto& entries = dictionary_.entries_;
+    std::string_view keyText = *key->asString();
+    if (entries.size() < indexThreshold) {
+        auto same = std::find_if(entries.begin(), entries.end(),
+                                 [&](const Dictionary::Entry& e) { return e.keyString() == keyText; });
+        if (same != entries.end()) {
+            same->value = std::move(value);
+            return;
+        }
+        entries.push_back({std::move(key), std::move(value)});
+        if (entries.size() == indexThreshold) {
+            buildIndex();
+        }
+        return;
+    }
+    auto [slot, inserted] = index_.try_emplace(keyText, entries.size());
+    if (!inserted) {
+        entries[slot->second].value = std::move(value);
+        return;
+    }
+    entries.push_back({std::move(key), std::move(value)});
+}
+
+void DictionaryBuilder::buildIndex() {
+    const auto& entries = dictionary_.entries_;
+    index_.reserve(entries.size() * 2);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        index_.emplace(entries[i].keyString(), i);
+    }
+}
+
+Dictionary DictionaryBuilder::finish() {
+    if (!index_.empty()) {
+        dictionary_.index_ =
+            std::make_shared<const std::unordered_map<std::string_view, std::size_t>>(
+                std::move(index_));
+    }
+    index_ = {};
+    return std::move(dictionary_);
+}
+
+NodePtr Node::makeString(std::string text) { return std::make_shared<const Node>(std::move(text)); }
+NodePtr Node::makeData(Bytes bytes) { return std::make_shared<const Node>(std::move(bytes)); }
+NodePtr Node::makeInteger(Integer integer) { return std::make_shared<const Node>(integer); }
+NodePtr Node::makeReal(double real) { return std::make_shared<const Node>(real); }
+NodePtr Node::makeDate(Date date) { return std::make_shared<const Node>(date); }
+NodePtr Node::makeUid(Uid uid) { return std::make_shared<const Node>(uid); }
+NodePtr Node::makeArray(Array items) { return std::make_shared<const Node>(std::move(items)); }
+
+NodePtr Node::makeDictionary(Dictionary dictionary) {
+    return std::make_shared<const Node>(std::move(dictionary));
+}
+
+NodePtr Node::makeBoolean(bool flag) {
+    // Booleans carry no identity, so two shared nodes serve every file.
+    static const NodePtr trueNode = std::make_shared<const Node>(true);
+    static const NodePtr falseNode = std::make_shared<const Node>(false);
+    return flag ? trueNode : falseNode;
+}
+
+bool deepEqual(const Node& a, const Node& b) {
+    if (&a == &b) {
+        return true;
+    }
+    if (a.kind() != b.kind()) {
+        return false;
+    }
+    if (const auto* left = a.asDictionary()) {
+        const auto& right = *b.asDictionary();
+        return std::equal(left->entries().begin(), left->entries().end(),
+                          right.entries().begin(), right.entries().end(),
+                          [](const Dictionary::Entry& x, const Dictionary::Entry& y) {
+                              return x.keyString() == y.keyString() &&
+                                     deepEqual(*x.value, *y.value);
+                          });
+    }
+    if (const auto* left = a.asArray()) {
+        const auto& right = *b.asArray();
+        return std::equal(left->begin(), left->end(), right.begin(), right.end(),
+                          [](const NodePtr& x, const NodePtr& y) { return deepEqual(*x, *y); });
+    }
+    if (const auto* left = a.asString()) {
+        return *left == *b.asString();
+    }
+    if (const auto* left = a.asData()) {
+        return *left == *b.asData();
+    }
+    if (const auto* left = a.asInteger()) {
+        return *left == *b.asInteger();
+    }
+    if (const auto* left = a.asReal()) {
+        return *left == *b.asReal();
+    }
+    if (const auto* left = a.asBoolean()) {
+        return *left == *b.asBoolean();
+    }
+    if (const auto* left = a.asDate()) {
+        return *left == *b.asDate();
+    }
+    return *a.asUid() == *b.asUid();
+}
+
+const char* kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Dictionary: return "dictionary";
+    case Kind::Array: return "array";
+    case Kind::String: return "string";
+    case Kind::Data: return "data";
+    case Kind::Integer: return "integer";
+    case Kind::Real: return "real";
+    case Kind::Boolean: return "boolean";
+    case Kind::Date: return "date";
+    case Kind::Uid: return "UID";
+    }
+    return "unknown";
+}
+
+} // namespace scrivlette::plist

@@ -1,0 +1,321 @@
+#include "TestSupport.h"
+#include "platform/plist/BinaryReader.h"
+#include "platform/plist/PropertyList.h"
+
+#include <gtest/gtest.h>
+
+
+namespace scrivlette::plist {
+namespace {
+
+using test::BinaryPlistBuilder;
+using test::bytesOf;
+using namespace std::string_literals;
+
+ParseResult parseText(const std::string& file) { return parse(bytesOf(file)); }
+
+// Builds `depth` arrays, each holding the next, the innermost empty.
+std::string nestedArrays(std::size_t depth) {
+    BinaryPlistBuilder builder(4);
+    for (std::size_t i = 0; i + 1 < depth; ++i) {
+        builder.array({i + 1});
+    }
+    builder.array({});
+    return builder.finish(0);
+}
+
+TEST(BinaryReader, ReadsEveryScalarKind) {
+    BinaryPlistBuilder builder;
+    const auto key = [&](std::string_view name) { return builder.ascii(name); };
+    std::vector<std::pair<std::size_t, std::size_t>> entries = {
+        {key("ascii"), builder.ascii("plain")},
+        {key("utf16"), builder.utf16(u"Gr\u00FC\u00DFe \U0001F389")},
+        {key("data"), builder.data(std::string("\x00\xFF\x10", 3))},
+        {key("int1"), builder.raw("\x10\xFF")},
+        {key("int8"), builder.integer(-5)},
+        {key("int16"), builder.raw("\x14" + test::bigEndian(0, 8) + test::bigEndian(~0ull, 8))},
+        {key("float"), builder.raw("\x22\x3F\xC0\x00\x00"s)},
+        {key("double"), builder.raw("\x23\x40\x09\x00\x00\x00\x00\x00\x00"s)},
+        {key("date"), builder.raw("\x33\x41\xD0\x00\x00\x00\x00\x00\x00"s)},
+        {key("true"), builder.raw("\x09")},
+        {key("false"), builder.raw("\x08")},
+        {key("uid"), builder.raw("\x81\x01\x2C")},
+    };
+    const auto top = builder.dictionary(entries);
+    const auto result = parseText(builder.finish(top));
+    ASSERT_TRUE(result) << result.error().describe();
+    const Dictionary& root = *(*result)->asDictionary();
+    ASSERT_EQ(root.size(), entries.size());
+    EXPECT_EQ(*root.find("ascii")->asString(), "plain");
+    EXPECT_EQ(*root.find("utf16")->asString(), "Grüße 🎉");
+    EXPECT_EQ(root.find("data")->asData()->view(), std::string_view("\x00\xFF\x10", 3));
+    EXPECT_EQ(root.find("int1")->asInteger()->value, 255);
+    EXPECT_EQ(root.find("int8")->asInteger()->value, -5);
+    EXPECT_TRUE(root.find("int16")->asInteger()->isUnsigned);
+    EXPECT_EQ(static_cast<std::uint64_t>(root.find("int16")->asInteger()->value), ~0ull);
+    EXPECT_EQ(*root.find("float")->asReal(), 1.5);
+    EXPECT_EQ(*root.find("double")->asReal(), 3.125);
+    EXPECT_EQ(root.find("date")->asDate()->secondsSince2001, 1073741824.0);
+    EXPECT_TRUE(*root.find("true")->asBoolean());
+    EXPECT_FALSE(*root.find("false")->asBoolean());
+    EXPECT_EQ(root.find("uid")->asUid()->value, 300u);
+}
+
+TEST(BinaryReader, DataIsASliceOfTheInput) {
+    BinaryPlistBuilder builder;
+    const auto top = builder.dictionary({{builder.ascii("blob"), builder.data("0123456789")}});
+    const Bytes input = bytesOf(builder.finish(top));
+    const auto result = parse(input);
+    ASSERT_TRUE(result);
+    const Bytes& blob = *(*result)->asDictionary()->find("blob")->asData();
+    EXPECT_EQ(blob.view(), "0123456789");
+    EXPECT_TRUE(blob.sharesStorageWith(input));
+}
+
+TEST(BinaryReader, DictionaryKeepsFileOrderAndLastValueOfRepeatedKey) {
+    BinaryPlistBuilder builder;
+    const auto zebra = builder.ascii("zebra");
+    const auto apple = builder.ascii("apple");
+    const auto zebraAgain = builder.ascii("zebra");
+    const auto top = builder.dictionary({{zebra, builder.integer(1)},
+                                         {apple, builder.integer(2)},
+                                         {zebraAgain, builder.integer(3)}});
+    const auto result = parseText(builder.finish(top));
+    ASSERT_TRUE(result);
+    const auto& entries = (*result)->asDictionary()->entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].keyString(), "zebra");
+    EXPECT_EQ(entries[0].value->asInteger()->value, 3);
+    EXPECT_EQ(entries[1].keyString(), "apple");
+}
+
+TEST(BinaryReader, NestingAtTheBoundParsesAndOneDeeperFails) {
+    const auto atBound = parseText(nestedArrays(maxNestingDepth));
+    ASSERT_TRUE(atBound) << atBound.error().describe();
+    const auto tooDeep = parseText(nestedArrays(maxNestingDepth + 1));
+    ASSERT_FALSE(tooDeep);
+    EXPECT_EQ(tooDeep.error().kind, ErrorKind::TooDeep);
+    // A very deep file must fail the same way, without exhausting the stack.
+    EXPECT_EQ(parseText(nestedArrays(100000)).error().kind, ErrorKind::TooDeep);
+}
+
+TEST(BinaryReader, SharedObjectReusedDeeperStillCountsItsDepth) {
+    // A chain 300 arrays deep is reached from the root and again from the end
+    // of a second chain 300 deep: each path alone is short, together 601.
+    BinaryPlistBuilder builder;
+    constexpr std::size_t length = 300;
+    constexpr std::size_t chain = 1;
+    constexpr std::size_t path = chain + length;
+    builder.array({chain, path});
+    for (std::size_t i = 0; i < length; ++i) {
+        builder.array(i + 1 < length ? std::vector<std::size_t>{chain + i + 1} : std::vector<std::size_t>{});
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        builder.array({i + 1 < length ? path + i + 1 : chain});
+    }
+    const auto result = parseText(builder.finish(0));
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().kind, ErrorKind::TooDeep);
+}
+
+TEST(BinaryReader, SharedReferencesAreBuiltOnce) {
+    // Forty levels, each an array holding the level below twice: 2^40 paths.
+    BinaryPlistBuilder builder;
+    std::size_t level = builder.ascii("leaf");
+    for (int i = 0; i < 40; ++i) {
+        level = builder.array({level, level});
+    }
+    // Expanding the references would never finish; building each object once is instant.
+    const auto result = parseText(builder.finish(level));
+    ASSERT_TRUE(result) << result.error().describe();
+    const Node* node = result->get();
+    int levels = 0;
+    while (const Array* items = node->asArray()) {
+        ASSERT_EQ(items->size(), 2u);
+        ASSERT_EQ((*items)[0].get(), (*items)[1].get()) << "both references share one node";
+        node = (*items)[0].get();
+        ++levels;
+    }
+    EXPECT_EQ(levels, 40);
+    EXPECT_EQ(*node->asString(), "leaf");
+}
+
+TEST(BinaryReader, HostileStructureGivesCleanErrors) {
+    struct Case {
+        const char* name;
+        std::string file;
+        ErrorKind kind;
+    };
+    std::vector<Case> cases;
+    {
+        BinaryPlistBuilder b;
+        b.array({0});
+        cases.push_back({"array containing itself", b.finish(0), ErrorKind::Cycle});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({1});
+        b.dictionary({{2, 0}});
+        b.ascii("k");
+        cases.push_back({"cycle through a dictionary", b.finish(0), ErrorKind::Cycle});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({5});
+        cases.push_back({"reference out of range", b.finish(0), ErrorKind::BadReference});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({});
+        cases.push_back({"top object out of range", b.finish(3), ErrorKind::BadReference});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({});
+        BinaryPlistBuilder::Layout layout;
+        layout.objectCount = 1000;
+        cases.push_back({"trailer claims more objects than the table holds",
+                         b.finish(0, layout), ErrorKind::BadReference});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({});
+        BinaryPlistBuilder::Layout layout;
+        layout.tableOffset = 0xFFFFFFFFFFFFFFF0ull;
+        cases.push_back({"offset table past the end", b.finish(0, layout), ErrorKind::BadReference});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({});
+        std::string file = b.finish(0);
+        file[file.size() - 32 + 6] = 0; // offset width 0
+        cases.push_back({"zero offset width", file, ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.array({});
+        std::string file = b.finish(0);
+        file[file.size() - 32 - 1] = '\x70'; // the only offset now points into the table
+        cases.push_back({"object offset past the objects", file, ErrorKind::BadReference});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\xAF\x13" + test::bigEndian(1ull << 62, 8));
+        cases.push_back({"array count larger than the file", b.finish(0), ErrorKind::Truncated});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x4F\x13" + test::bigEndian(~0ull, 8));
+        cases.push_back({"data length overflowing", b.finish(0), ErrorKind::Truncated});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x6F\x13" + test::bigEndian(~0ull / 2 + 1, 8));
+        cases.push_back({"UTF-16 length overflowing", b.finish(0), ErrorKind::Truncated});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.utf16(u"a\xD800z");
+        cases.push_back({"unpaired high surrogate", b.finish(0), ErrorKind::InvalidText});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.utf16(u"\xDC00");
+        cases.push_back({"lone low surrogate", b.finish(0), ErrorKind::InvalidText});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x53\x61\xE9\x62");
+        cases.push_back({"non-ASCII byte in an ASCII string", b.finish(0), ErrorKind::InvalidText});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.dictionary({{1, 1}});
+        b.integer(3);
+        cases.push_back({"dictionary key that is not a string", b.finish(0), ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.dictionary({{1, 2}});
+        b.array({});
+        b.integer(3);
+        cases.push_back({"dictionary key that is a container", b.finish(0), ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw(std::string(1, '\0'));
+        cases.push_back({"null object", b.finish(0), ErrorKind::Unsupported});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\xC0");
+        cases.push_back({"set object", b.finish(0), ErrorKind::Unsupported});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x7F");
+        cases.push_back({"unknown marker", b.finish(0), ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x15\x00"s);
+        cases.push_back({"integer of 32 bytes", b.finish(0), ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x14" + test::bigEndian(1, 8) + test::bigEndian(0, 8));
+        cases.push_back({"integer past 64 bits", b.finish(0), ErrorKind::Unsupported});
+    }
+    {
+        BinaryPlistBuilder b;
+        b.raw("\x4F\x24\x00"s);
+        cases.push_back({"length given as a real", b.finish(0), ErrorKind::Malformed});
+    }
+    {
+        BinaryPlistBuilder b(1);
+        for (int i = 0; i < 300; ++i) {
+            b.integer(i);
+        }
+        cases.push_back({"references too narrow for the object count", b.finish(0),
+                         ErrorKind::Malformed});
+    }
+    cases.push_back({"header only", "bplist00", ErrorKind::Truncated});
+    cases.push_back({"other version", "bplist01" + std::string(40, '\0'), ErrorKind::UnknownFormat});
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = parseText(c.file);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.error().kind, c.kind) << result.error().describe();
+        EXPECT_LE(result.error().offset, c.file.size());
+        EXPECT_FALSE(result.error().message.empty());
+    }
+}
+
+TEST(BinaryReader, EveryTruncatedPrefixFailsCleanly) {
+    for (const char* name : {"Text.textClipping", "Notes.textClipping"}) {
+        const Bytes whole = test::readBytes(test::realFile(name));
+        ASSERT_TRUE(parse(whole));
+        for (std::size_t length = 0; length < whole.size(); ++length) {
+            SCOPED_TRACE(std::string(name) + " cut to " + std::to_string(length));
+            const auto result = parseBinary(whole.slice(0, length));
+            ASSERT_FALSE(result);
+            EXPECT_LE(result.error().offset, length);
+            // Shorter than "bplist", a prefix is a valid OpenStep word.
+            if (length >= 6) {
+                EXPECT_FALSE(parse(whole.slice(0, length)));
+            }
+        }
+    }
+}
+
+TEST(BinaryReader, ErrorDescriptionNamesTheOffset) {
+    BinaryPlistBuilder b;
+    b.array({0});
+    const auto result = parseText(b.finish(0));
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().describe(), "container contains itself at byte 8");
+}
+
+} // namespace
+} // namespace scrivlette::plist
