@@ -1,0 +1,26 @@
+#pragma once
+
+// Helpers for benchmarks that measure one operation in a fresh process, so
+// that its peak memory is its own.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace scrivlette::bench {
+
+struct Measurement {
+    double seconds = 0;      // best of the runs
+    long peakKilobytes = 0;  // of the run that was best
+};
+
+// Runs this program again as `argv0 --child <operation> <arguments...>`
+// `runs` times. The child prints its elapsed seconds on stdout.
+Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments, int runs);
+
+// Runs a shell command `runs` times; it prints its own elapsed seconds.
+Measurement measureCommand(const std::string& command, int runs);
+
+double secondsSince(const std::function<void()>& work);
+
+} // namespace scrivlette::bench
