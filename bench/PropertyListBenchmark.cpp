@@ -5,6 +5,7 @@
 //   bench_plist [megabytes] [directory]     (defaults: 256, the temp directory)
 
 #include "BenchSupport.h"
+#include "platform/Base64.h"
 #include "platform/FileReading.h"
 #include "platform/plist/PropertyList.h"
 
@@ -82,28 +83,18 @@ void writeBinary(const fs::path& path, std::size_t size) {
 void writeXml(const fs::path& binary, const fs::path& path) {
     const auto parsed = plist::parse(*readWholeFile(binary.string()));
     const Bytes& data = *(*parsed)->asDictionary()->find("UTI-Data")->asDictionary()->find(dataKey)->asData();
-    static constexpr char digits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::ofstream out(path, std::ios::binary);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
            "<plist version=\"1.0\">\n<dict>\n\t<key>UTI-Data</key>\n\t<dict>\n\t\t<key>"
         << dataKey << "</key>\n\t\t<data>\n";
-    std::string line;
-    const std::uint8_t* p = data.data();
-    for (std::size_t i = 0; i < data.size(); i += 3) {
-        const std::size_t left = data.size() - i;
-        const std::uint32_t group = (p[i] << 16) | ((left > 1 ? p[i + 1] : 0) << 8) | (left > 2 ? p[i + 2] : 0);
-        line += digits[group >> 18];
-        line += digits[(group >> 12) & 63];
-        line += left > 1 ? digits[(group >> 6) & 63] : '=';
-        line += left > 2 ? digits[group & 63] : '=';
-        if (line.size() >= 68) {
-            out << "\t\t" << line << '\n';
-            line.clear();
-        }
+    // Lines of 68 characters, as macOS writes them: 51 bytes each.
+    constexpr std::size_t lineBytes = 51;
+    for (std::size_t i = 0; i < data.size(); i += lineBytes) {
+        out << "\t\t" << encodeBase64(data.span().subspan(i, std::min(lineBytes, data.size() - i))) << '\n';
     }
-    out << "\t\t" << line << "\n\t\t</data>\n\t\t<key>" << textKey
+    out << "\t\t</data>\n\t\t<key>" << textKey
         << "</key>\n\t\t<string>short</string>\n\t</dict>\n</dict>\n</plist>\n";
 }
 

@@ -1,7 +1,7 @@
 #include "XmlReader.h"
 
+#include "platform/Base64.h"
 #include "platform/TextDecoding.h"
-#include "platform/plist/Base64.h"
 #include "platform/plist/Scalars.h"
 #include "platform/plist/TreeBuilder.h"
 

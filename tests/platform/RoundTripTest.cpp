@@ -3,6 +3,7 @@
 // back as the values they were given.
 
 #include "TestSupport.h"
+#include "platform/Base64.h"
 #include "platform/plist/PropertyList.h"
 
 #include <gtest/gtest.h>
@@ -16,22 +17,6 @@ namespace scrivlette::plist {
 namespace {
 
 using nlohmann::json;
-
-std::string base64Of(const Bytes& bytes) {
-    static constexpr char digits[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    const auto* p = bytes.data();
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        const std::size_t left = bytes.size() - i;
-        const std::uint32_t group = (p[i] << 16) | ((left > 1 ? p[i + 1] : 0) << 8) | (left > 2 ? p[i + 2] : 0);
-        out += digits[group >> 18];
-        out += digits[(group >> 12) & 63];
-        out += left > 1 ? digits[(group >> 6) & 63] : '=';
-        out += left > 2 ? digits[group & 63] : '=';
-    }
-    return out;
-}
 
 // Describes a node as make_plist_fixtures.py describes a Python value.
 json describe(const Node& node) {
@@ -51,7 +36,7 @@ json describe(const Node& node) {
         return {{"type", "array"}, {"items", items}};
     }
     case Kind::String: return {{"type", "string"}, {"value", *node.asString()}};
-    case Kind::Data: return {{"type", "data"}, {"base64", base64Of(*node.asData())}};
+    case Kind::Data: return {{"type", "data"}, {"base64", encodeBase64(node.asData()->span())}};
     case Kind::Integer: {
         const Integer& integer = *node.asInteger();
         return {{"type", "integer"},

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
-namespace scrivlette::plist {
+namespace scrivlette {
 
 // Decodes base64 as it arrives in pieces, so a large <data> element is never
 // held as text. Whitespace anywhere is skipped; anything else outside the
 // alphabet, or text after the padding, makes the input invalid.
+// Standard base64 with padding, no line breaks.
+std::string encodeBase64(std::span<const std::uint8_t> bytes);
+
 class Base64Decoder {
 public:
     bool feed(std::string_view text);
@@ -27,4 +32,4 @@ private:
     void emit(int characters);
 };
 
-} // namespace scrivlette::plist
+} // namespace scrivlette

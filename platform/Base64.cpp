@@ -2,18 +2,18 @@
 
 #include <array>
 
-namespace scrivlette::plist {
+namespace scrivlette {
 namespace {
+
+constexpr std::string_view digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 constexpr std::array<std::int8_t, 256> makeAlphabet() {
     std::array<std::int8_t, 256> table{};
     for (auto& entry : table) {
         entry = -1;
     }
-    constexpr std::string_view letters =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        table[static_cast<unsigned char>(letters[i])] = static_cast<std::int8_t>(i);
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        table[static_cast<unsigned char>(digits[i])] = static_cast<std::int8_t>(i);
     }
     return table;
 }
@@ -25,6 +25,22 @@ bool isSpace(char c) {
 }
 
 } // namespace
+
+std::string encodeBase64(std::span<const std::uint8_t> bytes) {
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::size_t left = bytes.size() - i;
+        const std::uint32_t group = (std::uint32_t{bytes[i]} << 16) |
+                                    (left > 1 ? std::uint32_t{bytes[i + 1]} << 8 : 0) |
+                                    (left > 2 ? bytes[i + 2] : 0);
+        out += digits[group >> 18];
+        out += digits[(group >> 12) & 63];
+        out += left > 1 ? digits[(group >> 6) & 63] : '=';
+        out += left > 2 ? digits[group & 63] : '=';
+    }
+    return out;
+}
 
 // Writes the bytes of a group of `characters` base64 digits (2, 3 or 4).
 void Base64Decoder::emit(int characters) {
@@ -84,4 +100,4 @@ bool Base64Decoder::finish() {
     return true;
 }
 
-} // namespace scrivlette::plist
+} // namespace scrivlette
