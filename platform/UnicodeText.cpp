@@ -54,6 +54,57 @@ std::size_t canonicalHash(std::string_view text) {
     return std::hash<std::string_view>{}(decomposed ? std::string_view(*decomposed) : text);
 }
 
+namespace {
+
+// Steps through text one extended grapheme cluster at a time.
+class GraphemeCursor {
+public:
+    explicit GraphemeCursor(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return at_ >= text_.size(); }
+    std::size_t offset() const { return at_; }
+
+    // Moves past the next cluster. The break before it was settled when the
+    // previous cluster ended, so each pair of code points is judged once and
+    // the breaking state runs on across clusters.
+    void advance() {
+        if (atEnd()) {
+            return;
+        }
+        utf8proc_int32_t codePoint = 0;
+        utf8proc_ssize_t length = decodeNext(codePoint);
+        if (length < 0) {
+            ++at_; // an invalid byte stands alone
+            previous_ = -1;
+            state_ = 0;
+            return;
+        }
+        at_ += static_cast<std::size_t>(length);
+        previous_ = codePoint;
+        while (!atEnd()) {
+            length = decodeNext(codePoint);
+            if (length < 0 || utf8proc_grapheme_break_stateful(previous_, codePoint, &state_)) {
+                return;
+            }
+            at_ += static_cast<std::size_t>(length);
+            previous_ = codePoint;
+        }
+    }
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+    utf8proc_int32_t previous_ = -1;
+    utf8proc_int32_t state_ = 0;
+
+    utf8proc_ssize_t decodeNext(utf8proc_int32_t& codePoint) const {
+        return utf8proc_iterate(asUtf8(text_.substr(at_)),
+                                static_cast<utf8proc_ssize_t>(text_.size() - at_), &codePoint);
+    }
+};
+
+} // namespace
+
 std::size_t graphemeCount(std::string_view text) {
     if (isAscii(text)) {
         // Only CR LF joins two ASCII characters into one cluster.
@@ -64,28 +115,18 @@ std::size_t graphemeCount(std::string_view text) {
         return count;
     }
     std::size_t count = 0;
-    utf8proc_int32_t state = 0;
-    utf8proc_int32_t previous = -1;
-    const auto* p = asUtf8(text);
-    auto remaining = static_cast<utf8proc_ssize_t>(text.size());
-    while (remaining > 0) {
-        utf8proc_int32_t codePoint = 0;
-        utf8proc_ssize_t length = utf8proc_iterate(p, remaining, &codePoint);
-        if (length < 0) {
-            ++count;
-            previous = -1;
-            state = 0;
-            length = 1;
-        } else if (previous < 0 || utf8proc_grapheme_break_stateful(previous, codePoint, &state)) {
-            ++count;
-            previous = codePoint;
-        } else {
-            previous = codePoint;
-        }
-        p += length;
-        remaining -= length;
+    for (GraphemeCursor cursor(text); !cursor.atEnd(); cursor.advance()) {
+        ++count;
     }
     return count;
+}
+
+std::string_view graphemePrefix(std::string_view text, std::size_t count) {
+    GraphemeCursor cursor(text);
+    for (std::size_t i = 0; i < count && !cursor.atEnd(); ++i) {
+        cursor.advance();
+    }
+    return text.substr(0, cursor.offset());
 }
 
 } // namespace scrivlette

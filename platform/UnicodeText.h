@@ -22,4 +22,7 @@ std::optional<std::string> canonicalDecomposition(std::string_view text);
 // Each byte of an invalid sequence counts as one.
 std::size_t graphemeCount(std::string_view text);
 
+// The first `count` user-perceived characters of `text` (all of it when shorter).
+std::string_view graphemePrefix(std::string_view text, std::size_t count);
+
 } // namespace scrivlette

@@ -1,0 +1,180 @@
+#include "CommandLine.h"
+
+#include "model/ClipInfo.h"
+#include "platform/UnicodeText.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+
+namespace scrivlette::cli {
+namespace {
+
+constexpr std::size_t previewLength = 60;
+
+std::optional<std::size_t> parseIndex(const std::string& text) {
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// One line per entry must stay one line, whatever the title holds.
+std::string singleLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return out;
+}
+
+std::string preview(const std::string& content) {
+    const std::string_view firstLine = std::string_view(content).substr(0, content.find_first_of("\r\n"));
+    return singleLine(graphemePrefix(firstLine, previewLength));
+}
+
+struct Document {
+    std::shared_ptr<ClipInfo> info = ClipInfo::create();
+    std::vector<bool> results;
+};
+
+Document readAll(const std::vector<std::string>& files, std::ostream& err) {
+    Document document;
+    for (const std::string& file : files) {
+        const auto url = Url::fromFilePath(std::filesystem::absolute(file).lexically_normal().string());
+        const ReadOutcome outcome = url ? document.info->readClippingWithReason(*url)
+                                        : ReadOutcome{false, "cannot make a file URL"};
+        document.results.push_back(outcome.read);
+        if (!outcome.read) {
+            err << "scrivlette-cli: " << file << ": " << outcome.reason << '\n';
+        }
+    }
+    return document;
+}
+
+bool allSucceeded(const std::vector<bool>& results) {
+    return std::find(results.begin(), results.end(), false) == results.end();
+}
+
+} // namespace
+
+std::string usage() {
+    return "Usage: scrivlette-cli COMMAND [OPTIONS] FILE...\n"
+           "Shows what macOS clipping files (.textClipping, .pictClipping, .webloc, .mailloc) hold.\n"
+           "The files are read in order into one document, as if dropped together.\n"
+           "\n"
+           "Commands:\n"
+           "  list               one line per entry: index, type, start of its text\n"
+           "  show [--entry N]   write entry N's text (default 1) to standard output\n"
+           "  json               the document as JSON\n"
+           "  --help             show this help\n"
+           "  --version          show the version\n"
+           "\n"
+           "Exit status: 0 when every file was read, 1 when one was not, 2 for a usage error.\n";
+}
+
+Expected<Invocation, std::string> parseArguments(const std::vector<std::string>& arguments) {
+    Invocation invocation;
+    if (arguments.empty()) {
+        return std::string("no command given");
+    }
+    const std::string& command = arguments.front();
+    if (command == "--help" || command == "-h" || command == "help") {
+        return invocation;
+    }
+    if (command == "--version") {
+        invocation.command = Command::version;
+        return invocation;
+    }
+    if (command == "list") {
+        invocation.command = Command::list;
+    } else if (command == "show") {
+        invocation.command = Command::show;
+    } else if (command == "json") {
+        invocation.command = Command::json;
+    } else {
+        return "unknown command '" + command + "'";
+    }
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            invocation.files.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (invocation.command == Command::show &&
+                   (argument == "--entry" || argument.starts_with("--entry="))) {
+            std::string value;
+            if (argument == "--entry") {
+                if (++i == arguments.size()) {
+                    return std::string("--entry needs a number");
+                }
+                value = arguments[i];
+            } else {
+                value = argument.substr(8);
+            }
+            const auto index = parseIndex(value);
+            if (!index) {
+                return "--entry needs a number from 1 up, not '" + value + "'";
+            }
+            invocation.entry = *index;
+        } else {
+            return "unknown option '" + argument + "'";
+        }
+    }
+    if (invocation.files.empty()) {
+        return std::string("no files given");
+    }
+    return invocation;
+}
+
+int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    if (invocation.command == Command::help) {
+        out << usage();
+        return allRead;
+    }
+    if (invocation.command == Command::version) {
+        out << "scrivlette-cli " << SCRIVLETTE_VERSION << '\n';
+        return allRead;
+    }
+    const Document document = readAll(invocation.files, err);
+    const std::vector<ClipDetail> clips = document.info->clipList();
+    const int status = allSucceeded(document.results) ? allRead : someUnread;
+
+    switch (invocation.command) {
+    case Command::list:
+        for (std::size_t i = 0; i < clips.size(); ++i) {
+            out << i + 1 << '\t' << singleLine(clips[i].title) << '\t' << preview(clips[i].content) << '\n';
+        }
+        return status;
+    case Command::show:
+        if (invocation.entry > clips.size()) {
+            err << "scrivlette-cli: there is no entry " << invocation.entry << " (the files hold "
+                << clips.size() << ")\n";
+            return usageError;
+        }
+        out << plainText(clips[invocation.entry - 1]);
+        return status;
+    case Command::json: {
+        nlohmann::ordered_json document_json;
+        document_json["clippingName"] = document.info->clippingName();
+        document_json["clipList"] = nlohmann::ordered_json::array();
+        for (const ClipDetail& clip : clips) {
+            document_json["clipList"].push_back(encode(clip));
+        }
+        document_json["results"] = document.results;
+        out << document_json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+        return status;
+    }
+    default:
+        return usageError;
+    }
+}
+
+} // namespace scrivlette::cli

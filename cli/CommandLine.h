@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Expected.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace scrivlette::cli {
+
+enum class Command { list, show, json, help, version };
+
+struct Invocation {
+    Command command = Command::help;
+    std::size_t entry = 1; // 1-based, for show
+    std::vector<std::string> files;
+};
+
+// Exit statuses.
+inline constexpr int allRead = 0;
+inline constexpr int someUnread = 1;
+inline constexpr int usageError = 2;
+
+Expected<Invocation, std::string> parseArguments(const std::vector<std::string>& arguments);
+
+// Reads the files into one document, as one drop of them would, and writes
+// what the command asks for. Returns the exit status.
+int run(const Invocation& invocation, std::ostream& out, std::ostream& err);
+
+std::string usage();
+
+} // namespace scrivlette::cli

@@ -1,0 +1,22 @@
+#include "CommandLine.h"
+#include "platform/MainQueue.h"
+#include "platform/ManualMainQueue.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace scrivlette;
+    // The document belongs to this thread; nothing else runs here.
+    MainQueue::install(std::make_shared<ManualMainQueue>());
+    std::ios::sync_with_stdio(false);
+
+    const auto invocation = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!invocation) {
+        std::cerr << "scrivlette-cli: " << invocation.error() << "\n"
+                  << "Try 'scrivlette-cli --help'.\n";
+        return cli::usageError;
+    }
+    const int status = cli::run(*invocation, std::cout, std::cerr);
+    std::cout.flush();
+    return std::cout ? status : cli::someUnread;
+}

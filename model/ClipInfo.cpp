@@ -1,0 +1,73 @@
+#include "ClipInfo.h"
+
+#include "platform/MainQueue.h"
+#include "platform/UnicodeText.h"
+
+#include <cassert>
+
+namespace scrivlette {
+
+// Whoever lets go of the last reference, the document is torn down on the
+// main thread, where its observers live.
+struct ClipInfoDeleter {
+    std::shared_ptr<MainQueue> queue;
+
+    void operator()(ClipInfo* info) const {
+        if (queue->isMainThread()) {
+            delete info;
+        } else {
+            queue->submit([info] { delete info; });
+        }
+    }
+};
+
+std::shared_ptr<ClipInfo> ClipInfo::create() {
+    return std::shared_ptr<ClipInfo>(new ClipInfo(), ClipInfoDeleter{MainQueue::main()});
+}
+
+void ClipInfo::assertMainThread() const {
+#ifndef NDEBUG
+    assert(MainQueue::main()->isMainThread() && "ClipInfo is used on the main thread only");
+#endif
+}
+
+std::vector<ClipDetail> ClipInfo::clipList() const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return _clipList;
+}
+
+void ClipInfo::setClipList(std::vector<ClipDetail> clipList) {
+    assertMainThread();
+    if (clipList == _clipList) {
+        _clipList = std::move(clipList);
+        return;
+    }
+    _observationRegistrar.withMutation(clipListKey, [&] { _clipList = std::move(clipList); });
+}
+
+void ClipInfo::appendClip(ClipDetail clip) {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    _observationRegistrar.withMutation(clipListKey, [&] { _clipList.push_back(std::move(clip)); });
+}
+
+std::string ClipInfo::clippingName() const {
+    assertMainThread();
+    _observationRegistrar.access(clippingNameKey);
+    return _clippingName;
+}
+
+void ClipInfo::setClippingName(std::string name) {
+    assertMainThread();
+    // Names compare as Unicode text; an equivalent name is stored silently.
+    if (canonicallyEqual(name, _clippingName)) {
+        _clippingName = std::move(name);
+        return;
+    }
+    _observationRegistrar.withMutation(clippingNameKey, [&] { _clippingName = std::move(name); });
+}
+
+bool ClipInfo::readClipping(const Url& url) { return readClippingWithReason(url).read; }
+
+} // namespace scrivlette

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "model/ClipDetail.h"
+#include "model/ObservationRegistrar.h"
+#include "platform/Url.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace scrivlette {
+
+// Why a reading returned false, for front ends that say so; the window does not.
+struct ReadOutcome {
+    bool read = false;
+    std::string reason; // empty when read
+};
+
+// The document of one main window: the name of the clipping read last and the
+// entries of everything read into it. Observable per property; used on the
+// main thread only, and always destroyed there.
+class ClipInfo {
+public:
+    static constexpr KeyPath clipListKey = "clipList";
+    static constexpr KeyPath clippingNameKey = "clippingName";
+
+    // An empty document: no entries, name "".
+    static std::shared_ptr<ClipInfo> create();
+
+    ClipInfo(const ClipInfo&) = delete;
+    ClipInfo& operator=(const ClipInfo&) = delete;
+
+    // A copy: later changes to the document do not reach it.
+    std::vector<ClipDetail> clipList() const;
+    void setClipList(std::vector<ClipDetail> clipList);
+    // An in-place change, announced even when an equal entry is already there.
+    void appendClip(ClipDetail clip);
+
+    std::string clippingName() const;
+    void setClippingName(std::string name);
+
+    // Reads the clipping file at `url` and appends one entry per representation
+    // it understands. True when the file was of an accepted kind and read through.
+    bool readClipping(const Url& url);
+    // The same reading, keeping the reason for a false result.
+    ReadOutcome readClippingWithReason(const Url& url);
+
+    ObservationRegistrar& observationRegistrar() { return _observationRegistrar; }
+
+private:
+    ClipInfo() = default;
+    ~ClipInfo() = default;
+    friend struct ClipInfoDeleter;
+
+    void assertMainThread() const;
+
+    std::vector<ClipDetail> _clipList;
+    std::string _clippingName;
+    ObservationRegistrar _observationRegistrar;
+};
+
+} // namespace scrivlette

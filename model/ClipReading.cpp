@@ -1,0 +1,192 @@
+#include "ClipReading.h"
+
+#include "model/ClipInfo.h"
+#include "platform/FileReading.h"
+#include "platform/FileType.h"
+#include "platform/TextDecoding.h"
+#include "platform/plist/PropertyList.h"
+
+#include <array>
+
+namespace scrivlette {
+namespace {
+
+using plist::Dictionary;
+using plist::Node;
+
+constexpr std::array<std::pair<std::string_view, ClippingKind>, 4> acceptedKinds = {{
+    {"com.apple.finder.textclipping", ClippingKind::text},
+    {"com.apple.web-internet-location", ClippingKind::internetLocation},
+    {"com.apple.mail-internet-location", ClippingKind::internetLocation},
+    {"com.apple.finder.pictclipping", ClippingKind::picture},
+}};
+
+bool isStringRepresentation(std::string_view key) {
+    return key == "public.utf8-plain-text" || key == "public.rtf";
+}
+
+bool isPictureRepresentation(std::string_view key) {
+    return key == "public.tiff" || key == "com.apple.pict";
+}
+
+// Decoded text, or "" where the bytes are not valid in the encoding.
+std::optional<std::string> decodedText(std::string_view key, const Bytes& bytes) {
+    std::optional<std::string> text;
+    if (key == "public.html") {
+        text = decodeUtf8(bytes.span());
+    } else if (key == "public.utf16-external-plain-text") {
+        text = decodeUtf16(bytes.span());
+    } else if (key == "public.utf16-plain-text") {
+        text = decodeUtf16LittleEndian(bytes.span());
+    } else if (key == "com.apple.traditional-mac-plain-text") {
+        text = decodeMacRoman(bytes.span());
+    } else {
+        return std::nullopt;
+    }
+    return text.value_or("");
+}
+
+ClipDetail textEntry(const std::string& key, const Node& value) {
+    if (isStringRepresentation(key)) {
+        return ClipDetail(key, *value.asString(), std::nullopt, true);
+    }
+    const Bytes& bytes = *value.asData();
+    if (auto text = decodedText(key, bytes)) {
+        return ClipDetail(key, std::move(*text), bytes, true);
+    }
+    return ClipDetail(key, sizePlaceholder(bytes.size()), bytes, false);
+}
+
+Expected<const Dictionary*, std::string> representations(const Dictionary& root) {
+    const Node* value = root.find("UTI-Data");
+    if (!value) {
+        return std::string("no \"UTI-Data\" dictionary");
+    }
+    const Dictionary* dictionary = value->asDictionary();
+    if (!dictionary) {
+        return std::string("\"UTI-Data\" is a ") + plist::kindName(value->kind()) + ", not a dictionary";
+    }
+    if (dictionary->empty()) {
+        return std::string("empty \"UTI-Data\" dictionary");
+    }
+    return dictionary;
+}
+
+std::string mistyped(const std::string& key, plist::Kind expected, const Node& value) {
+    return "\"" + key + "\" is a " + plist::kindName(value.kind()) + ", not " + plist::kindName(expected);
+}
+
+Expected<std::vector<ClipDetail>, std::string> locationEntries(const Dictionary& root) {
+    const Node* value = root.find("URL");
+    if (!value) {
+        return std::string("no \"URL\" string");
+    }
+    if (!value->asString()) {
+        return mistyped("URL", plist::Kind::String, *value);
+    }
+    if (value->asString()->empty()) {
+        return std::string("empty URL");
+    }
+    return std::vector<ClipDetail>{ClipDetail("URL", *value->asString(), std::nullopt, true)};
+}
+
+Expected<std::vector<ClipDetail>, std::string> textEntries(const Dictionary& reps) {
+    for (const auto& entry : reps.entries()) {
+        const bool wantsString = isStringRepresentation(entry.keyString());
+        const plist::Kind expected = wantsString ? plist::Kind::String : plist::Kind::Data;
+        if (entry.value->kind() != expected) {
+            return mistyped(entry.keyString(), expected, *entry.value);
+        }
+    }
+    std::vector<ClipDetail> entries;
+    entries.reserve(reps.size());
+    for (const auto& entry : reps.entries()) {
+        entries.push_back(textEntry(entry.keyString(), *entry.value));
+    }
+    return entries;
+}
+
+Expected<std::vector<ClipDetail>, std::string> pictureEntries(const Dictionary& reps) {
+    std::vector<ClipDetail> entries;
+    for (const auto& entry : reps.entries()) {
+        if (!isPictureRepresentation(entry.keyString())) {
+            continue;
+        }
+        const Bytes* bytes = entry.value->asData();
+        if (!bytes) {
+            return mistyped(entry.keyString(), plist::Kind::Data, *entry.value);
+        }
+        entries.emplace_back(entry.keyString(), sizePlaceholder(bytes->size()), *bytes, false);
+    }
+    return entries;
+}
+
+} // namespace
+
+std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier) {
+    for (const auto& [identifier, kind] : acceptedKinds) {
+        if (identifier == typeIdentifier) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
+
+Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, const Node& root) {
+    const Dictionary* dictionary = root.asDictionary();
+    if (!dictionary) {
+        return std::string("the property list holds a ") + plist::kindName(root.kind()) +
+               ", not a dictionary";
+    }
+    if (dictionary->empty()) {
+        return std::string("empty property list");
+    }
+    if (kind == ClippingKind::internetLocation) {
+        return locationEntries(*dictionary);
+    }
+    const auto reps = representations(*dictionary);
+    if (!reps) {
+        return reps.error();
+    }
+    return kind == ClippingKind::text ? textEntries(**reps) : pictureEntries(**reps);
+}
+
+ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
+    assertMainThread();
+    if (!url.isFileURL()) {
+        return {false, "not a file URL"};
+    }
+    setClippingName(url.lastPathComponent());
+
+    const auto path = url.filePath();
+    if (!path) {
+        return {false, "not a file on this machine"};
+    }
+    const auto identifier = typeIdentifierOfFile(*path);
+    if (!identifier) {
+        return {false, identifier.error().message};
+    }
+    const auto kind = identifier->has_value() ? clippingKindFor(**identifier) : std::nullopt;
+    if (!kind) {
+        return {false, identifier->has_value() ? "not a clipping file (type " + **identifier + ")"
+                                               : "not a clipping file (unknown type)"};
+    }
+    const auto bytes = readWholeFile(*path);
+    if (!bytes) {
+        return {false, "cannot read: " + bytes.error().message};
+    }
+    const auto root = plist::parse(*bytes);
+    if (!root) {
+        return {false, "not a property list: " + root.error().describe()};
+    }
+    auto entries = clipEntries(*kind, **root);
+    if (!entries) {
+        return {false, entries.error()};
+    }
+    for (ClipDetail& entry : entries.value()) {
+        appendClip(std::move(entry));
+    }
+    return {true, {}};
+}
+
+} // namespace scrivlette

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/ClipDetail.h"
+#include "platform/Expected.h"
+#include "platform/plist/Node.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scrivlette {
+
+enum class ClippingKind { text, internetLocation, picture };
+
+// The kind of clipping a type identifier names, tested in a fixed order with
+// whole, case-sensitive comparison; nothing for any other identifier.
+std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier);
+
+// The entries a parsed clipping holds, in the order of its keys. The whole
+// file is checked before any entry is made, so a malformed file yields a
+// reason and no entries at all.
+Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, const plist::Node& root);
+
+} // namespace scrivlette
