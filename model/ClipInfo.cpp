@@ -21,6 +21,8 @@ struct ClipInfoDeleter {
     }
 };
 
+ClipInfo::~ClipInfo() { assertMainThread(); }
+
 std::shared_ptr<ClipInfo> ClipInfo::create() {
     return std::shared_ptr<ClipInfo>(new ClipInfo(), ClipInfoDeleter{MainQueue::main()});
 }

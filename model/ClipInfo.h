@@ -49,7 +49,7 @@ public:
 
 private:
     ClipInfo() = default;
-    ~ClipInfo() = default;
+    ~ClipInfo();
     friend struct ClipInfoDeleter;
 
     void assertMainThread() const;

@@ -1,0 +1,128 @@
+#include "../model/ModelTestSupport.h"
+#include "../platform/TestSupport.h"
+#include "cli/CommandLine.h"
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+namespace scrivlette::cli {
+namespace {
+
+struct Output {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CommandLine : public test::ModelTest {
+protected:
+    Output invoke(std::vector<std::string> arguments) {
+        Output result;
+        const auto invocation = parseArguments(arguments);
+        if (!invocation) {
+            result.status = usageError;
+            result.err = invocation.error();
+            return result;
+        }
+        std::ostringstream out;
+        std::ostringstream err;
+        result.status = run(*invocation, out, err);
+        result.out = out.str();
+        result.err = err.str();
+        return result;
+    }
+    static std::string real(const char* name) { return test::realFile(name).string(); }
+};
+
+TEST_F(CommandLine, ListsEveryEntryOfEveryFileInOrder) {
+    const Output result = invoke({"list", real("Notes.textClipping"), real("Picture clipping.pictClipping"),
+                                  real("Documentation.webloc")});
+    EXPECT_EQ(result.status, allRead);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out,
+              "1\tcom.apple.traditional-mac-plain-text\tNotes\n"
+              "2\tpublic.utf8-plain-text\tNotes\n"
+              "3\tpublic.utf16-plain-text\tNotes\n"
+              "4\tcom.apple.pict\t[data size: 481762]\n"
+              // Sixty characters of a longer URL.
+              "5\tURL\thttps://roomscan-api.locometric.com/documentation/roomscanap\n");
+}
+
+TEST_F(CommandLine, ListShowsTheFirstLineCutToSixtyCharacters) {
+    const std::string text = "first line with emoji 👩‍👩‍👧 and more words to pass sixty characters easily\nsecond";
+    const Url url = write("Long.textClipping",
+                          test::xmlPlist("<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key>"
+                                         "<string>" + text + "</string></dict></dict>"));
+    const Output result = invoke({"list", *url.filePath()});
+    EXPECT_EQ(result.out, "1\tpublic.utf8-plain-text\t"
+                          "first line with emoji 👩‍👩‍👧 and more words to pass sixty charact\n");
+}
+
+TEST_F(CommandLine, ShowWritesTheEntryExactly) {
+    const Output second = invoke({"show", "--entry", "2", real("Text.textClipping")});
+    EXPECT_EQ(second.status, allRead);
+    EXPECT_EQ(second.out, "");
+    const Output fifth = invoke({"show", "--entry=5", real("Text.textClipping")});
+    EXPECT_EQ(fifth.out, "随后") << "nothing added, not even a newline";
+    const Output first = invoke({"show", real("Donate.webloc")});
+    EXPECT_EQ(first.out, "http://cyberduck.ch/donate/");
+}
+
+TEST_F(CommandLine, JsonHoldsTheDocumentAndOneResultPerFile) {
+    const std::string missing = (directory_ / "gone.textClipping").string();
+    const Output result = invoke({"json", real("README.textClipping"), missing, real("PLAY_ME.webloc")});
+    EXPECT_EQ(result.status, someUnread);
+    const auto document = nlohmann::ordered_json::parse(result.out);
+    EXPECT_EQ(document["clippingName"], "PLAY_ME.webloc");
+    EXPECT_EQ(document["results"], nlohmann::ordered_json::parse("[true, false, true]"));
+    ASSERT_EQ(document["clipList"].size(), 4u);
+    const auto decoded = decodeClipDetail(document["clipList"][0]);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->title, "com.apple.traditional-mac-plain-text");
+    EXPECT_EQ(decoded->data->view(), "README");
+    EXPECT_FALSE(document["clipList"][3].contains("data"));
+    EXPECT_EQ(result.err, "scrivlette-cli: " + missing + ": No such file or directory\n");
+}
+
+TEST_F(CommandLine, FailuresAreReportedAfterTheRestIsPrinted) {
+    const Url notClipping = write("notes.txt", "hello");
+    const Url broken = write("broken.textClipping", "<plist><dict><key>x</key></plist>");
+    const Output result = invoke({"list", *notClipping.filePath(), real("Donate.webloc"), *broken.filePath()});
+    EXPECT_EQ(result.status, someUnread);
+    EXPECT_EQ(result.out, "1\tURL\thttp://cyberduck.ch/donate/\n");
+    std::istringstream lines(result.err);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "scrivlette-cli: " + *notClipping.filePath() + ": not a clipping file (type public.plain-text)");
+    std::getline(lines, line);
+    EXPECT_TRUE(line.starts_with("scrivlette-cli: " + *broken.filePath() + ": not a property list: XML error:"))
+        << line;
+    EXPECT_NE(line.find(" at byte "), std::string::npos);
+}
+
+TEST_F(CommandLine, UsageErrorsAndEntriesOutOfRangeExitWithTwo) {
+    const std::vector<std::vector<std::string>> usageErrors = {
+        {}, {"list"}, {"frobnicate", "x"}, {"show", "--entry"}, {"show", "--entry", "0", "x"},
+        {"show", "--entry", "two", "x"}, {"list", "--entry", "1", "x"}, {"json", "--verbose", "x"},
+    };
+    for (const auto& arguments : usageErrors) {
+        SCOPED_TRACE(arguments.empty() ? "(nothing)" : arguments.front());
+        EXPECT_EQ(invoke(arguments).status, usageError);
+    }
+    const Output outOfRange = invoke({"show", "--entry", "4", real("Notes.textClipping")});
+    EXPECT_EQ(outOfRange.status, usageError);
+    EXPECT_EQ(outOfRange.out, "");
+    EXPECT_NE(outOfRange.err.find("no entry 4"), std::string::npos);
+
+    const Output help = invoke({"--help"});
+    EXPECT_EQ(help.status, allRead);
+    EXPECT_TRUE(help.out.starts_with("Usage: scrivlette-cli"));
+    EXPECT_TRUE(invoke({"--version"}).out.starts_with("scrivlette-cli "));
+    // A file named like an option, after "--".
+    const Output dashed = invoke({"list", "--", "-odd.webloc"});
+    EXPECT_EQ(dashed.status, someUnread);
+}
+
+} // namespace
+} // namespace scrivlette::cli

@@ -1,0 +1,164 @@
+#include "model/ClipDetail.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <unordered_set>
+
+namespace scrivlette {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+ClipDetail sample(std::optional<Bytes> data = Bytes::copyOf(std::string_view("bytes"))) {
+    return ClipDetail("public.html", "<b>hi</b>", std::move(data), true);
+}
+
+TEST(ClipDetail, EqualityComparesEveryFieldAsUnicodeText) {
+    const ClipDetail clip = sample();
+    const ClipDetail copy = clip;
+    EXPECT_EQ(clip, copy);
+    EXPECT_EQ(std::hash<ClipDetail>{}(clip), std::hash<ClipDetail>{}(copy));
+    EXPECT_NE(sample(), sample()) << "entries made separately have their own ids";
+
+    const auto variant = [&](auto change) {
+        ClipDetail other = clip;
+        change(other);
+        return other;
+    };
+    const struct {
+        const char* name;
+        ClipDetail other;
+        bool equal;
+    } cases[] = {
+        {"different title", variant([](ClipDetail& c) { c.title = "public.rtf"; }), false},
+        {"different content", variant([](ClipDetail& c) { c.content = "<i>hi</i>"; }), false},
+        {"different bytes", variant([](ClipDetail& c) { c.data = Bytes::copyOf(std::string_view("other")); }), false},
+        {"absent data", variant([](ClipDetail& c) { c.data.reset(); }), false},
+        {"flag", variant([](ClipDetail& c) { c.useStringForData = false; }), false},
+        {"new id", variant([](ClipDetail& c) { c.id = Uuid::random(); }), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(clip == c.other, c.equal);
+    }
+
+    // "é" precomposed and decomposed: one entry, one hash.
+    ClipDetail composed("caf\u00E9", "\u00E9t\u00E9", std::nullopt, true);
+    ClipDetail decomposed = composed;
+    decomposed.title = "cafe\u0301";
+    decomposed.content = "e\u0301te\u0301";
+    EXPECT_EQ(composed, decomposed);
+    EXPECT_EQ(std::hash<ClipDetail>{}(composed), std::hash<ClipDetail>{}(decomposed));
+}
+
+TEST(ClipDetail, AbsentDataDiffersFromEmptyData) {
+    ClipDetail absent("k", "[data size: 0]", std::nullopt, false);
+    ClipDetail empty = absent;
+    empty.data = Bytes();
+    EXPECT_NE(absent, empty);
+    EXPECT_NE(std::hash<ClipDetail>{}(absent), std::hash<ClipDetail>{}(empty));
+    std::unordered_set<ClipDetail> both = {absent, empty, absent};
+    EXPECT_EQ(both.size(), 2u);
+}
+
+TEST(ClipDetail, CopiesShareTheBytes) {
+    const Bytes big = Bytes::copyOf(std::string(1 << 20, 'x'));
+    const ClipDetail clip("public.tiff", "[data size: 1048576]", big, false);
+    const ClipDetail copy = clip;
+    EXPECT_TRUE(copy.data->sharesStorageWith(big));
+    EXPECT_EQ(copy.data->data(), big.data());
+}
+
+TEST(ClipDetail, EncodesUnderItsKeysInOrderAndDecodesBack) {
+    const ClipDetail clip = sample();
+    const Json encoded = encode(clip);
+    std::vector<std::string> keys;
+    for (const auto& item : encoded.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "title", "content", "data", "useStringForData"}));
+    EXPECT_EQ(encoded["id"], clip.id.toString());
+    EXPECT_EQ(encoded["data"], "Ynl0ZXM=");
+    const auto decoded = decodeClipDetail(encoded);
+    ASSERT_TRUE(decoded) << decoded.error().message;
+    EXPECT_EQ(*decoded, clip);
+
+    const ClipDetail withoutData = sample(std::nullopt);
+    const Json lean = encode(withoutData);
+    EXPECT_EQ(lean.size(), 4u);
+    EXPECT_FALSE(lean.contains("data"));
+    const auto back = decodeClipDetail(lean);
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(back->data.has_value());
+    EXPECT_EQ(*back, withoutData);
+
+    const ClipDetail emptyData = sample(Bytes());
+    const auto emptyBack = decodeClipDetail(encode(emptyData));
+    ASSERT_TRUE(emptyBack);
+    EXPECT_TRUE(emptyBack->data.has_value());
+    EXPECT_EQ(*emptyBack, emptyData);
+}
+
+TEST(ClipDetail, DecodingFailsOnMissingOrMistypedKeys) {
+    const Json good = encode(sample());
+    const auto without = [&](const char* key) {
+        Json copy = good;
+        copy.erase(key);
+        return copy;
+    };
+    const auto with = [&](const char* key, Json value) {
+        Json copy = good;
+        copy[key] = std::move(value);
+        return copy;
+    };
+    const struct {
+        const char* name;
+        Json object;
+        bool decodes;
+    } cases[] = {
+        {"complete", good, true},
+        {"null data", with("data", nullptr), true},
+        {"no id", without("id"), false},
+        {"no title", without("title"), false},
+        {"no content", without("content"), false},
+        {"no useStringForData", without("useStringForData"), false},
+        {"id not a UUID", with("id", "not-a-uuid"), false},
+        {"id a number", with("id", 7), false},
+        {"title a number", with("title", 1), false},
+        {"content null", with("content", nullptr), false},
+        {"flag a string", with("useStringForData", "true"), false},
+        {"data a number", with("data", 5), false},
+        {"data not base64", with("data", "***"), false},
+        {"an array", Json::array(), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(decodeClipDetail(c.object).hasValue(), c.decodes);
+    }
+}
+
+TEST(ClipDetail, CodingKeysComeOnlyFromTheirExactNames) {
+    for (CodingKeys key : {CodingKeys::id, CodingKeys::title, CodingKeys::content, CodingKeys::data,
+                           CodingKeys::useStringForData}) {
+        EXPECT_EQ(codingKey(stringValue(key)), key);
+        EXPECT_EQ(intValue(key), std::nullopt);
+    }
+    for (const char* name : {"ID", "Title", "content ", "usestringfordata", "", "data\n"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(codingKey(std::string_view(name)), std::nullopt);
+    }
+    for (int value : {0, 1, 2, 3, 4, -1}) {
+        EXPECT_EQ(codingKey(value), std::nullopt);
+    }
+}
+
+TEST(ClipDetail, ExportsItsContentAsPlainText) {
+    EXPECT_EQ(plainText(sample()), "<b>hi</b>");
+    EXPECT_EQ(plainText(ClipDetail("public.utf8-plain-text", "", std::nullopt, true)), "");
+    EXPECT_EQ(sizePlaceholder(1234), "[data size: 1234]");
+    EXPECT_EQ(sizePlaceholder(0), "[data size: 0]");
+}
+
+} // namespace
+} // namespace scrivlette

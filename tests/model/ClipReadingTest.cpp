@@ -1,0 +1,275 @@
+#include "ModelTestSupport.h"
+#include "platform/TextDecoding.h"
+#include "../platform/TestSupport.h"
+
+namespace scrivlette {
+namespace {
+
+using test::xmlPlist;
+
+class ClipReading : public test::ModelTest {
+protected:
+    std::shared_ptr<ClipInfo> info_ = nullptr;
+    void SetUp() override {
+        ModelTest::SetUp();
+        info_ = ClipInfo::create();
+    }
+    void TearDown() override {
+        info_.reset();
+        ModelTest::TearDown();
+    }
+};
+
+std::string dataElement(std::string_view base64) { return "<data>" + std::string(base64) + "</data>"; }
+
+std::string utiData(std::string_view entries) {
+    return xmlPlist("<dict><key>UTI-Data</key><dict>" + std::string(entries) + "</dict></dict>");
+}
+
+std::vector<std::string> titles(const std::vector<ClipDetail>& clips) {
+    std::vector<std::string> out;
+    for (const auto& clip : clips) {
+        out.push_back(clip.title);
+    }
+    return out;
+}
+
+TEST_F(ClipReading, TextClippingMakesOneEntryPerKeyInOrder) {
+    // The Mac OS Roman value is the single byte 0x8E, "é".
+    const std::string file = utiData(
+        "<key>public.utf8-plain-text</key><string>caf\u00E9</string>"
+        "<key>public.rtf</key><string>{\\rtf1 x}</string>"
+        "<key>com.apple.webarchive</key>" + dataElement("YnBsaXN0MDA=") +
+        "<key>public.html</key>" + dataElement("PGI+aGk8L2I+") +
+        "<key>public.utf16-external-plain-text</key>" + dataElement("//5hAA==") +
+        "<key>public.utf16-plain-text</key>" + dataElement("YQBiAA==") +
+        "<key>com.apple.traditional-mac-plain-text</key>" + dataElement("jg==") +
+        "<key>com.apple.flat-rtfd</key>" + dataElement("cnRmZA==") +
+        "<key>public.empty</key><data></data>");
+    ASSERT_TRUE(info_->readClipping(write("Mixed.textClipping", file)));
+    const auto clips = info_->clipList();
+    EXPECT_EQ(titles(clips),
+              (std::vector<std::string>{"public.utf8-plain-text", "public.rtf", "com.apple.webarchive",
+                                        "public.html", "public.utf16-external-plain-text",
+                                        "public.utf16-plain-text", "com.apple.traditional-mac-plain-text",
+                                        "com.apple.flat-rtfd", "public.empty"}));
+    const struct {
+        const char* content;
+        std::optional<std::string> data;
+        bool useString;
+    } expected[] = {
+        {"café", std::nullopt, true},
+        {"{\\rtf1 x}", std::nullopt, true},
+        {"[data size: 8]", "bplist00", false},
+        {"<b>hi</b>", "<b>hi</b>", true},
+        {"a", std::string("\xFF\xFE\x61\x00", 4), true},
+        {"ab", std::string("a\0b\0", 4), true},
+        {"é", "\x8E", true},
+        {"[data size: 4]", "rtfd", false},
+        {"[data size: 0]", "", false},
+    };
+    ASSERT_EQ(clips.size(), std::size(expected));
+    for (std::size_t i = 0; i < clips.size(); ++i) {
+        SCOPED_TRACE(clips[i].title);
+        EXPECT_EQ(clips[i].content, expected[i].content);
+        EXPECT_EQ(clips[i].useStringForData, expected[i].useString);
+        ASSERT_EQ(clips[i].data.has_value(), expected[i].data.has_value());
+        if (clips[i].data) {
+            EXPECT_EQ(clips[i].data->view(), *expected[i].data);
+        }
+    }
+    EXPECT_EQ(info_->clippingName(), "Mixed.textClipping");
+}
+
+TEST_F(ClipReading, UndecodableTextKeepsItsBytesWithEmptyContent) {
+    const std::string file = utiData(
+        "<key>public.html</key>" + dataElement("w88=") +                        // C3 CF: invalid UTF-8
+        "<key>public.utf16-plain-text</key>" + dataElement("ANg=") +            // lone surrogate
+        "<key>public.utf16-external-plain-text</key>" + dataElement("/v/cAA==") + // FE FF DC00
+        "<key>public.utf8-plain-text</key><string></string>");
+    ASSERT_TRUE(info_->readClipping(write("Broken.textClipping", file)));
+    const auto clips = info_->clipList();
+    ASSERT_EQ(clips.size(), 4u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(clips[i].title);
+        EXPECT_EQ(clips[i].content, "");
+        EXPECT_TRUE(clips[i].useStringForData);
+        ASSERT_TRUE(clips[i].data);
+        EXPECT_FALSE(clips[i].data->empty());
+    }
+    EXPECT_EQ(clips[3].content, "");
+    EXPECT_FALSE(clips[3].data.has_value());
+    EXPECT_TRUE(clips[3].useStringForData);
+}
+
+TEST_F(ClipReading, PictureClippingTakesOnlyTiffAndPict) {
+    const std::string file = utiData(
+        "<key>com.adobe.pdf</key><string>never looked at</string>"
+        "<key>com.apple.pict</key>" + dataElement("AAEC") +
+        "<key>public.png</key>" + dataElement("AA==") +
+        "<key>public.tiff</key>" + dataElement("TU0AKg=="));
+    ASSERT_TRUE(info_->readClipping(write("P.pictClipping", file)));
+    const auto clips = info_->clipList();
+    ASSERT_EQ(titles(clips), (std::vector<std::string>{"com.apple.pict", "public.tiff"}));
+    EXPECT_EQ(clips[0].content, "[data size: 3]");
+    EXPECT_EQ(clips[1].content, "[data size: 4]");
+    EXPECT_FALSE(clips[1].useStringForData);
+
+    const auto other = ClipInfo::create();
+    EXPECT_TRUE(other->readClipping(write("Only.pictClipping", utiData("<key>com.adobe.pdf</key>" + dataElement("AA==")))));
+    EXPECT_TRUE(other->clipList().empty());
+}
+
+TEST_F(ClipReading, InternetLocationsMakeOneURLEntry) {
+    const std::string file = xmlPlist(
+        "<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key><string>ignored</string></dict>"
+        "<key>URL</key><string>mailto:someone@example.com</string></dict>");
+    for (const char* name : {"Mail.mailloc", "Web.webloc", "WEB.WEBLOC"}) {
+        SCOPED_TRACE(name);
+        const auto info = ClipInfo::create();
+        ASSERT_TRUE(info->readClipping(write(name, file)));
+        const auto clips = info->clipList();
+        ASSERT_EQ(clips.size(), 1u);
+        EXPECT_EQ(clips[0].title, "URL");
+        EXPECT_EQ(clips[0].content, "mailto:someone@example.com");
+        EXPECT_FALSE(clips[0].data.has_value());
+        EXPECT_TRUE(clips[0].useStringForData);
+    }
+}
+
+TEST_F(ClipReading, FailuresLeaveTheDocumentAsTheTableSays) {
+    const std::string goodText = utiData("<key>public.utf8-plain-text</key><string>x</string>");
+    struct Case {
+        const char* name;
+        std::string file;
+        std::string contents;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"wrong type", "page.webarchive", goodText, "not a clipping file (type com.apple.webarchive)"},
+        {"unknown extension", "notes.txt", goodText, "not a clipping file (type public.plain-text)"},
+        {"no extension", "Clipping", goodText, "not a clipping file (unknown type)"},
+        {"not a property list", "a.textClipping", "just words {", "not a property list"},
+        {"empty file", "empty.textClipping", "", "not a property list"},
+        {"empty root", "b.textClipping", xmlPlist("<dict/>"), "empty property list"},
+        {"root an array", "c.textClipping", xmlPlist("<array><string>x</string></array>"), "not a dictionary"},
+        {"empty URL", "d.webloc", xmlPlist("<dict><key>URL</key><string></string></dict>"), "empty URL"},
+        {"no URL", "e.webloc", xmlPlist("<dict><key>other</key><string>x</string></dict>"), "no \"URL\""},
+        {"URL not a string", "f.mailloc", xmlPlist("<dict><key>URL</key><integer>3</integer></dict>"),
+         "\"URL\" is a integer"},
+        {"empty UTI-Data", "g.textClipping", utiData(""), "empty \"UTI-Data\""},
+        {"no UTI-Data", "h.pictClipping", xmlPlist("<dict><key>URL</key><string>x</string></dict>"),
+         "no \"UTI-Data\""},
+        {"UTI-Data not a dictionary", "i.textClipping",
+         xmlPlist("<dict><key>UTI-Data</key><array/></dict>"), "not a dictionary"},
+        {"text value mistyped after good ones", "j.textClipping",
+         utiData("<key>public.utf8-plain-text</key><string>x</string><key>public.rtf</key>" +
+                 dataElement("AA==")),
+         "\"public.rtf\" is a data, not string"},
+        {"data value given as string", "k.textClipping",
+         utiData("<key>public.utf8-plain-text</key><string>x</string><key>public.html</key><string>x</string>"),
+         "\"public.html\" is a string, not data"},
+        {"picture value mistyped", "l.pictClipping",
+         utiData("<key>public.tiff</key>" + dataElement("AA==") + "<key>com.apple.pict</key><true/>"),
+         "\"com.apple.pict\" is a boolean"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto info = ClipInfo::create();
+        info->setClippingName("before");
+        test::NoticeCounter notices(*info);
+        const ReadOutcome outcome = info->readClippingWithReason(write(c.file, c.contents));
+        EXPECT_FALSE(outcome.read);
+        EXPECT_NE(outcome.reason.find(c.reason), std::string::npos) << outcome.reason;
+        EXPECT_TRUE(info->clipList().empty());
+        EXPECT_EQ(info->clippingName(), c.file);
+        EXPECT_EQ(notices.willSet(ClipInfo::clipListKey), 0);
+    }
+}
+
+TEST_F(ClipReading, UnreachableFilesFailWithTheNameSetOrUntouched) {
+    const auto info = ClipInfo::create();
+    info->setClippingName("kept");
+    EXPECT_FALSE(info->readClipping(*Url::fromString("https://example.com/a.textClipping")));
+    EXPECT_EQ(info->clippingName(), "kept") << "not a file URL: nothing changes";
+
+    EXPECT_FALSE(info->readClipping(urlOf(directory_ / "missing.textClipping")));
+    EXPECT_EQ(info->clippingName(), "missing.textClipping");
+    EXPECT_FALSE(info->readClipping(*Url::fromString("file://elsewhere/share/x.webloc")));
+    EXPECT_EQ(info->clippingName(), "x.webloc");
+    std::filesystem::create_directories(directory_ / "folder.textClipping");
+    EXPECT_FALSE(info->readClipping(urlOf(directory_ / "folder.textClipping")));
+    EXPECT_TRUE(info->clipList().empty());
+}
+
+TEST_F(ClipReading, ReadingsAccumulateAndEachEntryIsNew) {
+    const Url notes = urlOf(test::realFile("Notes.textClipping"));
+    const Url web = urlOf(test::realFile("PLAY_ME.webloc"));
+    ASSERT_TRUE(info_->readClipping(notes));
+    ASSERT_TRUE(info_->readClipping(web));
+    ASSERT_TRUE(info_->readClipping(notes));
+    const auto clips = info_->clipList();
+    ASSERT_EQ(clips.size(), 7u);
+    EXPECT_EQ(clips[3].title, "URL");
+    EXPECT_EQ(info_->clippingName(), "Notes.textClipping");
+    for (std::size_t i = 0; i < 3; ++i) {
+        const ClipDetail& first = clips[i];
+        const ClipDetail& again = clips[i + 4];
+        EXPECT_NE(first.id, again.id);
+        EXPECT_NE(first, again);
+        EXPECT_EQ(first.title, again.title);
+        EXPECT_EQ(first.content, again.content);
+        EXPECT_EQ(first.data, again.data);
+        EXPECT_EQ(first.useStringForData, again.useStringForData);
+    }
+}
+
+TEST_F(ClipReading, RealFilesGiveTheEntriesTheyHold) {
+    const struct {
+        const char* file;
+        std::vector<std::pair<std::string, std::string>> entries; // title, content
+    } cases[] = {
+        {"Text.textClipping",
+         {{"public.utf8-plain-text", "随后"},
+          {"com.apple.traditional-mac-plain-text", ""},
+          {"com.apple.webarchive", "[data size: 906]"},
+          {"public.html", ""},
+          {"public.utf16-external-plain-text", "随后"},
+          {"public.rtf", ""},
+          {"public.utf16-plain-text", "随后"}}},
+        {"Notes.textClipping",
+         {{"com.apple.traditional-mac-plain-text", "Notes"},
+          {"public.utf8-plain-text", "Notes"},
+          {"public.utf16-plain-text", "Notes"}}},
+        {"1.textClipping",
+         {{"com.apple.traditional-mac-plain-text", ""},
+          {"public.utf8-plain-text", "ラハ\u3099ーコースター導入の総合提案"},
+          {"public.utf16-plain-text", "ラハ\u3099ーコースター導入の総合提案"}}},
+        {"Picture clipping.pictClipping", {{"com.apple.pict", "[data size: 481762]"}}},
+        {"Picture clipping from illustration.pictClipping", {{"com.apple.pict", "[data size: 94]"}}},
+        {"Donate.webloc", {{"URL", "http://cyberduck.ch/donate/"}}},
+        {"Documentation.webloc", {{"URL", "https://roomscan-api.locometric.com/documentation/roomscanapi/"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto info = ClipInfo::create();
+        ASSERT_TRUE(info->readClipping(urlOf(test::realFile(c.file))));
+        const auto clips = info->clipList();
+        ASSERT_EQ(clips.size(), c.entries.size());
+        for (std::size_t i = 0; i < clips.size(); ++i) {
+            EXPECT_EQ(clips[i].title, c.entries[i].first);
+            // HTML and RTF are long; their openings are enough here.
+            if (clips[i].title == "public.html") {
+                EXPECT_TRUE(clips[i].content.starts_with("<meta charset=\"UTF-8\">"));
+            } else if (clips[i].title == "public.rtf") {
+                EXPECT_TRUE(clips[i].content.starts_with("{\\rtf1\\ansi"));
+            } else {
+                EXPECT_EQ(clips[i].content, c.entries[i].second);
+            }
+        }
+        EXPECT_EQ(info->clippingName(), c.file);
+    }
+}
+
+} // namespace
+} // namespace scrivlette
