@@ -22,9 +22,11 @@ build-asan: deps
 	@cmake -S . -B $(ASAN_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLETTE_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
 
+# Until the window exists, this shows what the sample clippings hold. The
+# sample that is not a clipping makes the tool exit with 1, which is expected.
 run: build
-	@echo "Built the platform library and its tests in $(BUILD_DIR)/."
-	@echo "The Scrivlette window and command-line tool are not part of this build yet."
+	@$(BUILD_DIR)/cli/scrivlette-cli list samples/*.*Clipping samples/*.webloc \
+		samples/*.mailloc "samples/not a clipping.txt" || [ $$? -eq 1 ]
 
 test-normal: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -37,6 +39,7 @@ test: test-normal test-asan
 
 bench: build
 	@$(BUILD_DIR)/bench/bench_plist
+	@$(BUILD_DIR)/bench/bench_clipping
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

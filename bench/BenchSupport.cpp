@@ -4,7 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <fstream>
 #include <cstdio>
 #include <stdexcept>
 
@@ -57,7 +59,67 @@ Measurement best(const std::vector<std::string>& command, int runs) {
     return result;
 }
 
+std::string bigEndian(std::uint64_t value, int width) {
+    std::string out(static_cast<std::size_t>(width), '\0');
+    for (int i = 0; i < width; ++i) {
+        out[static_cast<std::size_t>(width - 1 - i)] = static_cast<char>(value >> (8 * i));
+    }
+    return out;
+}
+
+std::string asciiObject(std::string_view text) {
+    if (text.size() < 15) {
+        return std::string(1, static_cast<char>(0x50 | text.size())) + std::string(text);
+    }
+    // Longer lengths follow the marker as a one-byte integer object.
+    return "\x5F\x10" + std::string(1, static_cast<char>(text.size())) + std::string(text);
+}
+
+// Fills `size` bytes with a repeating, not quite regular pattern.
+void writePayload(std::ostream& out, std::size_t size) {
+    std::string block(1 << 20, '\0');
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        block[i] = static_cast<char>((i * 131) ^ (i >> 9));
+    }
+    for (std::size_t written = 0; written < size; written += block.size()) {
+        out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), size - written)));
+    }
+}
+
 } // namespace
+
+void writeLargeClipping(const std::filesystem::path& path, std::size_t size) {
+    std::ofstream out(path, std::ios::binary);
+    const std::vector<std::string> objects = {
+        "\xD1\x01\x02", // root: {"UTI-Data": object 2}
+        asciiObject("UTI-Data"),
+        "\xD2\x03\x04\x05\x06", // {data key: 5, text key: 6}
+        asciiObject(largeClippingKey),
+        asciiObject(largeClippingTextKey),
+        "", // the data, written separately
+        asciiObject("short"),
+    };
+    std::vector<std::uint64_t> offsets;
+    std::uint64_t at = 8;
+    out << "bplist00";
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(at);
+        if (i == 5) {
+            const std::string header = "\x4F\x13" + bigEndian(size, 8);
+            out << header;
+            writePayload(out, size);
+            at += header.size() + size;
+        } else {
+            out << objects[i];
+            at += objects[i].size();
+        }
+    }
+    for (std::uint64_t offset : offsets) {
+        out << bigEndian(offset, 8);
+    }
+    out << std::string(6, '\0') << '\x08' << '\x01' << bigEndian(objects.size(), 8) << bigEndian(0, 8)
+        << bigEndian(at, 8);
+}
 
 Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments, int runs) {
     std::vector<std::string> command = {argv0, "--child"};

@@ -3,7 +3,9 @@
 // Helpers for benchmarks that measure one operation in a fresh process, so
 // that its peak memory is its own.
 
+#include <filesystem>
 #include <functional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,11 @@ Measurement measureChild(const std::string& argv0, const std::vector<std::string
 Measurement measureCommand(const std::string& command, int runs);
 
 double secondsSince(const std::function<void()>& work);
+
+// A binary clipping whose "UTI-Data" holds `size` bytes under largeClippingKey
+// and "short" under largeClippingTextKey, written without holding it in memory.
+inline constexpr std::string_view largeClippingKey = "com.apple.pict";
+inline constexpr std::string_view largeClippingTextKey = "public.utf8-plain-text";
+void writeLargeClipping(const std::filesystem::path& path, std::size_t size);
 
 } // namespace scrivlette::bench

@@ -21,80 +21,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view textKey = "public.utf8-plain-text";
-constexpr std::string_view dataKey = "com.apple.pict";
-
-std::string bigEndian(std::uint64_t value, int width) {
-    std::string out(static_cast<std::size_t>(width), '\0');
-    for (int i = 0; i < width; ++i) {
-        out[static_cast<std::size_t>(width - 1 - i)] = static_cast<char>(value >> (8 * i));
-    }
-    return out;
-}
-
-std::string asciiObject(std::string_view text) {
-    return std::string(1, static_cast<char>(0x50 | text.size())) + std::string(text);
-}
-
-// Fills `size` bytes with a repeating, not quite regular pattern.
-void writePayload(std::ostream& out, std::size_t size) {
-    std::string block(1 << 20, '\0');
-    for (std::size_t i = 0; i < block.size(); ++i) {
-        block[i] = static_cast<char>((i * 131) ^ (i >> 9));
-    }
-    for (std::size_t written = 0; written < size; written += block.size()) {
-        out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), size - written)));
-    }
-}
-
-void writeBinary(const fs::path& path, std::size_t size) {
-    std::ofstream out(path, std::ios::binary);
-    std::vector<std::string> objects = {
-        "\xD1\x01\x02",                         // root: {"UTI-Data": object 2}
-        asciiObject("UTI-Data"),
-        "\xD2\x03\x04\x05\x06",                 // {dataKey: 5, textKey: 6}
-        asciiObject(dataKey),
-        asciiObject(textKey),
-        "",                                     // the data, written separately
-        asciiObject("short"),
-    };
-    std::vector<std::uint64_t> offsets;
-    std::uint64_t at = 8;
-    out << "bplist00";
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(at);
-        if (i == 5) {
-            const std::string header = "\x4F\x13" + bigEndian(size, 8);
-            out << header;
-            writePayload(out, size);
-            at += header.size() + size;
-        } else {
-            out << objects[i];
-            at += objects[i].size();
-        }
-    }
-    for (std::uint64_t offset : offsets) {
-        out << bigEndian(offset, 8);
-    }
-    out << std::string(6, '\0') << '\x08' << '\x01' << bigEndian(objects.size(), 8)
-        << bigEndian(0, 8) << bigEndian(at, 8);
-}
-
 void writeXml(const fs::path& binary, const fs::path& path) {
     const auto parsed = plist::parse(*readWholeFile(binary.string()));
-    const Bytes& data = *(*parsed)->asDictionary()->find("UTI-Data")->asDictionary()->find(dataKey)->asData();
+    const Bytes& data = *(*parsed)->asDictionary()->find("UTI-Data")->asDictionary()->find(bench::largeClippingKey)->asData();
     std::ofstream out(path, std::ios::binary);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
            "<plist version=\"1.0\">\n<dict>\n\t<key>UTI-Data</key>\n\t<dict>\n\t\t<key>"
-        << dataKey << "</key>\n\t\t<data>\n";
+        << bench::largeClippingKey << "</key>\n\t\t<data>\n";
     // Lines of 68 characters, as macOS writes them: 51 bytes each.
     constexpr std::size_t lineBytes = 51;
     for (std::size_t i = 0; i < data.size(); i += lineBytes) {
         out << "\t\t" << encodeBase64(data.span().subspan(i, std::min(lineBytes, data.size() - i))) << '\n';
     }
-    out << "\t\t</data>\n\t\t<key>" << textKey
+    out << "\t\t</data>\n\t\t<key>" << bench::largeClippingTextKey
         << "</key>\n\t\t<string>short</string>\n\t</dict>\n</dict>\n</plist>\n";
 }
 
@@ -149,7 +90,7 @@ int main(int argc, char** argv) {
     const fs::path directory = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path();
     const fs::path binary = directory / "scrivlette-bench.binary.plist";
     const fs::path xml = directory / "scrivlette-bench.xml.plist";
-    writeBinary(binary, megabytes << 20);
+    bench::writeLargeClipping(binary, megabytes << 20);
     writeXml(binary, xml);
     const bool python = std::system("python3 -c 'import plistlib' >/dev/null 2>&1") == 0;
 
