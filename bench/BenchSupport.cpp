@@ -1,14 +1,13 @@
 #include "BenchSupport.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
-#include <fstream>
-#include <cstdio>
-#include <stdexcept>
 
 namespace scrivlette::bench {
 namespace {
@@ -82,7 +81,8 @@ void writePayload(std::ostream& out, std::size_t size) {
         block[i] = static_cast<char>((i * 131) ^ (i >> 9));
     }
     for (std::size_t written = 0; written < size; written += block.size()) {
-        out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), size - written)));
+        out.write(block.data(),
+                  static_cast<std::streamsize>(std::min(block.size(), size - written)));
     }
 }
 
@@ -117,11 +117,12 @@ void writeLargeClipping(const std::filesystem::path& path, std::size_t size) {
     for (std::uint64_t offset : offsets) {
         out << bigEndian(offset, 8);
     }
-    out << std::string(6, '\0') << '\x08' << '\x01' << bigEndian(objects.size(), 8) << bigEndian(0, 8)
-        << bigEndian(at, 8);
+    out << std::string(6, '\0') << '\x08' << '\x01' << bigEndian(objects.size(), 8)
+        << bigEndian(0, 8) << bigEndian(at, 8);
 }
 
-Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments, int runs) {
+Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments,
+                         int runs) {
     std::vector<std::string> command = {argv0, "--child"};
     command.insert(command.end(), arguments.begin(), arguments.end());
     return best(command, runs);

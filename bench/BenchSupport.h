@@ -5,20 +5,21 @@
 
 #include <filesystem>
 #include <functional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scrivlette::bench {
 
 struct Measurement {
-    double seconds = 0;      // best of the runs
-    long peakKilobytes = 0;  // of the run that was best
+    double seconds = 0;     // best of the runs
+    long peakKilobytes = 0; // of the run that was best
 };
 
 // Runs this program again as `argv0 --child <operation> <arguments...>`
 // `runs` times. The child prints its elapsed seconds on stdout.
-Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments, int runs);
+Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments,
+                         int runs);
 
 // Runs a shell command `runs` times; it prints its own elapsed seconds.
 Measurement measureCommand(const std::string& command, int runs);

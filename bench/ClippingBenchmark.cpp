@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Url urlOf(const fs::path& path) { return *Url::fromFilePath(fs::absolute(path).string()); }
+Url urlOf(const fs::path& path) {
+    return *Url::fromFilePath(fs::absolute(path).string());
+}
 
 int child(const std::string& operation, const std::string& path) {
     MainQueue::install(std::make_shared<ManualMainQueue>());

@@ -23,7 +23,12 @@ namespace {
 
 void writeXml(const fs::path& binary, const fs::path& path) {
     const auto parsed = plist::parse(*readWholeFile(binary.string()));
-    const Bytes& data = *(*parsed)->asDictionary()->find("UTI-Data")->asDictionary()->find(bench::largeClippingKey)->asData();
+    const Bytes& data = *(*parsed)
+                             ->asDictionary()
+                             ->find("UTI-Data")
+                             ->asDictionary()
+                             ->find(bench::largeClippingKey)
+                             ->asData();
     std::ofstream out(path, std::ios::binary);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
@@ -33,7 +38,8 @@ void writeXml(const fs::path& binary, const fs::path& path) {
     // Lines of 68 characters, as macOS writes them: 51 bytes each.
     constexpr std::size_t lineBytes = 51;
     for (std::size_t i = 0; i < data.size(); i += lineBytes) {
-        out << "\t\t" << encodeBase64(data.span().subspan(i, std::min(lineBytes, data.size() - i))) << '\n';
+        out << "\t\t" << encodeBase64(data.span().subspan(i, std::min(lineBytes, data.size() - i)))
+            << '\n';
     }
     out << "\t\t</data>\n\t\t<key>" << bench::largeClippingTextKey
         << "</key>\n\t\t<string>short</string>\n\t</dict>\n</dict>\n</plist>\n";
@@ -75,7 +81,8 @@ void report(const char* argv0, const char* label, const fs::path& file, bool pyt
             "plistlib.load(open(sys.argv[1],\"rb\")); print(time.perf_counter()-t)' '" +
                 file.string() + "'",
             3);
-        std::printf("  plistlib %6.3f s (%.1fx ours)", theirs.seconds, theirs.seconds / parse.seconds);
+        std::printf("  plistlib %6.3f s (%.1fx ours)", theirs.seconds,
+                    theirs.seconds / parse.seconds);
     }
     std::printf("\n");
 }

@@ -3,10 +3,9 @@
 #include "model/ClipInfo.h"
 #include "platform/UnicodeText.h"
 
-#include <nlohmann/json.hpp>
-
 #include <charconv>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 namespace scrivlette::cli {
@@ -35,7 +34,8 @@ std::string singleLine(std::string_view text) {
 }
 
 std::string preview(const std::string& content) {
-    const std::string_view firstLine = std::string_view(content).substr(0, content.find_first_of("\r\n"));
+    const std::string_view firstLine =
+        std::string_view(content).substr(0, content.find_first_of("\r\n"));
     return singleLine(graphemePrefix(firstLine, previewLength));
 }
 
@@ -47,7 +47,8 @@ struct Document {
 Document readAll(const std::vector<std::string>& files, std::ostream& err) {
     Document document;
     for (const std::string& file : files) {
-        const auto url = Url::fromFilePath(std::filesystem::absolute(file).lexically_normal().string());
+        const auto url =
+            Url::fromFilePath(std::filesystem::absolute(file).lexically_normal().string());
         const ReadOutcome outcome = url ? document.info->readClippingWithReason(*url)
                                         : ReadOutcome{false, "cannot make a file URL"};
         document.results.push_back(outcome.read);
@@ -66,7 +67,8 @@ bool allSucceeded(const std::vector<bool>& results) {
 
 std::string usage() {
     return "Usage: scrivlette-cli COMMAND [OPTIONS] FILE...\n"
-           "Shows what macOS clipping files (.textClipping, .pictClipping, .webloc, .mailloc) hold.\n"
+           "Shows what macOS clipping files (.textClipping, .pictClipping, .webloc, .mailloc) "
+           "hold.\n"
            "The files are read in order into one document, as if dropped together.\n"
            "\n"
            "Commands:\n"
@@ -150,7 +152,8 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     switch (invocation.command) {
     case Command::list:
         for (std::size_t i = 0; i < clips.size(); ++i) {
-            out << i + 1 << '\t' << singleLine(clips[i].title) << '\t' << preview(clips[i].content) << '\n';
+            out << i + 1 << '\t' << singleLine(clips[i].title) << '\t' << preview(clips[i].content)
+                << '\n';
         }
         return status;
     case Command::show:
@@ -169,7 +172,8 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
             document_json["clipList"].push_back(encode(clip));
         }
         document_json["results"] = document.results;
-        out << document_json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+        out << document_json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
         return status;
     }
     default:

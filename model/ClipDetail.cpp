@@ -36,8 +36,8 @@ void combine(std::size_t& seed, std::size_t value) {
 
 } // namespace
 
-std::size_t std::hash<scrivlette::ClipDetail>::operator()(
-    const scrivlette::ClipDetail& clip) const noexcept {
+std::size_t
+std::hash<scrivlette::ClipDetail>::operator()(const scrivlette::ClipDetail& clip) const noexcept {
     std::size_t seed = std::hash<scrivlette::Uuid>{}(clip.id);
     combine(seed, scrivlette::canonicalHash(clip.title));
     combine(seed, scrivlette::canonicalHash(clip.content));

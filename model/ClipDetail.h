@@ -5,7 +5,6 @@
 #include "platform/Uuid.h"
 
 #include <nlohmann/json_fwd.hpp>
-
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,7 +35,9 @@ struct ClipDetail {
 };
 
 // The entry's plain-text export, for copy and drag: its content.
-inline const std::string& plainText(const ClipDetail& clip) { return clip.content; }
+inline const std::string& plainText(const ClipDetail& clip) {
+    return clip.content;
+}
 
 // "[data size: N]"
 std::string sizePlaceholder(std::size_t byteCount);

@@ -1,11 +1,9 @@
 #include "ClipDetail.h"
-
 #include "platform/Base64.h"
 #include "platform/TextDecoding.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
+#include <nlohmann/json.hpp>
 
 namespace scrivlette {
 namespace {
@@ -18,11 +16,13 @@ constexpr std::array<std::pair<CodingKeys, std::string_view>, 5> keyNames = {{
     {CodingKeys::useStringForData, "useStringForData"},
 }};
 
-std::string key(CodingKeys codingKey) { return std::string(stringValue(codingKey)); }
+std::string key(CodingKeys codingKey) {
+    return std::string(stringValue(codingKey));
+}
 
 // Finds a required key of the given JSON type, or says which one is wrong.
 const nlohmann::ordered_json* required(const nlohmann::ordered_json& object, CodingKeys codingKey,
-                               nlohmann::ordered_json::value_t type, std::string& problem) {
+                                       nlohmann::ordered_json::value_t type, std::string& problem) {
     const auto found = object.find(key(codingKey));
     if (found == object.end()) {
         problem = "missing key \"" + key(codingKey) + "\"";
@@ -50,9 +50,13 @@ std::optional<CodingKeys> codingKey(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<CodingKeys> codingKey(int) { return std::nullopt; }
+std::optional<CodingKeys> codingKey(int) {
+    return std::nullopt;
+}
 
-std::optional<int> intValue(CodingKeys) { return std::nullopt; }
+std::optional<int> intValue(CodingKeys) {
+    return std::nullopt;
+}
 
 nlohmann::ordered_json encode(const ClipDetail& clip) {
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
@@ -74,7 +78,8 @@ Expected<ClipDetail, DecodingError> decodeClipDetail(const nlohmann::ordered_jso
     std::string problem;
     const auto* id = required(object, CodingKeys::id, Type::string, problem);
     const auto* title = id ? required(object, CodingKeys::title, Type::string, problem) : nullptr;
-    const auto* content = title ? required(object, CodingKeys::content, Type::string, problem) : nullptr;
+    const auto* content =
+        title ? required(object, CodingKeys::content, Type::string, problem) : nullptr;
     if (!content) {
         return DecodingError{problem};
     }

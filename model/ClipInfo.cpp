@@ -21,7 +21,9 @@ struct ClipInfoDeleter {
     }
 };
 
-ClipInfo::~ClipInfo() { assertMainThread(); }
+ClipInfo::~ClipInfo() {
+    assertMainThread();
+}
 
 std::shared_ptr<ClipInfo> ClipInfo::create() {
     return std::shared_ptr<ClipInfo>(new ClipInfo(), ClipInfoDeleter{MainQueue::main()});
@@ -70,6 +72,8 @@ void ClipInfo::setClippingName(std::string name) {
     _observationRegistrar.withMutation(clippingNameKey, [&] { _clippingName = std::move(name); });
 }
 
-bool ClipInfo::readClipping(const Url& url) { return readClippingWithReason(url).read; }
+bool ClipInfo::readClipping(const Url& url) {
+    return readClippingWithReason(url).read;
+}
 
 } // namespace scrivlette

@@ -64,7 +64,8 @@ Expected<const Dictionary*, std::string> representations(const Dictionary& root)
     }
     const Dictionary* dictionary = value->asDictionary();
     if (!dictionary) {
-        return std::string("\"UTI-Data\" is a ") + plist::kindName(value->kind()) + ", not a dictionary";
+        return std::string("\"UTI-Data\" is a ") + plist::kindName(value->kind()) +
+               ", not a dictionary";
     }
     if (dictionary->empty()) {
         return std::string("empty \"UTI-Data\" dictionary");
@@ -73,7 +74,8 @@ Expected<const Dictionary*, std::string> representations(const Dictionary& root)
 }
 
 std::string mistyped(const std::string& key, plist::Kind expected, const Node& value) {
-    return "\"" + key + "\" is a " + plist::kindName(value.kind()) + ", not " + plist::kindName(expected);
+    return "\"" + key + "\" is a " + plist::kindName(value.kind()) + ", not " +
+           plist::kindName(expected);
 }
 
 Expected<std::vector<ClipDetail>, std::string> locationEntries(const Dictionary& root) {

@@ -20,6 +20,7 @@ std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier);
 // The entries a parsed clipping holds, in the order of its keys. The whole
 // file is checked before any entry is made, so a malformed file yields a
 // reason and no entries at all.
-Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, const plist::Node& root);
+Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind,
+                                                           const plist::Node& root);
 
 } // namespace scrivlette

@@ -79,7 +79,9 @@ void ObservationRegistrar::willSet(KeyPath keyPath) {
     }
 }
 
-void ObservationRegistrar::didSet(KeyPath keyPath) { state_->notify(keyPath, Phase::didSet); }
+void ObservationRegistrar::didSet(KeyPath keyPath) {
+    state_->notify(keyPath, Phase::didSet);
+}
 
 std::shared_ptr<void> ObservationRegistrar::listen(ChangeListener listener) {
     auto handle = std::make_shared<ChangeListener>(std::move(listener));

@@ -5,7 +5,8 @@
 namespace scrivlette {
 namespace {
 
-constexpr std::string_view digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr std::string_view digits =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 constexpr std::array<std::int8_t, 256> makeAlphabet() {
     std::array<std::int8_t, 256> table{};

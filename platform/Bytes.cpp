@@ -42,8 +42,7 @@ Bytes Bytes::slice(std::size_t offset, std::size_t length) const {
 }
 
 bool Bytes::sharesStorageWith(const Bytes& other) const {
-    return !data_.owner_before(other.data_) && !other.data_.owner_before(data_) &&
-           data_ != nullptr;
+    return !data_.owner_before(other.data_) && !other.data_.owner_before(data_) && data_ != nullptr;
 }
 
 } // namespace scrivlette

@@ -26,9 +26,7 @@ public:
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
     std::span<const std::uint8_t> span() const { return {data(), size_}; }
-    std::string_view view() const {
-        return {reinterpret_cast<const char*>(data()), size_};
-    }
+    std::string_view view() const { return {reinterpret_cast<const char*>(data()), size_}; }
 
     // The caller guarantees offset + length <= size().
     Bytes slice(std::size_t offset, std::size_t length) const;

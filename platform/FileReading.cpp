@@ -1,12 +1,11 @@
 #include "FileReading.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace scrivlette {
 namespace {
@@ -27,7 +26,9 @@ private:
     int fd_;
 };
 
-FileError systemError() { return FileError{errno, std::strerror(errno)}; }
+FileError systemError() {
+    return FileError{errno, std::strerror(errno)};
+}
 
 } // namespace
 

@@ -1,10 +1,9 @@
 #include "FileType.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <utility>
 
 namespace scrivlette {

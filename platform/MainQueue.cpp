@@ -33,7 +33,9 @@ void ManualMainQueue::submit(std::function<void()> work) {
     work_.push_back(std::move(work));
 }
 
-bool ManualMainQueue::isMainThread() const { return std::this_thread::get_id() == mainThread_; }
+bool ManualMainQueue::isMainThread() const {
+    return std::this_thread::get_id() == mainThread_;
+}
 
 std::size_t ManualMainQueue::drain() {
     assert(isMainThread());

@@ -5,8 +5,12 @@
 namespace scrivlette {
 namespace {
 
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // The upper half of Mac OS Roman as macOS maps it (glibc's MACINTOSH table
 // differs at 0xC6 and 0xF0, so it is spelled out here).
@@ -29,7 +33,8 @@ constexpr std::array<char16_t, 128> macRomanUpperHalf = {
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7, // F8
 };
 
-std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes, bool littleEndian) {
+std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes,
+                                            bool littleEndian) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     const std::size_t units = bytes.size() / 2;

@@ -1,11 +1,10 @@
 #include "UnicodeText.h"
 
-#include <utf8proc.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <utf8proc.h>
 
 namespace scrivlette {
 namespace {

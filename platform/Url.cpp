@@ -7,8 +7,12 @@
 namespace scrivlette {
 namespace {
 
-bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAlpha(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int hexValue(char c) {
     if (isDigit(c)) {
@@ -25,7 +29,8 @@ int hexValue(char c) {
 
 // Unreserved characters, sub-delimiters, ':' and '@' are legal in a path.
 bool keptInPath(char c) {
-    return isAlpha(c) || isDigit(c) || std::string_view("-._~!$&'()*+,;=:@/").find(c) != std::string_view::npos;
+    return isAlpha(c) || isDigit(c) ||
+           std::string_view("-._~!$&'()*+,;=:@/").find(c) != std::string_view::npos;
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
@@ -93,11 +98,17 @@ std::optional<Url> Url::fromDataRepresentation(std::span<const std::uint8_t> byt
     return fromString({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-std::span<const std::uint8_t> Url::dataRepresentation() const { return asBytes(text_); }
+std::span<const std::uint8_t> Url::dataRepresentation() const {
+    return asBytes(text_);
+}
 
-std::string_view Url::scheme() const { return std::string_view(text_).substr(0, schemeLength_); }
+std::string_view Url::scheme() const {
+    return std::string_view(text_).substr(0, schemeLength_);
+}
 
-bool Url::isFileURL() const { return equalsIgnoringCase(scheme(), "file"); }
+bool Url::isFileURL() const {
+    return equalsIgnoringCase(scheme(), "file");
+}
 
 // The path part: after the authority when there is one, up to '?' or '#'.
 std::string_view Url::rawPath() const {
@@ -137,7 +148,8 @@ std::string Url::lastPathComponent() const {
         return "/";
     }
     const std::size_t slash = path.rfind('/');
-    const std::string_view segment = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::string_view segment =
+        slash == std::string_view::npos ? path : path.substr(slash + 1);
     std::string decoded = percentDecode(segment);
     // Undecodable bytes stay visible in their escaped form rather than
     // producing text that is not UTF-8.

@@ -9,7 +9,8 @@ namespace {
 std::mt19937_64& generator() {
     thread_local std::mt19937_64 engine = [] {
         std::random_device device;
-        std::seed_seq seed{device(), device(), device(), device(), device(), device(), device(), device()};
+        std::seed_seq seed{device(), device(), device(), device(),
+                           device(), device(), device(), device()};
         return std::mt19937_64(seed);
     }();
     return engine;
@@ -28,7 +29,9 @@ int hexValue(char c) {
     return -1;
 }
 
-bool isHyphenPosition(std::size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
+bool isHyphenPosition(std::size_t i) {
+    return i == 8 || i == 13 || i == 18 || i == 23;
+}
 
 } // namespace
 
@@ -63,7 +66,8 @@ std::optional<Uuid> Uuid::parse(std::string_view text) {
         if (value < 0) {
             return std::nullopt;
         }
-        bytes[nibble / 2] = static_cast<std::uint8_t>(bytes[nibble / 2] | (value << (nibble % 2 == 0 ? 4 : 0)));
+        bytes[nibble / 2] =
+            static_cast<std::uint8_t>(bytes[nibble / 2] | (value << (nibble % 2 == 0 ? 4 : 0)));
         ++nibble;
     }
     return Uuid(bytes);

@@ -131,8 +131,7 @@ std::optional<Error> BinaryReader::readTrailer() {
 }
 
 std::optional<Error> BinaryReader::locate(std::uint64_t object, std::size_t& offset) const {
-    const std::size_t entry =
-        objectsEnd_ + static_cast<std::size_t>(object) * trailer_.offsetWidth;
+    const std::size_t entry = objectsEnd_ + static_cast<std::size_t>(object) * trailer_.offsetWidth;
     const std::uint64_t value = readBigEndian(bytes_ + entry, trailer_.offsetWidth);
     if (value < headerSize || value >= objectsEnd_) {
         return error(ErrorKind::BadReference, entry,
@@ -195,8 +194,8 @@ std::optional<Error> BinaryReader::buildScalar(std::size_t offset, NodePtr& node
         const std::uint64_t high = readBigEndian(p, 8);
         const std::uint64_t lowWord = readBigEndian(p + 8, 8);
         if (high == 0) {
-            node = Node::makeInteger(
-                {static_cast<std::int64_t>(lowWord), lowWord > std::numeric_limits<std::int64_t>::max()});
+            node = Node::makeInteger({static_cast<std::int64_t>(lowWord),
+                                      lowWord > std::numeric_limits<std::int64_t>::max()});
             return std::nullopt;
         }
         if (high == ~std::uint64_t{0} && (lowWord >> 63) != 0) {
@@ -209,16 +208,17 @@ std::optional<Error> BinaryReader::buildScalar(std::size_t offset, NodePtr& node
     case 0x3: {
         const bool isDate = (marker >> 4) == 0x3;
         if ((isDate && low != 3) || (!isDate && low != 2 && low != 3)) {
-            return error(ErrorKind::Malformed, offset, isDate ? "invalid date" : "invalid real width");
+            return error(ErrorKind::Malformed, offset,
+                         isDate ? "invalid date" : "invalid real width");
         }
         const std::size_t width = std::size_t{1} << low;
         if (!fits(offset + 1, width)) {
             return error(ErrorKind::Truncated, offset, "number cut short");
         }
         const std::uint64_t raw = readBigEndian(bytes_ + offset + 1, width);
-        const double value = width == 4
-                                 ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
-                                 : std::bit_cast<double>(raw);
+        const double value =
+            width == 4 ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
+                       : std::bit_cast<double>(raw);
         node = isDate ? Node::makeDate({value}) : Node::makeReal(value);
         return std::nullopt;
     }
@@ -278,14 +278,16 @@ std::optional<Error> BinaryReader::buildScalar(std::size_t offset, NodePtr& node
     }
 }
 
-std::optional<Error> BinaryReader::readContainer(std::size_t offset, ContainerHeader& header) const {
+std::optional<Error> BinaryReader::readContainer(std::size_t offset,
+                                                 ContainerHeader& header) const {
     const std::uint8_t marker = bytes_[offset];
     header.isDictionary = (marker >> 4) == 0xD;
     if (auto failure = readCount(offset, marker, header.count, header.referencesStart)) {
         return failure;
     }
     const std::uint64_t perItem = trailer_.referenceWidth * (header.isDictionary ? 2u : 1u);
-    const std::uint64_t room = fits(header.referencesStart, 0) ? objectsEnd_ - header.referencesStart : 0;
+    const std::uint64_t room =
+        fits(header.referencesStart, 0) ? objectsEnd_ - header.referencesStart : 0;
     if (header.count > room / perItem) {
         return error(ErrorKind::Truncated, offset, "container references cut short");
     }
@@ -454,6 +456,8 @@ ParseResult BinaryReader::run() {
 
 } // namespace
 
-ParseResult parseBinary(const Bytes& input) { return BinaryReader(input).run(); }
+ParseResult parseBinary(const Bytes& input) {
+    return BinaryReader(input).run();
+}
 
 } // namespace scrivlette::plist

@@ -2,6 +2,8 @@
 
 namespace scrivlette::plist {
 
-std::string Error::describe() const { return message + " at byte " + std::to_string(offset); }
+std::string Error::describe() const {
+    return message + " at byte " + std::to_string(offset);
+}
 
 } // namespace scrivlette::plist

@@ -9,16 +9,16 @@
 namespace scrivlette::plist {
 
 enum class ErrorKind {
-    Empty,          // no bytes, or nothing but whitespace
-    UnknownFormat,  // not binary, XML or OpenStep
-    Truncated,      // the bytes end inside an object
-    Malformed,      // structure the format does not allow
-    BadReference,   // a binary object reference or offset outside the file
-    Cycle,          // a binary container that contains itself
-    TooDeep,        // containers nested past the bound
-    InvalidText,    // a string that is not valid in its encoding
-    InvalidData,    // data that is not valid base64 or hex
-    Unsupported,    // a valid object that is no property-list type
+    Empty,         // no bytes, or nothing but whitespace
+    UnknownFormat, // not binary, XML or OpenStep
+    Truncated,     // the bytes end inside an object
+    Malformed,     // structure the format does not allow
+    BadReference,  // a binary object reference or offset outside the file
+    Cycle,         // a binary container that contains itself
+    TooDeep,       // containers nested past the bound
+    InvalidText,   // a string that is not valid in its encoding
+    InvalidData,   // data that is not valid base64 or hex
+    Unsupported,   // a valid object that is no property-list type
 };
 
 struct Error {

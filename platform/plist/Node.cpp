@@ -4,7 +4,9 @@
 
 namespace scrivlette::plist {
 
-const std::string& Dictionary::Entry::keyString() const { return *key->asString(); }
+const std::string& Dictionary::Entry::keyString() const {
+    return *key->asString();
+}
 
 const Node* Dictionary::find(std::string_view key) const {
     if (index_) {
@@ -23,8 +25,9 @@ void DictionaryBuilder::add(NodePtr key, NodePtr value) {
     auto& entries = dictionary_.entries_;
     std::string_view keyText = *key->asString();
     if (entries.size() < indexThreshold) {
-        auto same = std::find_if(entries.begin(), entries.end(),
-                                 [&](const Dictionary::Entry& e) { return e.keyString() == keyText; });
+        auto same = std::find_if(entries.begin(), entries.end(), [&](const Dictionary::Entry& e) {
+            return e.keyString() == keyText;
+        });
         if (same != entries.end()) {
             same->value = std::move(value);
             return;
@@ -61,13 +64,27 @@ Dictionary DictionaryBuilder::finish() {
     return std::move(dictionary_);
 }
 
-NodePtr Node::makeString(std::string text) { return std::make_shared<const Node>(std::move(text)); }
-NodePtr Node::makeData(Bytes bytes) { return std::make_shared<const Node>(std::move(bytes)); }
-NodePtr Node::makeInteger(Integer integer) { return std::make_shared<const Node>(integer); }
-NodePtr Node::makeReal(double real) { return std::make_shared<const Node>(real); }
-NodePtr Node::makeDate(Date date) { return std::make_shared<const Node>(date); }
-NodePtr Node::makeUid(Uid uid) { return std::make_shared<const Node>(uid); }
-NodePtr Node::makeArray(Array items) { return std::make_shared<const Node>(std::move(items)); }
+NodePtr Node::makeString(std::string text) {
+    return std::make_shared<const Node>(std::move(text));
+}
+NodePtr Node::makeData(Bytes bytes) {
+    return std::make_shared<const Node>(std::move(bytes));
+}
+NodePtr Node::makeInteger(Integer integer) {
+    return std::make_shared<const Node>(integer);
+}
+NodePtr Node::makeReal(double real) {
+    return std::make_shared<const Node>(real);
+}
+NodePtr Node::makeDate(Date date) {
+    return std::make_shared<const Node>(date);
+}
+NodePtr Node::makeUid(Uid uid) {
+    return std::make_shared<const Node>(uid);
+}
+NodePtr Node::makeArray(Array items) {
+    return std::make_shared<const Node>(std::move(items));
+}
 
 NodePtr Node::makeDictionary(Dictionary dictionary) {
     return std::make_shared<const Node>(std::move(dictionary));
@@ -89,12 +106,11 @@ bool deepEqual(const Node& a, const Node& b) {
     }
     if (const auto* left = a.asDictionary()) {
         const auto& right = *b.asDictionary();
-        return std::equal(left->entries().begin(), left->entries().end(),
-                          right.entries().begin(), right.entries().end(),
-                          [](const Dictionary::Entry& x, const Dictionary::Entry& y) {
-                              return x.keyString() == y.keyString() &&
-                                     deepEqual(*x.value, *y.value);
-                          });
+        return std::equal(
+            left->entries().begin(), left->entries().end(), right.entries().begin(),
+            right.entries().end(), [](const Dictionary::Entry& x, const Dictionary::Entry& y) {
+                return x.keyString() == y.keyString() && deepEqual(*x.value, *y.value);
+            });
     }
     if (const auto* left = a.asArray()) {
         const auto& right = *b.asArray();
@@ -124,15 +140,24 @@ bool deepEqual(const Node& a, const Node& b) {
 
 const char* kindName(Kind kind) {
     switch (kind) {
-    case Kind::Dictionary: return "dictionary";
-    case Kind::Array: return "array";
-    case Kind::String: return "string";
-    case Kind::Data: return "data";
-    case Kind::Integer: return "integer";
-    case Kind::Real: return "real";
-    case Kind::Boolean: return "boolean";
-    case Kind::Date: return "date";
-    case Kind::Uid: return "UID";
+    case Kind::Dictionary:
+        return "dictionary";
+    case Kind::Array:
+        return "array";
+    case Kind::String:
+        return "string";
+    case Kind::Data:
+        return "data";
+    case Kind::Integer:
+        return "integer";
+    case Kind::Real:
+        return "real";
+    case Kind::Boolean:
+        return "boolean";
+    case Kind::Date:
+        return "date";
+    case Kind::Uid:
+        return "UID";
     }
     return "unknown";
 }

@@ -76,7 +76,8 @@ private:
 
 class Node {
 public:
-    using Value = std::variant<Dictionary, Array, std::string, Bytes, Integer, double, bool, Date, Uid>;
+    using Value =
+        std::variant<Dictionary, Array, std::string, Bytes, Integer, double, bool, Date, Uid>;
 
     explicit Node(Value value) : value_(std::move(value)) {}
 

@@ -9,8 +9,8 @@ namespace scrivlette::plist {
 namespace {
 
 bool isUnquotedCharacter(std::uint8_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$' || c == '/' || c == ':' || c == '.' || c == '-' || c == '+';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || c == '/' || c == ':' || c == '.' || c == '-' || c == '+';
 }
 
 int hexValue(std::uint8_t c) {
@@ -123,14 +123,30 @@ std::optional<Error> OpenStepReader::readEscape(std::string& out, std::uint32_t&
         return std::nullopt;
     }
     switch (c) {
-    case 'a': out.push_back('\a'); break;
-    case 'b': out.push_back('\b'); break;
-    case 'f': out.push_back('\f'); break;
-    case 'n': out.push_back('\n'); break;
-    case 'r': out.push_back('\r'); break;
-    case 't': out.push_back('\t'); break;
-    case 'v': out.push_back('\v'); break;
-    default: out.push_back(c); break; // \" \' \\ and any other character stand for themselves
+    case 'a':
+        out.push_back('\a');
+        break;
+    case 'b':
+        out.push_back('\b');
+        break;
+    case 'f':
+        out.push_back('\f');
+        break;
+    case 'n':
+        out.push_back('\n');
+        break;
+    case 'r':
+        out.push_back('\r');
+        break;
+    case 't':
+        out.push_back('\t');
+        break;
+    case 'v':
+        out.push_back('\v');
+        break;
+    default:
+        out.push_back(c);
+        break; // \" \' \\ and any other character stand for themselves
     }
     return std::nullopt;
 }

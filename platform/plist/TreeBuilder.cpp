@@ -2,9 +2,13 @@
 
 namespace scrivlette::plist {
 
-std::optional<Error> TreeBuilder::beginArray(std::size_t offset) { return begin(false, offset); }
+std::optional<Error> TreeBuilder::beginArray(std::size_t offset) {
+    return begin(false, offset);
+}
 
-std::optional<Error> TreeBuilder::beginDictionary(std::size_t offset) { return begin(true, offset); }
+std::optional<Error> TreeBuilder::beginDictionary(std::size_t offset) {
+    return begin(true, offset);
+}
 
 std::optional<Error> TreeBuilder::begin(bool isDictionary, std::size_t offset) {
     if (stack_.size() >= maxNestingDepth) {

@@ -5,11 +5,10 @@
 #include "platform/plist/Scalars.h"
 #include "platform/plist/TreeBuilder.h"
 
-#include <expat.h>
-
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <expat.h>
 #include <optional>
 
 namespace scrivlette::plist {
@@ -19,10 +18,10 @@ enum class Element { Plist, Dict, Array, Key, String, Data, Date, Integer, Real,
 
 std::optional<Element> elementNamed(std::string_view name) {
     static constexpr std::pair<std::string_view, Element> names[] = {
-        {"plist", Element::Plist},     {"dict", Element::Dict},   {"array", Element::Array},
-        {"key", Element::Key},         {"string", Element::String}, {"data", Element::Data},
-        {"date", Element::Date},       {"integer", Element::Integer}, {"real", Element::Real},
-        {"true", Element::True},       {"false", Element::False},
+        {"plist", Element::Plist}, {"dict", Element::Dict},       {"array", Element::Array},
+        {"key", Element::Key},     {"string", Element::String},   {"data", Element::Data},
+        {"date", Element::Date},   {"integer", Element::Integer}, {"real", Element::Real},
+        {"true", Element::True},   {"false", Element::False},
     };
     for (const auto& [text, element] : names) {
         if (text == name) {
@@ -37,7 +36,9 @@ bool collectsText(Element element) {
            element == Element::Date || element == Element::Integer || element == Element::Real;
 }
 
-bool isXmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Where the document type declaration lies, so that it can be left out.
 struct Span {
@@ -114,9 +115,9 @@ private:
     static void XMLCALL onStart(void* self, const XML_Char* name, const XML_Char** attributes);
     static void XMLCALL onEnd(void* self, const XML_Char* name);
     static void XMLCALL onText(void* self, const XML_Char* text, int length);
-    static void XMLCALL onEntityDeclaration(void* self, const XML_Char*, int, const XML_Char*,
-                                           int, const XML_Char*, const XML_Char*,
-                                           const XML_Char*, const XML_Char*);
+    static void XMLCALL onEntityDeclaration(void* self, const XML_Char*, int, const XML_Char*, int,
+                                            const XML_Char*, const XML_Char*, const XML_Char*,
+                                            const XML_Char*);
     static void XMLCALL onDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*,
                                   int);
 
@@ -154,8 +155,10 @@ void XmlReader::fail(ErrorKind kind, std::string message) {
 // Offsets are reported in the caller's bytes, so the declaration that was
 // skipped is added back.
 std::size_t XmlReader::offset() const {
-    const auto index = static_cast<std::size_t>(std::max<XML_Index>(0, XML_GetCurrentByteIndex(parser_)));
-    return baseOffset_ + index + (doctype_.length > 0 && index >= doctype_.start ? doctype_.length : 0);
+    const auto index =
+        static_cast<std::size_t>(std::max<XML_Index>(0, XML_GetCurrentByteIndex(parser_)));
+    return baseOffset_ + index +
+           (doctype_.length > 0 && index >= doctype_.start ? doctype_.length : 0);
 }
 
 void XmlReader::start(std::string_view name) {
@@ -265,7 +268,9 @@ void XMLCALL XmlReader::onStart(void* self, const XML_Char* name, const XML_Char
     static_cast<XmlReader*>(self)->start(name);
 }
 
-void XMLCALL XmlReader::onEnd(void* self, const XML_Char*) { static_cast<XmlReader*>(self)->end(); }
+void XMLCALL XmlReader::onEnd(void* self, const XML_Char*) {
+    static_cast<XmlReader*>(self)->end();
+}
 
 void XMLCALL XmlReader::onText(void* self, const XML_Char* text, int length) {
     static_cast<XmlReader*>(self)->text({text, static_cast<std::size_t>(length)});
@@ -274,11 +279,14 @@ void XMLCALL XmlReader::onText(void* self, const XML_Char* text, int length) {
 void XMLCALL XmlReader::onEntityDeclaration(void* self, const XML_Char*, int, const XML_Char*, int,
                                             const XML_Char*, const XML_Char*, const XML_Char*,
                                             const XML_Char*) {
-    static_cast<XmlReader*>(self)->fail(ErrorKind::Unsupported, "entity declarations are not allowed");
+    static_cast<XmlReader*>(self)->fail(ErrorKind::Unsupported,
+                                        "entity declarations are not allowed");
 }
 
-void XMLCALL XmlReader::onDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*, int) {
-    static_cast<XmlReader*>(self)->fail(ErrorKind::Malformed, "misplaced document type declaration");
+void XMLCALL XmlReader::onDoctype(void* self, const XML_Char*, const XML_Char*, const XML_Char*,
+                                  int) {
+    static_cast<XmlReader*>(self)->fail(ErrorKind::Malformed,
+                                        "misplaced document type declaration");
 }
 
 // Expat takes lengths as int, so large documents go in pieces.
@@ -340,7 +348,8 @@ ParseResult parseXml(const Bytes& input) {
     std::optional<std::string> transcoded;
     std::size_t skipped = 0;
     const auto bytes = input.span();
-    const bool bigEndian16 = text.starts_with("\xFE\xFF") || text.starts_with(std::string_view("\0<\0?", 4));
+    const bool bigEndian16 =
+        text.starts_with("\xFE\xFF") || text.starts_with(std::string_view("\0<\0?", 4));
     const bool littleEndian16 =
         text.starts_with("\xFF\xFE") || text.starts_with(std::string_view("<\0?\0", 4));
     if (bigEndian16 || littleEndian16) {

@@ -1,9 +1,9 @@
-#include "../model/ModelTestSupport.h"
-#include "../platform/TestSupport.h"
 #include "cli/CommandLine.h"
 
-#include <nlohmann/json.hpp>
+#include "../model/ModelTestSupport.h"
+#include "../platform/TestSupport.h"
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace scrivlette::cli {
@@ -36,27 +36,31 @@ protected:
 };
 
 TEST_F(CommandLine, ListsEveryEntryOfEveryFileInOrder) {
-    const Output result = invoke({"list", real("Notes.textClipping"), real("Picture clipping.pictClipping"),
-                                  real("Documentation.webloc")});
+    const Output result =
+        invoke({"list", real("Notes.textClipping"), real("Picture clipping.pictClipping"),
+                real("Documentation.webloc")});
     EXPECT_EQ(result.status, allRead);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out,
-              "1\tcom.apple.traditional-mac-plain-text\tNotes\n"
-              "2\tpublic.utf8-plain-text\tNotes\n"
-              "3\tpublic.utf16-plain-text\tNotes\n"
-              "4\tcom.apple.pict\t[data size: 481762]\n"
-              // Sixty characters of a longer URL.
-              "5\tURL\thttps://roomscan-api.locometric.com/documentation/roomscanap\n");
+    EXPECT_EQ(result.out, "1\tcom.apple.traditional-mac-plain-text\tNotes\n"
+                          "2\tpublic.utf8-plain-text\tNotes\n"
+                          "3\tpublic.utf16-plain-text\tNotes\n"
+                          "4\tcom.apple.pict\t[data size: 481762]\n"
+                          // Sixty characters of a longer URL.
+                          "5\tURL\thttps://roomscan-api.locometric.com/documentation/roomscanap\n");
 }
 
 TEST_F(CommandLine, ListShowsTheFirstLineCutToSixtyCharacters) {
-    const std::string text = "first line with emoji 👩‍👩‍👧 and more words to pass sixty characters easily\nsecond";
-    const Url url = write("Long.textClipping",
-                          test::xmlPlist("<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key>"
-                                         "<string>" + text + "</string></dict></dict>"));
+    const std::string text = "first line with emoji 👩‍👩‍👧 and more words to pass sixty "
+                             "characters easily\nsecond";
+    const Url url =
+        write("Long.textClipping",
+              test::xmlPlist("<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key>"
+                             "<string>" +
+                             text + "</string></dict></dict>"));
     const Output result = invoke({"list", *url.filePath()});
-    EXPECT_EQ(result.out, "1\tpublic.utf8-plain-text\t"
-                          "first line with emoji 👩‍👩‍👧 and more words to pass sixty charact\n");
+    EXPECT_EQ(result.out,
+              "1\tpublic.utf8-plain-text\t"
+              "first line with emoji 👩‍👩‍👧 and more words to pass sixty charact\n");
 }
 
 TEST_F(CommandLine, ShowWritesTheEntryExactly) {
@@ -71,7 +75,8 @@ TEST_F(CommandLine, ShowWritesTheEntryExactly) {
 
 TEST_F(CommandLine, JsonHoldsTheDocumentAndOneResultPerFile) {
     const std::string missing = (directory_ / "gone.textClipping").string();
-    const Output result = invoke({"json", real("README.textClipping"), missing, real("PLAY_ME.webloc")});
+    const Output result =
+        invoke({"json", real("README.textClipping"), missing, real("PLAY_ME.webloc")});
     EXPECT_EQ(result.status, someUnread);
     const auto document = nlohmann::ordered_json::parse(result.out);
     EXPECT_EQ(document["clippingName"], "PLAY_ME.webloc");
@@ -88,23 +93,32 @@ TEST_F(CommandLine, JsonHoldsTheDocumentAndOneResultPerFile) {
 TEST_F(CommandLine, FailuresAreReportedAfterTheRestIsPrinted) {
     const Url notClipping = write("notes.txt", "hello");
     const Url broken = write("broken.textClipping", "<plist><dict><key>x</key></plist>");
-    const Output result = invoke({"list", *notClipping.filePath(), real("Donate.webloc"), *broken.filePath()});
+    const Output result =
+        invoke({"list", *notClipping.filePath(), real("Donate.webloc"), *broken.filePath()});
     EXPECT_EQ(result.status, someUnread);
     EXPECT_EQ(result.out, "1\tURL\thttp://cyberduck.ch/donate/\n");
     std::istringstream lines(result.err);
     std::string line;
     std::getline(lines, line);
-    EXPECT_EQ(line, "scrivlette-cli: " + *notClipping.filePath() + ": not a clipping file (type public.plain-text)");
+    EXPECT_EQ(line, "scrivlette-cli: " + *notClipping.filePath() +
+                        ": not a clipping file (type public.plain-text)");
     std::getline(lines, line);
-    EXPECT_TRUE(line.starts_with("scrivlette-cli: " + *broken.filePath() + ": not a property list: XML error:"))
+    EXPECT_TRUE(line.starts_with("scrivlette-cli: " + *broken.filePath() +
+                                 ": not a property list: XML error:"))
         << line;
     EXPECT_NE(line.find(" at byte "), std::string::npos);
 }
 
 TEST_F(CommandLine, UsageErrorsAndEntriesOutOfRangeExitWithTwo) {
     const std::vector<std::vector<std::string>> usageErrors = {
-        {}, {"list"}, {"frobnicate", "x"}, {"show", "--entry"}, {"show", "--entry", "0", "x"},
-        {"show", "--entry", "two", "x"}, {"list", "--entry", "1", "x"}, {"json", "--verbose", "x"},
+        {},
+        {"list"},
+        {"frobnicate", "x"},
+        {"show", "--entry"},
+        {"show", "--entry", "0", "x"},
+        {"show", "--entry", "two", "x"},
+        {"list", "--entry", "1", "x"},
+        {"json", "--verbose", "x"},
     };
     for (const auto& arguments : usageErrors) {
         SCOPED_TRACE(arguments.empty() ? "(nothing)" : arguments.front());

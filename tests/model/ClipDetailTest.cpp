@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
 #include <unordered_set>
 
 namespace scrivlette {
@@ -33,7 +32,8 @@ TEST(ClipDetail, EqualityComparesEveryFieldAsUnicodeText) {
     } cases[] = {
         {"different title", variant([](ClipDetail& c) { c.title = "public.rtf"; }), false},
         {"different content", variant([](ClipDetail& c) { c.content = "<i>hi</i>"; }), false},
-        {"different bytes", variant([](ClipDetail& c) { c.data = Bytes::copyOf(std::string_view("other")); }), false},
+        {"different bytes",
+         variant([](ClipDetail& c) { c.data = Bytes::copyOf(std::string_view("other")); }), false},
         {"absent data", variant([](ClipDetail& c) { c.data.reset(); }), false},
         {"flag", variant([](ClipDetail& c) { c.useStringForData = false; }), false},
         {"new id", variant([](ClipDetail& c) { c.id = Uuid::random(); }), false},
@@ -77,7 +77,8 @@ TEST(ClipDetail, EncodesUnderItsKeysInOrderAndDecodesBack) {
     for (const auto& item : encoded.items()) {
         keys.push_back(item.key());
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"id", "title", "content", "data", "useStringForData"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"id", "title", "content", "data", "useStringForData"}));
     EXPECT_EQ(encoded["id"], clip.id.toString());
     EXPECT_EQ(encoded["data"], "Ynl0ZXM=");
     const auto decoded = decodeClipDetail(encoded);

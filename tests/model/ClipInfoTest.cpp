@@ -9,7 +9,9 @@ using test::NoticeCounter;
 
 class ClipInfoTest : public test::ModelTest {};
 
-ClipDetail entry(std::string title) { return ClipDetail(std::move(title), "text", std::nullopt, true); }
+ClipDetail entry(std::string title) {
+    return ClipDetail(std::move(title), "text", std::nullopt, true);
+}
 
 TEST_F(ClipInfoTest, StartsEmpty) {
     const auto info = ClipInfo::create();

@@ -1,6 +1,6 @@
+#include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 #include "platform/TextDecoding.h"
-#include "../platform/TestSupport.h"
 
 namespace scrivlette {
 namespace {
@@ -20,7 +20,9 @@ protected:
     }
 };
 
-std::string dataElement(std::string_view base64) { return "<data>" + std::string(base64) + "</data>"; }
+std::string dataElement(std::string_view base64) {
+    return "<data>" + std::string(base64) + "</data>";
+}
 
 std::string utiData(std::string_view entries) {
     return xmlPlist("<dict><key>UTI-Data</key><dict>" + std::string(entries) + "</dict></dict>");
@@ -36,23 +38,23 @@ std::vector<std::string> titles(const std::vector<ClipDetail>& clips) {
 
 TEST_F(ClipReading, TextClippingMakesOneEntryPerKeyInOrder) {
     // The Mac OS Roman value is the single byte 0x8E, "é".
-    const std::string file = utiData(
-        "<key>public.utf8-plain-text</key><string>caf\u00E9</string>"
-        "<key>public.rtf</key><string>{\\rtf1 x}</string>"
-        "<key>com.apple.webarchive</key>" + dataElement("YnBsaXN0MDA=") +
-        "<key>public.html</key>" + dataElement("PGI+aGk8L2I+") +
-        "<key>public.utf16-external-plain-text</key>" + dataElement("//5hAA==") +
-        "<key>public.utf16-plain-text</key>" + dataElement("YQBiAA==") +
-        "<key>com.apple.traditional-mac-plain-text</key>" + dataElement("jg==") +
-        "<key>com.apple.flat-rtfd</key>" + dataElement("cnRmZA==") +
-        "<key>public.empty</key><data></data>");
+    const std::string file =
+        utiData("<key>public.utf8-plain-text</key><string>caf\u00E9</string>"
+                "<key>public.rtf</key><string>{\\rtf1 x}</string>"
+                "<key>com.apple.webarchive</key>" +
+                dataElement("YnBsaXN0MDA=") + "<key>public.html</key>" +
+                dataElement("PGI+aGk8L2I+") + "<key>public.utf16-external-plain-text</key>" +
+                dataElement("//5hAA==") + "<key>public.utf16-plain-text</key>" +
+                dataElement("YQBiAA==") + "<key>com.apple.traditional-mac-plain-text</key>" +
+                dataElement("jg==") + "<key>com.apple.flat-rtfd</key>" + dataElement("cnRmZA==") +
+                "<key>public.empty</key><data></data>");
     ASSERT_TRUE(info_->readClipping(write("Mixed.textClipping", file)));
     const auto clips = info_->clipList();
     EXPECT_EQ(titles(clips),
-              (std::vector<std::string>{"public.utf8-plain-text", "public.rtf", "com.apple.webarchive",
-                                        "public.html", "public.utf16-external-plain-text",
-                                        "public.utf16-plain-text", "com.apple.traditional-mac-plain-text",
-                                        "com.apple.flat-rtfd", "public.empty"}));
+              (std::vector<std::string>{
+                  "public.utf8-plain-text", "public.rtf", "com.apple.webarchive", "public.html",
+                  "public.utf16-external-plain-text", "public.utf16-plain-text",
+                  "com.apple.traditional-mac-plain-text", "com.apple.flat-rtfd", "public.empty"}));
     const struct {
         const char* content;
         std::optional<std::string> data;
@@ -83,8 +85,8 @@ TEST_F(ClipReading, TextClippingMakesOneEntryPerKeyInOrder) {
 
 TEST_F(ClipReading, UndecodableTextKeepsItsBytesWithEmptyContent) {
     const std::string file = utiData(
-        "<key>public.html</key>" + dataElement("w88=") +                        // C3 CF: invalid UTF-8
-        "<key>public.utf16-plain-text</key>" + dataElement("ANg=") +            // lone surrogate
+        "<key>public.html</key>" + dataElement("w88=") +             // C3 CF: invalid UTF-8
+        "<key>public.utf16-plain-text</key>" + dataElement("ANg=") + // lone surrogate
         "<key>public.utf16-external-plain-text</key>" + dataElement("/v/cAA==") + // FE FF DC00
         "<key>public.utf8-plain-text</key><string></string>");
     ASSERT_TRUE(info_->readClipping(write("Broken.textClipping", file)));
@@ -103,11 +105,11 @@ TEST_F(ClipReading, UndecodableTextKeepsItsBytesWithEmptyContent) {
 }
 
 TEST_F(ClipReading, PictureClippingTakesOnlyTiffAndPict) {
-    const std::string file = utiData(
-        "<key>com.adobe.pdf</key><string>never looked at</string>"
-        "<key>com.apple.pict</key>" + dataElement("AAEC") +
-        "<key>public.png</key>" + dataElement("AA==") +
-        "<key>public.tiff</key>" + dataElement("TU0AKg=="));
+    const std::string file =
+        utiData("<key>com.adobe.pdf</key><string>never looked at</string>"
+                "<key>com.apple.pict</key>" +
+                dataElement("AAEC") + "<key>public.png</key>" + dataElement("AA==") +
+                "<key>public.tiff</key>" + dataElement("TU0AKg=="));
     ASSERT_TRUE(info_->readClipping(write("P.pictClipping", file)));
     const auto clips = info_->clipList();
     ASSERT_EQ(titles(clips), (std::vector<std::string>{"com.apple.pict", "public.tiff"}));
@@ -116,14 +118,16 @@ TEST_F(ClipReading, PictureClippingTakesOnlyTiffAndPict) {
     EXPECT_FALSE(clips[1].useStringForData);
 
     const auto other = ClipInfo::create();
-    EXPECT_TRUE(other->readClipping(write("Only.pictClipping", utiData("<key>com.adobe.pdf</key>" + dataElement("AA==")))));
+    EXPECT_TRUE(other->readClipping(
+        write("Only.pictClipping", utiData("<key>com.adobe.pdf</key>" + dataElement("AA==")))));
     EXPECT_TRUE(other->clipList().empty());
 }
 
 TEST_F(ClipReading, InternetLocationsMakeOneURLEntry) {
-    const std::string file = xmlPlist(
-        "<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key><string>ignored</string></dict>"
-        "<key>URL</key><string>mailto:someone@example.com</string></dict>");
+    const std::string file =
+        xmlPlist("<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key><string>ignored</"
+                 "string></dict>"
+                 "<key>URL</key><string>mailto:someone@example.com</string></dict>");
     for (const char* name : {"Mail.mailloc", "Web.webloc", "WEB.WEBLOC"}) {
         SCOPED_TRACE(name);
         const auto info = ClipInfo::create();
@@ -146,17 +150,22 @@ TEST_F(ClipReading, FailuresLeaveTheDocumentAsTheTableSays) {
         std::string reason;
     };
     const Case cases[] = {
-        {"wrong type", "page.webarchive", goodText, "not a clipping file (type com.apple.webarchive)"},
-        {"unknown extension", "notes.txt", goodText, "not a clipping file (type public.plain-text)"},
+        {"wrong type", "page.webarchive", goodText,
+         "not a clipping file (type com.apple.webarchive)"},
+        {"unknown extension", "notes.txt", goodText,
+         "not a clipping file (type public.plain-text)"},
         {"no extension", "Clipping", goodText, "not a clipping file (unknown type)"},
         {"not a property list", "a.textClipping", "just words {", "not a property list"},
         {"empty file", "empty.textClipping", "", "not a property list"},
         {"empty root", "b.textClipping", xmlPlist("<dict/>"), "empty property list"},
-        {"root an array", "c.textClipping", xmlPlist("<array><string>x</string></array>"), "not a dictionary"},
-        {"empty URL", "d.webloc", xmlPlist("<dict><key>URL</key><string></string></dict>"), "empty URL"},
-        {"no URL", "e.webloc", xmlPlist("<dict><key>other</key><string>x</string></dict>"), "no \"URL\""},
-        {"URL not a string", "f.mailloc", xmlPlist("<dict><key>URL</key><integer>3</integer></dict>"),
-         "\"URL\" is a integer"},
+        {"root an array", "c.textClipping", xmlPlist("<array><string>x</string></array>"),
+         "not a dictionary"},
+        {"empty URL", "d.webloc", xmlPlist("<dict><key>URL</key><string></string></dict>"),
+         "empty URL"},
+        {"no URL", "e.webloc", xmlPlist("<dict><key>other</key><string>x</string></dict>"),
+         "no \"URL\""},
+        {"URL not a string", "f.mailloc",
+         xmlPlist("<dict><key>URL</key><integer>3</integer></dict>"), "\"URL\" is a integer"},
         {"empty UTI-Data", "g.textClipping", utiData(""), "empty \"UTI-Data\""},
         {"no UTI-Data", "h.pictClipping", xmlPlist("<dict><key>URL</key><string>x</string></dict>"),
          "no \"UTI-Data\""},
@@ -167,10 +176,12 @@ TEST_F(ClipReading, FailuresLeaveTheDocumentAsTheTableSays) {
                  dataElement("AA==")),
          "\"public.rtf\" is a data, not string"},
         {"data value given as string", "k.textClipping",
-         utiData("<key>public.utf8-plain-text</key><string>x</string><key>public.html</key><string>x</string>"),
+         utiData("<key>public.utf8-plain-text</key><string>x</string><key>public.html</"
+                 "key><string>x</string>"),
          "\"public.html\" is a string, not data"},
         {"picture value mistyped", "l.pictClipping",
-         utiData("<key>public.tiff</key>" + dataElement("AA==") + "<key>com.apple.pict</key><true/>"),
+         utiData("<key>public.tiff</key>" + dataElement("AA==") +
+                 "<key>com.apple.pict</key><true/>"),
          "\"com.apple.pict\" is a boolean"},
     };
     for (const Case& c : cases) {
@@ -246,9 +257,11 @@ TEST_F(ClipReading, RealFilesGiveTheEntriesTheyHold) {
           {"public.utf8-plain-text", "ラハ\u3099ーコースター導入の総合提案"},
           {"public.utf16-plain-text", "ラハ\u3099ーコースター導入の総合提案"}}},
         {"Picture clipping.pictClipping", {{"com.apple.pict", "[data size: 481762]"}}},
-        {"Picture clipping from illustration.pictClipping", {{"com.apple.pict", "[data size: 94]"}}},
+        {"Picture clipping from illustration.pictClipping",
+         {{"com.apple.pict", "[data size: 94]"}}},
         {"Donate.webloc", {{"URL", "http://cyberduck.ch/donate/"}}},
-        {"Documentation.webloc", {{"URL", "https://roomscan-api.locometric.com/documentation/roomscanapi/"}}},
+        {"Documentation.webloc",
+         {{"URL", "https://roomscan-api.locometric.com/documentation/roomscanapi/"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

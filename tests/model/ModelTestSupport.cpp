@@ -31,21 +31,25 @@ Url ModelTest::urlOf(const std::filesystem::path& path) const {
 
 NoticeCounter::NoticeCounter(ClipInfo& info)
     : subscription_(info.observationRegistrar().listen(
-          [this](KeyPath key, ObservationRegistrar::Phase phase) { events_.emplace_back(key, phase); })) {}
+          [this](KeyPath key, ObservationRegistrar::Phase phase) {
+              events_.emplace_back(key, phase);
+          })) {}
 
 int NoticeCounter::willSet(KeyPath key) const {
-    return static_cast<int>(std::count(events_.begin(), events_.end(),
-                                       std::pair(std::string(key), ObservationRegistrar::Phase::willSet)));
+    return static_cast<int>(
+        std::count(events_.begin(), events_.end(),
+                   std::pair(std::string(key), ObservationRegistrar::Phase::willSet)));
 }
 
 int NoticeCounter::didSet(KeyPath key) const {
-    return static_cast<int>(std::count(events_.begin(), events_.end(),
-                                       std::pair(std::string(key), ObservationRegistrar::Phase::didSet)));
+    return static_cast<int>(
+        std::count(events_.begin(), events_.end(),
+                   std::pair(std::string(key), ObservationRegistrar::Phase::didSet)));
 }
 
 std::string xmlPlist(std::string_view body) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + std::string(body) +
-           "</plist>\n";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" +
+           std::string(body) + "</plist>\n";
 }
 
 } // namespace scrivlette::test

@@ -3,9 +3,8 @@
 #include "model/ClipInfo.h"
 #include "platform/ManualMainQueue.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "TestSupport.h"
 #include "platform/plist/BinaryReader.h"
+
+#include "TestSupport.h"
 #include "platform/plist/PropertyList.h"
 
 #include <gtest/gtest.h>
-
 
 namespace scrivlette::plist {
 namespace {
@@ -12,7 +12,9 @@ using test::BinaryPlistBuilder;
 using test::bytesOf;
 using namespace std::string_literals;
 
-ParseResult parseText(const std::string& file) { return parse(bytesOf(file)); }
+ParseResult parseText(const std::string& file) {
+    return parse(bytesOf(file));
+}
 
 // Builds `depth` arrays, each holding the next, the innermost empty.
 std::string nestedArrays(std::size_t depth) {
@@ -108,7 +110,8 @@ TEST(BinaryReader, SharedObjectReusedDeeperStillCountsItsDepth) {
     constexpr std::size_t path = chain + length;
     builder.array({chain, path});
     for (std::size_t i = 0; i < length; ++i) {
-        builder.array(i + 1 < length ? std::vector<std::size_t>{chain + i + 1} : std::vector<std::size_t>{});
+        builder.array(i + 1 < length ? std::vector<std::size_t>{chain + i + 1}
+                                     : std::vector<std::size_t>{});
     }
     for (std::size_t i = 0; i < length; ++i) {
         builder.array({i + 1 < length ? path + i + 1 : chain});
@@ -174,15 +177,16 @@ TEST(BinaryReader, HostileStructureGivesCleanErrors) {
         b.array({});
         BinaryPlistBuilder::Layout layout;
         layout.objectCount = 1000;
-        cases.push_back({"trailer claims more objects than the table holds",
-                         b.finish(0, layout), ErrorKind::BadReference});
+        cases.push_back({"trailer claims more objects than the table holds", b.finish(0, layout),
+                         ErrorKind::BadReference});
     }
     {
         BinaryPlistBuilder b;
         b.array({});
         BinaryPlistBuilder::Layout layout;
         layout.tableOffset = 0xFFFFFFFFFFFFFFF0ull;
-        cases.push_back({"offset table past the end", b.finish(0, layout), ErrorKind::BadReference});
+        cases.push_back(
+            {"offset table past the end", b.finish(0, layout), ErrorKind::BadReference});
     }
     {
         BinaryPlistBuilder b;
@@ -276,11 +280,12 @@ TEST(BinaryReader, HostileStructureGivesCleanErrors) {
         for (int i = 0; i < 300; ++i) {
             b.integer(i);
         }
-        cases.push_back({"references too narrow for the object count", b.finish(0),
-                         ErrorKind::Malformed});
+        cases.push_back(
+            {"references too narrow for the object count", b.finish(0), ErrorKind::Malformed});
     }
     cases.push_back({"header only", "bplist00", ErrorKind::Truncated});
-    cases.push_back({"other version", "bplist01" + std::string(40, '\0'), ErrorKind::UnknownFormat});
+    cases.push_back(
+        {"other version", "bplist01" + std::string(40, '\0'), ErrorKind::UnknownFormat});
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,12 +2,11 @@
 #include "platform/FileReading.h"
 #include "platform/FileType.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace scrivlette {
 namespace {
@@ -63,7 +62,8 @@ TEST_F(Files, TypeIdentifierFollowsTheExtensionWithoutRegardToCase) {
         EXPECT_EQ(*identifier, c.identifier);
     }
     fs::create_directories(directory_ / "folder.textClipping");
-    EXPECT_EQ(*typeIdentifierOfFile((directory_ / "folder.textClipping").string()), "public.folder");
+    EXPECT_EQ(*typeIdentifierOfFile((directory_ / "folder.textClipping").string()),
+              "public.folder");
     EXPECT_FALSE(typeIdentifierOfFile((directory_ / "missing.textClipping").string()));
 }
 

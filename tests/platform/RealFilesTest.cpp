@@ -28,18 +28,21 @@ TEST(RealFiles, TextClippingsHoldTheirRepresentationsInFileOrder) {
     const NodePtr text = parseReal("Text.textClipping");
     ASSERT_TRUE(text);
     const Dictionary& data = *text->asDictionary()->find("UTI-Data")->asDictionary();
-    EXPECT_EQ(keysOf(data), (std::vector<std::string>{
-                                "public.utf8-plain-text", "com.apple.traditional-mac-plain-text",
-                                "com.apple.webarchive", "public.html",
-                                "public.utf16-external-plain-text", "public.rtf",
-                                "public.utf16-plain-text"}));
+    EXPECT_EQ(keysOf(data), (std::vector<std::string>{"public.utf8-plain-text",
+                                                      "com.apple.traditional-mac-plain-text",
+                                                      "com.apple.webarchive", "public.html",
+                                                      "public.utf16-external-plain-text",
+                                                      "public.rtf", "public.utf16-plain-text"}));
     EXPECT_EQ(*data.find("public.utf8-plain-text")->asString(), "随后");
     EXPECT_EQ(data.find("com.apple.traditional-mac-plain-text")->asData()->size(), 0u);
     EXPECT_EQ(data.find("com.apple.webarchive")->asData()->size(), 906u);
     EXPECT_EQ(data.find("public.html")->asData()->size(), 624u);
-    EXPECT_EQ(*decodeUtf16(data.find("public.utf16-external-plain-text")->asData()->span()), "随后");
-    EXPECT_NE(data.find("public.rtf")->asString()->find("\\uc0\\u38543 \\u21518"), std::string::npos);
-    EXPECT_EQ(*decodeUtf16LittleEndian(data.find("public.utf16-plain-text")->asData()->span()), "随后");
+    EXPECT_EQ(*decodeUtf16(data.find("public.utf16-external-plain-text")->asData()->span()),
+              "随后");
+    EXPECT_NE(data.find("public.rtf")->asString()->find("\\uc0\\u38543 \\u21518"),
+              std::string::npos);
+    EXPECT_EQ(*decodeUtf16LittleEndian(data.find("public.utf16-plain-text")->asData()->span()),
+              "随后");
 
     // The web archive is itself a binary property list.
     EXPECT_TRUE(parse(*data.find("com.apple.webarchive")->asData()));
@@ -56,9 +59,9 @@ TEST(RealFiles, TextClippingsHoldTheirRepresentationsInFileOrder) {
         const NodePtr root = parseReal(c.file);
         ASSERT_TRUE(root);
         const Dictionary& reps = *root->asDictionary()->find("UTI-Data")->asDictionary();
-        EXPECT_EQ(keysOf(reps), (std::vector<std::string>{"com.apple.traditional-mac-plain-text",
-                                                          "public.utf8-plain-text",
-                                                          "public.utf16-plain-text"}));
+        EXPECT_EQ(keysOf(reps),
+                  (std::vector<std::string>{"com.apple.traditional-mac-plain-text",
+                                            "public.utf8-plain-text", "public.utf16-plain-text"}));
         EXPECT_EQ(*reps.find("public.utf8-plain-text")->asString(), c.text);
         EXPECT_EQ(*decodeUtf16LittleEndian(reps.find("public.utf16-plain-text")->asData()->span()),
                   c.text);
@@ -68,7 +71,8 @@ TEST(RealFiles, TextClippingsHoldTheirRepresentationsInFileOrder) {
 TEST(RealFiles, PictureClippingsHoldOSTypeAndUTIData) {
     const NodePtr picture = parseReal("Picture clipping.pictClipping");
     ASSERT_TRUE(picture);
-    EXPECT_EQ(keysOf(*picture->asDictionary()), (std::vector<std::string>{"OSType-Data", "UTI-Data"}));
+    EXPECT_EQ(keysOf(*picture->asDictionary()),
+              (std::vector<std::string>{"OSType-Data", "UTI-Data"}));
     const Dictionary& reps = *picture->asDictionary()->find("UTI-Data")->asDictionary();
     EXPECT_EQ(reps.find("com.apple.pict")->asData()->size(), 481762u);
     EXPECT_EQ(reps.find("public.tiff"), nullptr);

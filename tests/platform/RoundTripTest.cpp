@@ -6,12 +6,11 @@
 #include "platform/Base64.h"
 #include "platform/plist/PropertyList.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <plist/plist.h>
-
-#include <fstream>
-#include <memory>
 
 namespace scrivlette::plist {
 namespace {
@@ -35,18 +34,25 @@ json describe(const Node& node) {
         }
         return {{"type", "array"}, {"items", items}};
     }
-    case Kind::String: return {{"type", "string"}, {"value", *node.asString()}};
-    case Kind::Data: return {{"type", "data"}, {"base64", encodeBase64(node.asData()->span())}};
+    case Kind::String:
+        return {{"type", "string"}, {"value", *node.asString()}};
+    case Kind::Data:
+        return {{"type", "data"}, {"base64", encodeBase64(node.asData()->span())}};
     case Kind::Integer: {
         const Integer& integer = *node.asInteger();
         return {{"type", "integer"},
-                {"value", integer.isUnsigned ? std::to_string(static_cast<std::uint64_t>(integer.value))
-                                             : std::to_string(integer.value)}};
+                {"value", integer.isUnsigned
+                              ? std::to_string(static_cast<std::uint64_t>(integer.value))
+                              : std::to_string(integer.value)}};
     }
-    case Kind::Real: return {{"type", "real"}, {"value", *node.asReal()}};
-    case Kind::Boolean: return {{"type", "boolean"}, {"value", *node.asBoolean()}};
-    case Kind::Date: return {{"type", "date"}, {"value", node.asDate()->secondsSince2001}};
-    case Kind::Uid: return {{"type", "uid"}, {"value", node.asUid()->value}};
+    case Kind::Real:
+        return {{"type", "real"}, {"value", *node.asReal()}};
+    case Kind::Boolean:
+        return {{"type", "boolean"}, {"value", *node.asBoolean()}};
+    case Kind::Date:
+        return {{"type", "date"}, {"value", node.asDate()->secondsSince2001}};
+    case Kind::Uid:
+        return {{"type", "uid"}, {"value", node.asUid()->value}};
     }
     return nullptr;
 }
@@ -137,7 +143,8 @@ void expectSame(plist_t theirs, const Node& ours, const std::string& path) {
         ASSERT_EQ(ours.kind(), Kind::Array);
         ASSERT_EQ(ours.asArray()->size(), plist_array_get_size(theirs));
         for (std::uint32_t i = 0; i < plist_array_get_size(theirs); ++i) {
-            expectSame(plist_array_get_item(theirs, i), *(*ours.asArray())[i], path + "/" + std::to_string(i));
+            expectSame(plist_array_get_item(theirs, i), *(*ours.asArray())[i],
+                       path + "/" + std::to_string(i));
         }
         break;
     }

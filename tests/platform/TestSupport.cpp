@@ -74,8 +74,8 @@ std::size_t BinaryPlistBuilder::array(const std::vector<std::size_t>& items) {
     return raw(std::move(encoded));
 }
 
-std::size_t BinaryPlistBuilder::dictionary(
-    const std::vector<std::pair<std::size_t, std::size_t>>& entries) {
+std::size_t
+BinaryPlistBuilder::dictionary(const std::vector<std::pair<std::size_t, std::size_t>>& entries) {
     std::string encoded = header(0xD, entries.size());
     for (const auto& entry : entries) {
         encoded += reference(entry.first);

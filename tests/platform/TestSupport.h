@@ -16,7 +16,9 @@ std::filesystem::path realFile(std::string_view name);
 // Fixtures committed under tests/fixtures.
 std::filesystem::path fixture(std::string_view name);
 Bytes readBytes(const std::filesystem::path& path);
-inline Bytes bytesOf(std::string_view text) { return Bytes::copyOf(text); }
+inline Bytes bytesOf(std::string_view text) {
+    return Bytes::copyOf(text);
+}
 
 // Writes binary property lists object by object, so tests can state exactly
 // the references, offsets and trailer a hostile file would have.

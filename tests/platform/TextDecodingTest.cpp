@@ -1,15 +1,17 @@
-#include "TestSupport.h"
 #include "platform/TextDecoding.h"
 
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace scrivlette {
 namespace {
 
-std::span<const std::uint8_t> raw(std::string_view text) { return asBytes(text); }
+std::span<const std::uint8_t> raw(std::string_view text) {
+    return asBytes(text);
+}
 
 TEST(TextDecoding, MacRomanUpperHalfMatchesAnIndependentTable) {
     // Generated with Python's mac_roman codec; 0xC6 and 0xF0 are where
@@ -40,21 +42,28 @@ TEST(TextDecoding, Utf16Variants) {
         std::optional<std::string> expected;
     } cases[] = {
         {"no mark is big-endian", decodeUtf16, std::string("\x96\x8F\x54\x0E", 4), "随后"},
-        {"FF FE is little-endian, mark dropped", decodeUtf16, std::string("\xFF\xFE\x8F\x96\x0E\x54", 6), "随后"},
-        {"FE FF is big-endian, mark dropped", decodeUtf16, std::string("\xFE\xFF\x96\x8F", 4), "随"},
+        {"FF FE is little-endian, mark dropped", decodeUtf16,
+         std::string("\xFF\xFE\x8F\x96\x0E\x54", 6), "随后"},
+        {"FE FF is big-endian, mark dropped", decodeUtf16, std::string("\xFE\xFF\x96\x8F", 4),
+         "随"},
         {"odd trailing byte ignored", decodeUtf16, std::string("\x00\x41\x00", 3), "A"},
         {"surrogate pair", decodeUtf16, std::string("\xD8\x3C\xDF\x89", 4), "🎉"},
         {"unpaired high surrogate", decodeUtf16, std::string("\xD8\x3C\x00\x41", 4), std::nullopt},
-        {"high surrogate at the end", decodeUtf16, std::string("\x00\x41\xD8\x3C", 4), std::nullopt},
+        {"high surrogate at the end", decodeUtf16, std::string("\x00\x41\xD8\x3C", 4),
+         std::nullopt},
         {"lone low surrogate", decodeUtf16, std::string("\xDF\x89", 2), std::nullopt},
         {"empty", decodeUtf16, "", ""},
         {"only a mark", decodeUtf16, "\xFF\xFE", ""},
-        {"little-endian without mark", decodeUtf16LittleEndian, std::string("\x8F\x96\x0E\x54", 4), "随后"},
-        {"little-endian mark dropped", decodeUtf16LittleEndian, std::string("\xFF\xFE\x41\x00", 4), "A"},
-        {"little-endian ignores a big-endian mark", decodeUtf16LittleEndian, std::string("\xFE\xFF\x41\x00", 4),
-         "\uFFFEA"},
-        {"little-endian odd byte ignored", decodeUtf16LittleEndian, std::string("\x41\x00\x42", 3), "A"},
-        {"little-endian unpaired surrogate", decodeUtf16LittleEndian, std::string("\x3C\xD8", 2), std::nullopt},
+        {"little-endian without mark", decodeUtf16LittleEndian, std::string("\x8F\x96\x0E\x54", 4),
+         "随后"},
+        {"little-endian mark dropped", decodeUtf16LittleEndian, std::string("\xFF\xFE\x41\x00", 4),
+         "A"},
+        {"little-endian ignores a big-endian mark", decodeUtf16LittleEndian,
+         std::string("\xFE\xFF\x41\x00", 4), "\uFFFEA"},
+        {"little-endian odd byte ignored", decodeUtf16LittleEndian, std::string("\x41\x00\x42", 3),
+         "A"},
+        {"little-endian unpaired surrogate", decodeUtf16LittleEndian, std::string("\x3C\xD8", 2),
+         std::nullopt},
         {"NUL kept", decodeUtf16LittleEndian, std::string("\x00\x00", 2), std::string("\0", 1)},
     };
     for (const auto& c : cases) {
@@ -70,7 +79,10 @@ TEST(TextDecoding, Utf8Validation) {
         std::optional<std::string> expected;
     } cases[] = {
         {"ASCII", "abc", "abc"},
-        {"mark dropped", "\xEF\xBB\xBF" "abc", "abc"},
+        {"mark dropped",
+         "\xEF\xBB\xBF"
+         "abc",
+         "abc"},
         {"only the first mark dropped", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
         {"four-byte sequence", "\xF0\x9F\x8E\x89", "🎉"},
         {"truncated sequence", "\xE9\x9A", std::nullopt},

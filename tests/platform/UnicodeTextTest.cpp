@@ -1,9 +1,9 @@
-#include "platform/TextDecoding.h"
 #include "platform/UnicodeText.h"
 
-#include <gtest/gtest.h>
+#include "platform/TextDecoding.h"
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace scrivlette {
@@ -114,7 +114,9 @@ TEST(UnicodeText, GraphemeCountOfEverydayText) {
     EXPECT_EQ(graphemeCount("随后"), 2u);
     EXPECT_EQ(graphemeCount("👩‍👩‍👧"), 1u);
     EXPECT_EQ(graphemeCount("🇩🇪🇫🇷"), 2u);
-    EXPECT_EQ(graphemeCount("a\xFF" "b"), 3u);
+    EXPECT_EQ(graphemeCount("a\xFF"
+                            "b"),
+              3u);
 }
 
 } // namespace

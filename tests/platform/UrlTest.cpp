@@ -11,7 +11,8 @@ TEST(Url, FileUrlsRoundTripThroughPaths) {
         const char* url;
         const char* lastComponent;
     } cases[] = {
-        {"/home/a/My Clip.textClipping", "file:///home/a/My%20Clip.textClipping", "My Clip.textClipping"},
+        {"/home/a/My Clip.textClipping", "file:///home/a/My%20Clip.textClipping",
+         "My Clip.textClipping"},
         {"/tmp/Grüße 随后.webloc", "file:///tmp/Gr%C3%BC%C3%9Fe%20%E9%9A%8F%E5%90%8E.webloc",
          "Grüße 随后.webloc"},
         {"/a/100%?#x", "file:///a/100%25%3F%23x", "100%?#x"},
@@ -68,7 +69,8 @@ TEST(Url, SchemesHostsAndComponents) {
     EXPECT_EQ(remote->filePath(), std::nullopt);
     EXPECT_EQ(remote->lastPathComponent(), "a.textClipping");
     EXPECT_EQ(Url::fromString("file:///a/%00b")->filePath(), std::nullopt);
-    EXPECT_EQ(Url::fromString("mailto:someone@example.com")->lastPathComponent(), "someone@example.com");
+    EXPECT_EQ(Url::fromString("mailto:someone@example.com")->lastPathComponent(),
+              "someone@example.com");
     EXPECT_EQ(Url::fromString("file:///a/%FF.txt")->lastPathComponent(), "%FF.txt");
     EXPECT_EQ(percentDecode("%41%zz%4"), "A%zz%4");
 }

@@ -1,7 +1,6 @@
 #include "platform/Uuid.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace scrivlette {
@@ -27,9 +26,10 @@ TEST(Uuid, ParsesEitherCaseAndRefusesMalformedText) {
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->toString(), "E621E1F8-C36C-495A-93FC-0C247A3E6E5F");
     EXPECT_EQ(parsed->bytes()[0], 0xE6);
-    for (const char* bad : {"", "E621E1F8C36C495A93FC0C247A3E6E5F", "E621E1F8-C36C-495A-93FC-0C247A3E6E5",
-                            "E621E1F8-C36C-495A-93FC-0C247A3E6E5FF", "G621E1F8-C36C-495A-93FC-0C247A3E6E5F",
-                            "E621E1F8+C36C-495A-93FC-0C247A3E6E5F"}) {
+    for (const char* bad :
+         {"", "E621E1F8C36C495A93FC0C247A3E6E5F", "E621E1F8-C36C-495A-93FC-0C247A3E6E5",
+          "E621E1F8-C36C-495A-93FC-0C247A3E6E5FF", "G621E1F8-C36C-495A-93FC-0C247A3E6E5F",
+          "E621E1F8+C36C-495A-93FC-0C247A3E6E5F"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(Uuid::parse(bad));
     }

@@ -8,10 +8,9 @@ namespace {
 
 using test::bytesOf;
 
-constexpr std::string_view appleHeader =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-    "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n";
+constexpr std::string_view appleHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                                         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n";
 
 std::string plist(std::string_view body) {
     return std::string(appleHeader) + "<plist version=\"1.0\">" + std::string(body) + "</plist>";
@@ -70,21 +69,28 @@ TEST(XmlReader, ReadsEveryValueKind) {
 }
 
 TEST(XmlReader, AcceptsEveryHeaderRealFilesCarry) {
-    const std::string body = "<plist version=\"1.0\"><dict><key>URL</key><string>http://a.example/</string></dict></plist>";
+    const std::string body =
+        "<plist "
+        "version=\"1.0\"><dict><key>URL</key><string>http://a.example/</string></dict></plist>";
     const struct {
         const char* name;
         std::string file;
     } cases[] = {
         {"no prolog", body},
         {"old Apple DOCTYPE",
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple Computer//DTD "
-         "PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n" + body},
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple "
+         "Computer//DTD "
+         "PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n" +
+             body},
         {"malformed DOCTYPE", "<?xml version=\"1.0\"?><!DOCTYPE plist PUBLIC>" + body},
-        {"DOCTYPE with internal subset", "<!DOCTYPE plist [ <!ELEMENT plist ANY> <!-- ] > --> ]>" + body},
+        {"DOCTYPE with internal subset",
+         "<!DOCTYPE plist [ <!ELEMENT plist ANY> <!-- ] > --> ]>" + body},
         {"UTF-8 byte-order mark", "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + body},
-        {"comment before DOCTYPE", "<?xml version=\"1.0\"?><!-- made by hand --><!DOCTYPE plist>" + body},
+        {"comment before DOCTYPE",
+         "<?xml version=\"1.0\"?><!-- made by hand --><!DOCTYPE plist>" + body},
         {"UTF-16 little-endian with mark",
-         utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?><!DOCTYPE plist PUBLIC>" + body, true, true)},
+         utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?><!DOCTYPE plist PUBLIC>" + body, true,
+               true)},
         {"UTF-16 big-endian with mark",
          utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + body, false, true)},
         {"UTF-16 big-endian without mark",
@@ -102,13 +108,15 @@ TEST(XmlReader, AcceptsEveryHeaderRealFilesCarry) {
 }
 
 TEST(XmlReader, NonAsciiTextInEachEncoding) {
-    const std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><string>\xFC</string></plist>";
+    const std::string latin1 =
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><string>\xFC</string></plist>";
     const auto fromLatin1 = parse(bytesOf(latin1));
     ASSERT_TRUE(fromLatin1) << fromLatin1.error().describe();
     EXPECT_EQ(*(*fromLatin1)->asString(), "ü");
 
     // "<string>随</string>" in UTF-16LE: 随 is U+968F.
-    std::string wide = utf16("<string>", true, true) + std::string("\x8F\x96", 2) + utf16("</string>", true, false);
+    std::string wide = utf16("<string>", true, true) + std::string("\x8F\x96", 2) +
+                       utf16("</string>", true, false);
     const auto fromUtf16 = parse(bytesOf(wide));
     ASSERT_TRUE(fromUtf16) << fromUtf16.error().describe();
     EXPECT_EQ(*(*fromUtf16)->asString(), "随");
@@ -172,8 +180,10 @@ TEST(XmlReader, MalformedDocumentsGiveCleanErrors) {
         {"two top-level values", plist("<true/><false/>"), ErrorKind::Malformed},
         {"nested plist", plist("<plist/>"), ErrorKind::Malformed},
         {"bad integer", plist("<integer>12a</integer>"), ErrorKind::Malformed},
-        {"integer too large", plist("<integer>18446744073709551616</integer>"), ErrorKind::Malformed},
-        {"integer too small", plist("<integer>-9223372036854775809</integer>"), ErrorKind::Malformed},
+        {"integer too large", plist("<integer>18446744073709551616</integer>"),
+         ErrorKind::Malformed},
+        {"integer too small", plist("<integer>-9223372036854775809</integer>"),
+         ErrorKind::Malformed},
         {"bad real", plist("<real>one</real>"), ErrorKind::Malformed},
         {"bad date", plist("<date>yesterday</date>"), ErrorKind::Malformed},
         {"date out of range", plist("<date>2001-13-01T00:00:00Z</date>"), ErrorKind::Malformed},
@@ -182,8 +192,9 @@ TEST(XmlReader, MalformedDocumentsGiveCleanErrors) {
         {"unterminated DOCTYPE", "<!DOCTYPE plist [ <!ELEMENT", ErrorKind::Truncated},
         {"second DOCTYPE", std::string(appleHeader) + "<!DOCTYPE x><plist/>", ErrorKind::Malformed},
         {"invalid UTF-8", "<plist><string>\xC3\x28</string></plist>", ErrorKind::Malformed},
-        {"unpaired surrogate in UTF-16", utf16("<plist><string>", true, true) + std::string("\x00\xD8", 2) +
-                                               utf16("</string></plist>", true, false),
+        {"unpaired surrogate in UTF-16",
+         utf16("<plist><string>", true, true) + std::string("\x00\xD8", 2) +
+             utf16("</string></plist>", true, false),
          ErrorKind::InvalidText},
     };
     for (const auto& c : cases) {
@@ -202,9 +213,9 @@ TEST(XmlReader, ErrorOffsetsCountTheSkippedDeclaration) {
 }
 
 TEST(XmlReader, DictionaryKeepsFileOrderAndLastValueOfRepeatedKey) {
-    const auto result = parse(bytesOf(plist(
-        "<dict><key>b</key><string>1</string><key>a</key><string>2</string>"
-        "<key>b</key><string>3</string></dict>")));
+    const auto result =
+        parse(bytesOf(plist("<dict><key>b</key><string>1</string><key>a</key><string>2</string>"
+                            "<key>b</key><string>3</string></dict>")));
     ASSERT_TRUE(result);
     const auto& entries = (*result)->asDictionary()->entries();
     ASSERT_EQ(entries.size(), 2u);
