@@ -96,7 +96,8 @@ std::optional<Date> parseDateText(std::string_view text) {
     }
     constexpr std::int64_t secondsFrom1970To2001 = 978307200;
     const std::int64_t days = daysFromCivil(year, month, day);
-    const std::int64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
+    const std::int64_t seconds =
+        days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
     return Date{static_cast<double>(seconds - secondsFrom1970To2001)};
 }
 
