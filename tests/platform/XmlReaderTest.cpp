@@ -212,6 +212,19 @@ TEST(XmlReader, ErrorOffsetsCountTheSkippedDeclaration) {
     EXPECT_EQ(result.error().offset, file.find("<bogus/>"));
 }
 
+TEST(XmlReader, Utf16ErrorOffsetsNameTheOriginalBytes) {
+    const std::string file = utf16("<plist><bogus/></plist>", true, true);
+    const auto result = parse(bytesOf(file));
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.error().offset, 2u + 2 * 7);
+
+    // Found by the fuzzer: an error in UTF-16 text was placed past the input's end.
+    const std::string found("\xFE\xFFx;lkeerml<\x01\x00\x00\xFFtrue\xFF\xFF\x01\xE1", 24);
+    const auto fuzzed = parse(bytesOf(found));
+    ASSERT_FALSE(fuzzed);
+    EXPECT_LE(fuzzed.error().offset, found.size());
+}
+
 TEST(XmlReader, DictionaryKeepsFileOrderAndLastValueOfRepeatedKey) {
     const auto result =
         parse(bytesOf(plist("<dict><key>b</key><string>1</string><key>a</key><string>2</string>"
