@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "model/ClipInfo.h"
+#include "platform/SavePanel.h"
 #include "platform/UnicodeText.h"
 
 #include <charconv>
@@ -59,6 +60,60 @@ Document readAll(const std::vector<std::string>& files, std::ostream& err) {
     return document;
 }
 
+// Answers the save panel without asking anyone: the chosen path, or, for a
+// dry run, Cancel after noting what the panel was told to offer.
+class FixedAnswerPanel final : public SavePanel {
+public:
+    explicit FixedAnswerPanel(std::optional<Url> answer) : answer_(std::move(answer)) {}
+
+    void setCanCreateDirectories(bool) override {}
+    void setNameFieldStringValue(std::string name) override { offeredName = std::move(name); }
+    void setAllowedContentTypes(std::vector<ContentType> types) override {
+        offeredTypes = std::move(types);
+    }
+    void begin(Completion completion) override {
+        completion(answer_ ? okResponse : cancelResponse);
+    }
+    std::optional<Url> url() const override { return answer_; }
+
+    std::string offeredName;
+    std::vector<ContentType> offeredTypes;
+
+private:
+    std::optional<Url> answer_;
+};
+
+bool writeEntry(ClipInfo& info, const ClipDetail& clip, const Invocation& invocation,
+                std::ostream& out, std::ostream& err) {
+    std::optional<Url> answer;
+    if (!invocation.dryRun) {
+        answer = Url::fromFilePath(
+            std::filesystem::absolute(invocation.output).lexically_normal().string());
+        if (!answer) {
+            err << "scrivlette-cli: " << invocation.output << ": not a usable path\n";
+            return false;
+        }
+    }
+    const auto panel = std::make_shared<FixedAnswerPanel>(answer);
+    SavePanel::installFactory([panel] { return panel; });
+    WriteOutcome outcome;
+    info.writeClip(clip, [&](const WriteOutcome& result) { outcome = result; });
+    SavePanel::installFactory(nullptr);
+
+    if (invocation.dryRun) {
+        out << panel->offeredName << '\t'
+            << (panel->offeredTypes.empty() ? std::string("any")
+                                            : panel->offeredTypes.front().identifier)
+            << '\n';
+        return true;
+    }
+    if (outcome.status != WriteOutcome::Status::written) {
+        err << "scrivlette-cli: " << invocation.output << ": " << outcome.message << '\n';
+        return false;
+    }
+    return true;
+}
+
 bool allSucceeded(const std::vector<bool>& results) {
     return std::find(results.begin(), results.end(), false) == results.end();
 }
@@ -75,6 +130,11 @@ std::string usage() {
            "  list               one line per entry: index, type, start of its text\n"
            "  show [--entry N]   write entry N's text (default 1) to standard output\n"
            "  json               the document as JSON\n"
+           "  write [--entry N] --output PATH\n"
+           "                     write entry N (default 1) to PATH, as the window's\n"
+           "                     \"Write Clip to File\" would\n"
+           "  write [--entry N] --dry-run\n"
+           "                     print the file name and type the window would suggest\n"
            "  --help             show this help\n"
            "  --version          show the version\n"
            "\n"
@@ -100,6 +160,8 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         invocation.command = Command::show;
     } else if (command == "json") {
         invocation.command = Command::json;
+    } else if (command == "write") {
+        invocation.command = Command::write;
     } else {
         return "unknown command '" + command + "'";
     }
@@ -110,7 +172,22 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
             invocation.files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (invocation.command == Command::show &&
+        } else if (invocation.command == Command::write && argument == "--dry-run") {
+            invocation.dryRun = true;
+        } else if (invocation.command == Command::write &&
+                   (argument == "--output" || argument.starts_with("--output="))) {
+            if (argument == "--output") {
+                if (++i == arguments.size()) {
+                    return std::string("--output needs a path");
+                }
+                invocation.output = arguments[i];
+            } else {
+                invocation.output = argument.substr(9);
+            }
+            if (invocation.output.empty()) {
+                return std::string("--output needs a path");
+            }
+        } else if ((invocation.command == Command::show || invocation.command == Command::write) &&
                    (argument == "--entry" || argument.starts_with("--entry="))) {
             std::string value;
             if (argument == "--entry") {
@@ -132,6 +209,9 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
     }
     if (invocation.files.empty()) {
         return std::string("no files given");
+    }
+    if (invocation.command == Command::write && invocation.output.empty() == !invocation.dryRun) {
+        return std::string("write needs either --output PATH or --dry-run");
     }
     return invocation;
 }
@@ -157,10 +237,16 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
         }
         return status;
     case Command::show:
+    case Command::write:
         if (invocation.entry > clips.size()) {
             err << "scrivlette-cli: there is no entry " << invocation.entry << " (the files hold "
                 << clips.size() << ")\n";
             return usageError;
+        }
+        if (invocation.command == Command::write) {
+            const bool written =
+                writeEntry(*document.info, clips[invocation.entry - 1], invocation, out, err);
+            return written ? status : someUnread;
         }
         out << plainText(clips[invocation.entry - 1]);
         return status;

@@ -8,11 +8,13 @@
 
 namespace scrivlette::cli {
 
-enum class Command { list, show, json, help, version };
+enum class Command { list, show, json, write, help, version };
 
 struct Invocation {
     Command command = Command::help;
-    std::size_t entry = 1; // 1-based, for show
+    std::size_t entry = 1; // 1-based, for show and write
+    std::string output;    // for write
+    bool dryRun = false;   // for write
     std::vector<std::string> files;
 };
 

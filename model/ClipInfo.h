@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/ClipDetail.h"
+#include "model/ClipWriting.h"
 #include "model/ObservationRegistrar.h"
 #include "platform/Url.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +46,12 @@ public:
     bool readClipping(const Url& url);
     // The same reading, keeping the reason for a false result.
     ReadOutcome readClippingWithReason(const Url& url);
+
+    // Opens a save panel for `clip` and, once the user confirms it, writes the
+    // entry there. Returns at once; errors are not reported.
+    void writeClip(const ClipDetail& clip);
+    // The same, telling `finished` how it went (command-line use).
+    void writeClip(const ClipDetail& clip, std::function<void(const WriteOutcome&)> finished);
 
     ObservationRegistrar& observationRegistrar() { return _observationRegistrar; }
 

@@ -1,0 +1,95 @@
+#include "FileWriting.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace scrivlette {
+
+FileError lastSystemError(const std::string& context) {
+    const int code = errno;
+    return FileError{code,
+                     context.empty() ? std::strerror(code) : context + ": " + std::strerror(code)};
+}
+
+namespace {
+
+unsigned processUmask() {
+    // umask can only be read by setting it; do that once, at first use.
+    static const unsigned mask = [] {
+        const mode_t current = ::umask(022);
+        ::umask(current);
+        return static_cast<unsigned>(current);
+    }();
+    return mask;
+}
+
+} // namespace
+
+unsigned defaultFileMode() {
+    return 0666u & ~processUmask();
+}
+
+unsigned defaultDirectoryMode() {
+    return 0777u & ~processUmask();
+}
+
+std::optional<FileError> writeAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return lastSystemError("write");
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return std::nullopt;
+}
+
+std::optional<FileError> writeFilePlain(const std::string& path,
+                                        std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return lastSystemError("");
+    }
+    auto failure = writeAll(fd, bytes);
+    if (::close(fd) != 0 && !failure) {
+        failure = lastSystemError("close");
+    }
+    return failure;
+}
+
+std::optional<FileError> writeFileAtomically(const std::string& path,
+                                             std::span<const std::uint8_t> bytes) {
+    const std::size_t slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = directory + "." + name + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return lastSystemError("");
+    }
+    auto failure = writeAll(fd, bytes);
+    if (!failure && ::fchmod(fd, defaultFileMode()) != 0) {
+        failure = lastSystemError("chmod");
+    }
+    if (!failure && ::fsync(fd) != 0) {
+        failure = lastSystemError("fsync");
+    }
+    if (::close(fd) != 0 && !failure) {
+        failure = lastSystemError("close");
+    }
+    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        failure = lastSystemError("");
+    }
+    if (failure) {
+        ::unlink(temporary.c_str());
+    }
+    return failure;
+}
+
+} // namespace scrivlette

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/FileType.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace scrivlette {
+
+// Each returns nothing on success, or what went wrong.
+
+// Creates or truncates `path` and writes `bytes` into it: a plain write, which
+// a failure can leave half done.
+std::optional<FileError> writeFilePlain(const std::string& path,
+                                        std::span<const std::uint8_t> bytes);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`. On failure the temporary file is removed and `path`
+// is as it was.
+std::optional<FileError> writeFileAtomically(const std::string& path,
+                                             std::span<const std::uint8_t> bytes);
+
+// Writes all of `bytes` to an open descriptor.
+std::optional<FileError> writeAll(int fd, std::span<const std::uint8_t> bytes);
+
+// The permission bits new files and folders get: 0666 or 0777 less the
+// process's umask.
+unsigned defaultFileMode();
+unsigned defaultDirectoryMode();
+
+FileError lastSystemError(const std::string& context);
+
+} // namespace scrivlette
