@@ -93,7 +93,7 @@ private:
 std::optional<Failure> readObject(Cursor& cursor, std::size_t depth, Stored& out);
 
 std::optional<Failure> readDictionary(Cursor& cursor, std::size_t depth, Stored& out) {
-    if (depth > maxWrapperDepth) {
+    if (depth >= maxWrapperDepth) {
         return Failure("folders nested too deeply");
     }
     std::uint32_t count = 0;
