@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
-# files beside the repository. Usage: fuzz/run.sh binary|xml|openstep|any [seconds]
+# files beside the repository.
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -12,11 +13,14 @@ case $format in
     binary) seeds=(tests/fixtures/plistlib/*.binary.plist ../shared/testdata/real/*.textClipping ../shared/testdata/real/*.pictClipping) ;;
     xml) seeds=(tests/fixtures/plistlib/*.xml.plist ../shared/testdata/real/*.webloc) ;;
     openstep) seeds=(fuzz/seeds/openstep/*) ;;
+    flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
     *) seeds=(tests/fixtures/plistlib/* ../shared/testdata/real/* fuzz/seeds/openstep/*) ;;
 esac
 for seed in "${seeds[@]}"; do
     cp -n "$seed" "$corpus/" 2>/dev/null || true
 done
-exec build-fuzz/fuzz/fuzz_plist_"$format" "$corpus" -max_total_time="$seconds" \
+target=fuzz_plist_$format
+[ "$format" = flat-rtfd ] && target=fuzz_flat_rtfd
+exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
     -max_len=65536 -rss_limit_mb=2048 -timeout=10 -artifact_prefix=fuzz/artifacts/"$format"- \
     -print_final_stats=1

@@ -3,6 +3,7 @@
 #include "../model/ModelTestSupport.h"
 #include "../platform/TestSupport.h"
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -50,8 +51,9 @@ TEST_F(CommandLine, ListsEveryEntryOfEveryFileInOrder) {
 }
 
 TEST_F(CommandLine, ListShowsTheFirstLineCutToSixtyCharacters) {
-    const std::string text = "first line with emoji 👩‍👩‍👧 and more words to pass sixty "
-                             "characters easily\nsecond";
+    const std::string text =
+        "first line with emoji 👩‍👩‍👧 and more words to pass sixty "
+        "characters easily\nsecond";
     const Url url =
         write("Long.textClipping",
               test::xmlPlist("<dict><key>UTI-Data</key><dict><key>public.utf8-plain-text</key>"
@@ -107,6 +109,40 @@ TEST_F(CommandLine, FailuresAreReportedAfterTheRestIsPrinted) {
                                  ": not a property list: XML error:"))
         << line;
     EXPECT_NE(line.find(" at byte "), std::string::npos);
+}
+
+TEST_F(CommandLine, WriteUsesTheWindowsRules) {
+    const std::string text = real("Text.textClipping");
+    EXPECT_EQ(invoke({"write", "--entry", "3", "--dry-run", text}).out,
+              "Untitled.webArchive\tcom.apple.webarchive\n");
+    EXPECT_EQ(invoke({"write", "--dry-run", real("Donate.webloc")}).out,
+              "Untitled.txt\tpublic.text\n");
+
+    const std::string target = (directory_ / "out.txt").string();
+    const Output written = invoke({"write", "--entry", "5", "--output", target, text});
+    EXPECT_EQ(written.status, allRead) << written.err;
+    std::ifstream in(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "随后");
+
+    const std::string archive = (directory_ / "page.webArchive").string();
+    EXPECT_EQ(invoke({"write", "--entry=3", "--output=" + archive, text}).status, allRead);
+    EXPECT_EQ(std::filesystem::file_size(archive), 906u);
+
+    // The empty Mac OS Roman text has nothing to write.
+    const std::string nothing = (directory_ / "nothing.txt").string();
+    const Output empty = invoke({"write", "--entry", "2", "--output", nothing, text});
+    EXPECT_EQ(empty.status, someUnread);
+    EXPECT_EQ(empty.err, "scrivlette-cli: " + nothing + ": the entry has no text to write\n");
+    EXPECT_FALSE(std::filesystem::exists(nothing));
+
+    const std::string blocked = (directory_ / "blocked").string();
+    std::filesystem::create_directories(blocked + "/inside");
+    const Output failed = invoke({"write", "--output", blocked, real("Donate.webloc")});
+    EXPECT_EQ(failed.status, someUnread);
+    EXPECT_NE(failed.err.find(blocked), std::string::npos);
+
+    EXPECT_EQ(invoke({"write", text}).status, usageError) << "needs --output or --dry-run";
+    EXPECT_EQ(invoke({"write", "--dry-run", "--output", target, text}).status, usageError);
 }
 
 TEST_F(CommandLine, UsageErrorsAndEntriesOutOfRangeExitWithTwo) {
