@@ -220,7 +220,9 @@ std::optional<Failure> fillDirectory(const Stored& stored, FileWrapper& director
     if (!infos) {
         return infos.error();
     }
-    for (const auto& [name, attributes] : infos.value()) {
+    for (const auto& entry : infos.value()) {
+        const std::string& name = entry.first;
+        const ChildInfo& attributes = entry.second;
         auto child = std::find_if(directory.children.begin(), directory.children.end(),
                                   [&](const FileWrapper::Child& c) { return c.name == name; });
         if (child == directory.children.end()) {
