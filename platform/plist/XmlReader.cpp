@@ -162,6 +162,9 @@ std::size_t XmlReader::offset() const {
 }
 
 void XmlReader::start(std::string_view name) {
+    if (error_) {
+        return;
+    }
     const auto element = elementNamed(name);
     if (!element) {
         return fail(ErrorKind::Malformed, "unknown element <" + std::string(name) + ">");
@@ -234,6 +237,11 @@ std::optional<Error> XmlReader::finishLeaf(Element element) {
 }
 
 void XmlReader::end() {
+    // Expat still reports the end of an empty element whose start was
+    // refused; the parse is over by then.
+    if (error_ || open_.empty()) {
+        return;
+    }
     const Element element = open_.back();
     open_.pop_back();
     std::optional<Error> failure;
@@ -249,6 +257,9 @@ void XmlReader::end() {
 }
 
 void XmlReader::text(std::string_view piece) {
+    if (error_) {
+        return;
+    }
     if (open_.empty() || !collectsText(open_.back())) {
         if (!std::all_of(piece.begin(), piece.end(), isXmlSpace)) {
             fail(ErrorKind::Malformed, "text outside a value");

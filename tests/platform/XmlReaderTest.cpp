@@ -174,6 +174,8 @@ TEST(XmlReader, MalformedDocumentsGiveCleanErrors) {
         {"two keys", plist("<dict><key>a</key><key>b</key></dict>"), ErrorKind::Malformed},
         {"key in array", plist("<array><key>a</key></array>"), ErrorKind::Malformed},
         {"unknown element", plist("<set/>"), ErrorKind::Malformed},
+        // Found by the fuzzer: the end of a refused empty element was still handled.
+        {"unknown empty top element", std::string(appleHeader) + "<plict/>", ErrorKind::Malformed},
         {"element inside string", plist("<string><true/></string>"), ErrorKind::Malformed},
         {"text inside dict", plist("<dict>stray</dict>"), ErrorKind::Malformed},
         {"text inside true", plist("<true>yes</true>"), ErrorKind::Malformed},
