@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libexpat1-dev libutf8proc-dev nlohmann-json3-dev
     libplist-dev unicode-data bzip2
+    qt6-base-dev qt6-svg-dev libgl-dev
 )
 
 missing=()

@@ -124,6 +124,8 @@ TEST_F(ClipWriting, PanelAndWriteRulesFollowTheEntrysType) {
         EXPECT_TRUE(panel.canCreateDirectories);
         EXPECT_EQ(panel.suggestedName, row.name);
         ASSERT_EQ(panel.allowedTypes.size(), std::string(row.type).empty() ? 0u : 1u);
+        // An open panel keeps itself alive, as a window would; close it.
+        panels_.back()->answer(SavePanel::cancelResponse, std::nullopt);
     }
     const ClipDetail empty("public.utf8-plain-text", "", std::nullopt, true);
     EXPECT_EQ(writeRuleFor(empty), WriteRule::nothing);

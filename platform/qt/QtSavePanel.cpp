@@ -1,0 +1,75 @@
+#include "QtSavePanel.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QStringList>
+
+namespace scrivlette {
+
+QString nameFilterFor(const ContentType& type) {
+    QStringList patterns;
+    for (const std::string& extension : type.extensions) {
+        patterns << QStringLiteral("*.") + QString::fromStdString(extension);
+    }
+    return QString::fromStdString(type.description) + QStringLiteral(" (") + patterns.join(u' ') +
+           QStringLiteral(")");
+}
+
+QtSavePanel::QtSavePanel(bool useNativeDialog) : dialog_(new QFileDialog()) {
+    dialog_->setAcceptMode(QFileDialog::AcceptSave);
+    dialog_->setFileMode(QFileDialog::AnyFile);
+    dialog_->setWindowModality(Qt::NonModal);
+    dialog_->setOption(QFileDialog::DontUseNativeDialog, !useNativeDialog);
+}
+
+QtSavePanel::~QtSavePanel() {
+    if (dialog_) {
+        // The last reference may go inside the dialog's own signal.
+        dialog_->disconnect();
+        dialog_->deleteLater();
+    }
+}
+
+void QtSavePanel::setCanCreateDirectories(bool allowed) {
+    dialog_->setOption(QFileDialog::ReadOnly, !allowed);
+}
+
+void QtSavePanel::setNameFieldStringValue(std::string name) {
+    dialog_->selectFile(QString::fromStdString(name));
+}
+
+void QtSavePanel::setAllowedContentTypes(std::vector<ContentType> types) {
+    QStringList filters;
+    for (const ContentType& type : types) {
+        filters << nameFilterFor(type);
+    }
+    dialog_->setNameFilters(filters);
+    dialog_->setDefaultSuffix(types.empty() || types.front().extensions.empty()
+                                  ? QString()
+                                  : QString::fromStdString(types.front().extensions.front()));
+}
+
+void QtSavePanel::begin(Completion completion) {
+    completion_ = std::move(completion);
+    QObject::connect(dialog_, &QDialog::finished, dialog_, [this](int result) {
+        auto done = std::move(completion_);
+        completion_ = nullptr;
+        if (done) {
+            done(result == QDialog::Accepted ? okResponse : cancelResponse);
+        }
+    });
+    dialog_->show();
+}
+
+std::optional<Url> QtSavePanel::url() const {
+    if (!dialog_) {
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog_->selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) {
+        return std::nullopt;
+    }
+    return Url::fromFilePath(chosen.front().toStdString());
+}
+
+} // namespace scrivlette

@@ -1,0 +1,77 @@
+#include "platform/qt/QtSavePanel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace scrivlette {
+namespace {
+
+QString nameField(QFileDialog* dialog) {
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    return edit ? edit->text() : QStringLiteral("<no name field>");
+}
+
+TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
+    auto panel = std::make_shared<QtSavePanel>(false);
+    panel->setCanCreateDirectories(true);
+    panel->setNameFieldStringValue("Untitled.rtf");
+    panel->setAllowedContentTypes({*contentType("public.rtf")});
+    int calls = 0;
+    panel->begin([&](int) { ++calls; });
+    QApplication::processEvents();
+
+    QFileDialog* dialog = panel->dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal) << "the main window stays usable";
+    EXPECT_EQ(dialog->parentWidget(), nullptr) << "a window of its own, not a sheet";
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly)) << "folders can be created";
+    EXPECT_EQ(nameField(dialog), QStringLiteral("Untitled.rtf"));
+    EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("rtf"));
+    EXPECT_EQ(calls, 0) << "begin returns before the user answers";
+    dialog->reject();
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(QtSavePanel, SaveAnswersOneWithTheChosenLocationOnce) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto panel = std::make_shared<QtSavePanel>(false);
+    panel->setNameFieldStringValue("Untitled.pict");
+    panel->setAllowedContentTypes({});
+    std::vector<int> responses;
+    std::optional<Url> chosen;
+    panel->begin([&, panel](int response) {
+        responses.push_back(response);
+        chosen = panel->url();
+    });
+    QFileDialog* dialog = panel->dialog();
+    EXPECT_TRUE(dialog->nameFilters().isEmpty() ||
+                dialog->nameFilters() == QStringList{QFileDialog::tr("All Files (*)")})
+        << "no filter when the type is unset";
+    dialog->setDirectory(folder.path());
+    dialog->selectFile(QDir(folder.path()).filePath(QStringLiteral("Clip ü.pict")));
+    static_cast<QDialog*>(dialog)->accept();
+    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_EQ(responses, std::vector<int>{SavePanel::okResponse});
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->filePath(),
+              QDir(folder.path()).filePath(QStringLiteral("Clip ü.pict")).toStdString());
+}
+
+TEST(QtSavePanel, CancelAnswersZero) {
+    auto panel = std::make_shared<QtSavePanel>(false);
+    int response = -1;
+    panel->begin([&](int answer) { response = answer; });
+    panel->dialog()->reject();
+    EXPECT_EQ(response, SavePanel::cancelResponse);
+}
+
+} // namespace
+} // namespace scrivlette
