@@ -7,7 +7,7 @@ ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all deps build build-asan run test test-normal test-asan bench fuzz format clean
+.PHONY: all deps build build-asan run test test-normal test-asan test-tsan bench fuzz format clean
 
 all: build
 
@@ -37,6 +37,14 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
+# The threaded tests that need no Qt, under ThreadSanitizer.
+test-tsan: deps
+	@cmake -S . -B build-tsan -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSCRIVLETTE_THREAD_SANITIZE=ON >/dev/null
+	@cmake --build build-tsan -j $(JOBS) --target drop_tests model_tests
+	@TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/drop_tests
+	@TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/model_tests
+
 bench: build
 	@$(BUILD_DIR)/bench/bench_plist
 	@$(BUILD_DIR)/bench/bench_clipping
@@ -50,4 +58,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) build-tsan

@@ -1,0 +1,135 @@
+#include "views/DropTarget.h"
+
+#include "../platform/TestSupport.h"
+#include "platform/qt/QtMainQueue.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace scrivlette {
+namespace {
+
+bool waitFor(const std::function<bool()>& condition) {
+    QDeadlineTimer deadline(5000);
+    while (!condition() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return condition();
+}
+
+class DropTargetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MainQueue::install(std::make_shared<QtMainQueue>());
+        new DropTarget(&widget_, [this] { return ScrivletteDropDelegate(clipInfo_.binding()); });
+        widget_.resize(400, 300);
+    }
+    void TearDown() override { QCoreApplication::processEvents(); }
+
+    // Drags `mime` over the widget and drops it, as the window system would:
+    // the drop is delivered only after an accepted enter.
+    bool drag(QMimeData* mime) {
+        const QPoint middle(200, 150);
+        QDragEnterEvent enter(middle, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget_, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&widget_, &drop);
+        return drop.isAccepted();
+    }
+
+    static QUrl real(const char* name) {
+        return QUrl::fromLocalFile(QString::fromStdString(test::realFile(name).string()));
+    }
+
+    QWidget widget_;
+    State<std::shared_ptr<ClipInfo>> clipInfo_{ClipInfo::create()};
+};
+
+TEST_F(DropTargetTest, DroppedSampleFilesFillTheDocument) {
+    QMimeData mime;
+    mime.setUrls({real("Notes.textClipping"), real("Donate.webloc")});
+    ASSERT_TRUE(drag(&mime));
+    ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 4; }));
+    const std::string name = clipInfo_.get()->clippingName();
+    EXPECT_TRUE(name == "Notes.textClipping" || name == "Donate.webloc") << name;
+}
+
+TEST_F(DropTargetTest, TextAndWebLinksAreRefused) {
+    const auto before = clipInfo_.get();
+    QMimeData text;
+    text.setText(QStringLiteral("just words"));
+    EXPECT_FALSE(drag(&text));
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.com/a.textClipping"))});
+    EXPECT_FALSE(drag(&web));
+    EXPECT_EQ(clipInfo_.get(), before);
+}
+
+TEST_F(DropTargetTest, PathsWithSpacesAndNonAsciiLettersSurvive) {
+    QTemporaryDir folder;
+    const std::filesystem::path copy =
+        std::filesystem::path(folder.path().toStdString()) / "Mein Clip ü 随后.textClipping";
+    std::filesystem::copy_file(test::realFile("Text.textClipping"), copy);
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(copy.string()))});
+    ASSERT_TRUE(drag(&mime));
+    ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 7; }));
+    EXPECT_EQ(clipInfo_.get()->clippingName(), "Mein Clip ü 随后.textClipping");
+}
+
+TEST_F(DropTargetTest, MainQueueRunsWorkInOrderOnTheGuiThread) {
+    const auto queue = std::make_shared<QtMainQueue>();
+    std::vector<int> order;
+    std::vector<bool> onMain;
+    QThread* worker = QThread::create([&] {
+        for (int i = 0; i < 100; ++i) {
+            queue->submit([&, i] {
+                order.push_back(i);
+                onMain.push_back(queue->isMainThread());
+            });
+        }
+    });
+    worker->start();
+    worker->wait();
+    delete worker;
+    ASSERT_TRUE(waitFor([&] { return order.size() == 100; }));
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_TRUE(std::all_of(onMain.begin(), onMain.end(), [](bool b) { return b; }));
+    EXPECT_TRUE(queue->isMainThread());
+}
+
+TEST_F(DropTargetTest, ADocumentReleasedOnAWorkerIsDestroyedOnTheGuiThread) {
+    // The document's entry owns bytes whose release notes the thread it ran on.
+    QThread* releasedOn = nullptr;
+    std::shared_ptr<const std::uint8_t[]> buffer(new std::uint8_t[1]{0},
+                                                 [&](const std::uint8_t* bytes) {
+                                                     releasedOn = QThread::currentThread();
+                                                     delete[] bytes;
+                                                 });
+    auto document = ClipInfo::create();
+    document->appendClip(
+        ClipDetail("public.data", "[data size: 1]", Bytes::adopt(std::move(buffer), 1), false));
+    QThread* worker = QThread::create([held = std::move(document)]() mutable { held.reset(); });
+    worker->start();
+    worker->wait();
+    delete worker;
+    EXPECT_EQ(releasedOn, nullptr) << "not torn down on the worker";
+    ASSERT_TRUE(waitFor([&] { return releasedOn != nullptr; }));
+    EXPECT_EQ(releasedOn, QCoreApplication::instance()->thread());
+}
+
+} // namespace
+} // namespace scrivlette
