@@ -47,7 +47,28 @@ void ClipInfo::setClipList(std::vector<ClipDetail> clipList) {
         _clipList = std::move(clipList);
         return;
     }
-    _observationRegistrar.withMutation(clipListKey, [&] { _clipList = std::move(clipList); });
+    _observationRegistrar.withMutation(clipListKey, [&] {
+        _clipList = std::move(clipList);
+        ++_clipListReplacements;
+    });
+}
+
+std::size_t ClipInfo::clipCount() const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return _clipList.size();
+}
+
+ClipDetail ClipInfo::clipAt(std::size_t index) const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return _clipList.at(index);
+}
+
+std::uint64_t ClipInfo::clipListReplacements() const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return _clipListReplacements;
 }
 
 void ClipInfo::appendClip(ClipDetail clip) {

@@ -38,6 +38,14 @@ public:
     // An in-place change, announced even when an equal entry is already there.
     void appendClip(ClipDetail clip);
 
+    // For views that follow a growing list without copying all of it each
+    // time: the number of entries, one entry, and how many times the whole
+    // list has been replaced (appends do not count). Each registers a read of
+    // clipList.
+    std::size_t clipCount() const;
+    ClipDetail clipAt(std::size_t index) const;
+    std::uint64_t clipListReplacements() const;
+
     std::string clippingName() const;
     void setClippingName(std::string name);
 
@@ -63,6 +71,7 @@ private:
     void assertMainThread() const;
 
     std::vector<ClipDetail> _clipList;
+    std::uint64_t _clipListReplacements = 0;
     std::string _clippingName;
     ObservationRegistrar _observationRegistrar;
 };

@@ -1,0 +1,206 @@
+#include "views/ContentView.h"
+
+#include "../platform/TestSupport.h"
+#include "platform/SavePanel.h"
+#include "platform/qt/QtMainQueue.h"
+#include "views/ClipListModel.h"
+#include "views/DetailPane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListView>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace scrivlette {
+namespace {
+
+class RecordingPanel final : public SavePanel {
+public:
+    void setCanCreateDirectories(bool) override {}
+    void setNameFieldStringValue(std::string name) override { suggestedName = std::move(name); }
+    void setAllowedContentTypes(std::vector<ContentType>) override {}
+    void begin(Completion completion) override { completion(cancelResponse); }
+    std::optional<Url> url() const override { return std::nullopt; }
+    std::string suggestedName;
+};
+
+class ContentViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MainQueue::install(std::make_shared<QtMainQueue>());
+        SavePanel::installFactory([this] {
+            panels_.push_back(std::make_shared<RecordingPanel>());
+            return panels_.back();
+        });
+        view_.resize(800, 500);
+        view_.show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { SavePanel::installFactory(nullptr); }
+
+    void read(const char* realName) {
+        ASSERT_TRUE(
+            view_.clipInfo()->readClipping(*Url::fromFilePath(test::realFile(realName).string())));
+        QApplication::processEvents();
+    }
+    void selectRow(int row) {
+        view_.sidebar()->setCurrentIndex(view_.sidebar()->model()->index(row, 0));
+        QApplication::processEvents();
+    }
+    QString rowText(int row) const {
+        return view_.sidebar()->model()->index(row, 0).data().toString();
+    }
+    QString detailText() const { return view_.detailPane()->text()->toPlainText(); }
+    QString shownTitle() const { return view_.windowHandle()->title(); }
+
+    std::vector<std::shared_ptr<RecordingPanel>> panels_;
+    ContentView view_;
+};
+
+TEST_F(ContentViewTest, LaunchState) {
+    EXPECT_EQ(view_.windowTitle(), QStringLiteral("Scrivlette "));
+    EXPECT_EQ(view_.sidebar()->model()->rowCount(), 0);
+    EXPECT_EQ(view_.detailPane()->currentWidget(), view_.detailPane()->placeholder());
+    EXPECT_EQ(view_.detailPane()->placeholder()->text(), QStringLiteral("Nothing selected."));
+    QLabel* symbol = view_.emptySymbol();
+    EXPECT_TRUE(symbol->isVisible());
+    EXPECT_EQ(symbol->size(), QSize(150, 150));
+    EXPECT_LE(
+        (symbol->geometry().center() - view_.centralWidget()->rect().center()).manhattanLength(), 2)
+        << "centred over the whole content";
+    EXPECT_TRUE(symbol->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_NE(view_.centralWidget()->childAt(view_.centralWidget()->rect().center()), symbol);
+
+    EXPECT_EQ(view_.centralWidget()->minimumSize(), QSize(600, 200));
+    view_.resize(100, 50);
+    QApplication::processEvents();
+    EXPECT_GE(view_.centralWidget()->width(), 600);
+    EXPECT_GE(view_.centralWidget()->height(), 200);
+}
+
+TEST_F(ContentViewTest, ToolbarHoldsTheWriteCommand) {
+    QToolBar* toolbar = view_.toolbar();
+    EXPECT_EQ(toolbar->objectName(), QStringLiteral("ContentView.toolbar"));
+    EXPECT_TRUE(toolbar->isMovable());
+    EXPECT_TRUE(toolbar->toggleViewAction()->isEnabled()) << "the user can hide it";
+    ASSERT_EQ(toolbar->actions().size(), 1);
+    QAction* write = toolbar->actions().front();
+    EXPECT_EQ(write->objectName(), QStringLiteral("writeclip"));
+    EXPECT_EQ(write->text(), QStringLiteral("Write Clip to File"));
+    EXPECT_EQ(write->toolTip(), QStringLiteral("Write clipping contents to a new file."));
+    EXPECT_FALSE(write->icon().isNull());
+    EXPECT_TRUE(write->isEnabled());
+
+    write->trigger();
+    EXPECT_TRUE(panels_.empty()) << "nothing selected: no panel";
+    read("Text.textClipping");
+    selectRow(2);
+    write->trigger();
+    ASSERT_EQ(panels_.size(), 1u);
+    EXPECT_EQ(panels_[0]->suggestedName, "Untitled.webArchive");
+    EXPECT_TRUE(write->isEnabled());
+}
+
+TEST_F(ContentViewTest, ReadingShowsTheEntriesTheNameAndNoSymbol) {
+    read("Notes.textClipping");
+    ASSERT_EQ(view_.sidebar()->model()->rowCount(), 3);
+    EXPECT_EQ(rowText(0), QStringLiteral("com.apple.traditional-mac-plain-text"));
+    EXPECT_EQ(rowText(1), QStringLiteral("public.utf8-plain-text"));
+    EXPECT_EQ(rowText(2), QStringLiteral("public.utf16-plain-text"));
+    EXPECT_FALSE(view_.emptySymbol()->isVisible());
+    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Notes.textClipping"));
+    EXPECT_EQ(view_.detailPane()->currentWidget(), view_.detailPane()->placeholder())
+        << "until a row is selected";
+}
+
+TEST_F(ContentViewTest, TextEntriesShowTheirSizeLineAndByteEntriesDoNot) {
+    view_.clipInfo()->appendClip(ClipDetail("public.utf8-plain-text", "héllo", std::nullopt, true));
+    view_.clipInfo()->appendClip(ClipDetail("com.apple.pict", "[data size: 3]",
+                                            Bytes::copyOf(std::string_view("abc")), false));
+    QApplication::processEvents();
+    selectRow(0);
+    EXPECT_EQ(detailText(), QStringLiteral("héllo\n\npublic.utf8-plain-text Size: 5"));
+    const QTextBlock last = view_.detailPane()->text()->document()->lastBlock();
+    EXPECT_EQ(last.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    selectRow(1);
+    EXPECT_EQ(detailText(), QStringLiteral("[data size: 3]"));
+    EXPECT_EQ(view_.selectKey()->title, "com.apple.pict");
+}
+
+TEST_F(ContentViewTest, SelectionSurvivesADrop) {
+    read("Donate.webloc");
+    selectRow(0);
+    const ClipDetail selected = *view_.selectKey();
+    view_.clipInfoBinding().set(ClipInfo::create());
+    QApplication::processEvents();
+    EXPECT_EQ(view_.sidebar()->model()->rowCount(), 0);
+    EXPECT_TRUE(view_.emptySymbol()->isVisible());
+    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette "));
+    ASSERT_TRUE(view_.selectKey());
+    EXPECT_EQ(*view_.selectKey(), selected);
+    EXPECT_EQ(detailText(), QStringLiteral("http://cyberduck.ch/donate/\n\nURL Size: 27"));
+
+    read("Notes.textClipping");
+    EXPECT_FALSE(view_.sidebar()->currentIndex().isValid())
+        << "no row of the new list equals the selection";
+    EXPECT_EQ(*view_.selectKey(), selected);
+}
+
+TEST_F(ContentViewTest, CopyPutsTheSelectedContentOnTheClipboard) {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    view_.copyAction()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before")) << "nothing selected";
+    read("Text.textClipping");
+    selectRow(4);
+    view_.copyAction()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("随后"));
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(),
+              QStringList{QStringLiteral("text/plain")});
+    EXPECT_EQ(view_.copyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
+}
+
+TEST_F(ContentViewTest, TextFromFilesIsNeverInterpreted) {
+    const std::string markup = "<b>x</b> &amp;";
+    view_.clipInfo()->appendClip(ClipDetail(markup, markup, std::nullopt, true));
+    view_.clipInfo()->setClippingName("a[*].textClipping");
+    QApplication::processEvents();
+    EXPECT_EQ(rowText(0), QString::fromStdString(markup));
+    selectRow(0);
+    EXPECT_TRUE(detailText().startsWith(QString::fromStdString(markup) + QStringLiteral("\n\n") +
+                                        QString::fromStdString(markup) +
+                                        QStringLiteral(" Size: ")));
+    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette a[*].textClipping"));
+    EXPECT_EQ(view_.detailPane()->placeholder()->textFormat(), Qt::PlainText);
+}
+
+TEST_F(ContentViewTest, ABurstOfChangesRendersOnce) {
+    const int before = view_.renderCount();
+    for (int i = 0; i < 1000; ++i) {
+        view_.clipInfo()->appendClip(
+            ClipDetail("public.utf8-plain-text", std::to_string(i), std::nullopt, true));
+        view_.clipInfo()->setClippingName(std::to_string(i) + ".textClipping");
+    }
+    EXPECT_EQ(view_.sidebar()->model()->rowCount(), 0) << "nothing renders inside the burst";
+    QApplication::processEvents();
+    EXPECT_EQ(view_.renderCount(), before + 1);
+    EXPECT_EQ(view_.sidebar()->model()->rowCount(), 1000);
+    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette 999.textClipping"));
+
+    // A whole-list replacement starts the rows over.
+    view_.clipInfo()->setClipList({ClipDetail("only", "one", std::nullopt, true)});
+    QApplication::processEvents();
+    EXPECT_EQ(view_.sidebar()->model()->rowCount(), 1);
+    EXPECT_EQ(rowText(0), QStringLiteral("only"));
+}
+
+} // namespace
+} // namespace scrivlette

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/ClipInfo.h"
+#include "platform/State.h"
+
+#include <QMainWindow>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QListView;
+class QSplitter;
+class QToolBar;
+
+namespace scrivlette {
+
+class ClipListModel;
+class DetailPane;
+
+// The main window: the entries of the open document in a sidebar, the
+// selected one in the detail pane, a toolbar command to write it to a file,
+// Copy and drag of its text, and the whole window as the drop target.
+class ContentView final : public QMainWindow {
+public:
+    explicit ContentView(QWidget* parent = nullptr);
+    ~ContentView() override;
+
+    // The Edit menu's Copy: the selected entry's content as plain text.
+    QAction* copyAction() const { return copyAction_; }
+    QAction* writeClipAction() const { return writeClipAction_; }
+
+    const std::shared_ptr<ClipInfo>& clipInfo() const { return clipInfo_.get(); }
+    Binding<std::shared_ptr<ClipInfo>> clipInfoBinding() const { return clipInfo_.binding(); }
+    const std::optional<ClipDetail>& selectKey() const { return selectKey_; }
+
+    QListView* sidebar() const { return sidebar_; }
+    DetailPane* detailPane() const { return detail_; }
+    QLabel* emptySymbol() const { return emptySymbol_; }
+    QToolBar* toolbar() const { return toolbar_; }
+
+    // Renders now what is pending; tests use it instead of an event loop pass.
+    void renderPendingChanges();
+    // How many times the view has rendered, to show that bursts coalesce.
+    int renderCount() const { return renderCount_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createActions();
+    void createToolbar();
+    void createContent();
+    void createEmptySymbol();
+
+    void scheduleRender();
+    void render();
+    void renderList(const ClipInfo& document);
+    void showSelectionInList();
+    void select(const QModelIndex& index);
+    void copySelection();
+    void writeSelection();
+    void placeEmptySymbol();
+
+    State<std::shared_ptr<ClipInfo>> clipInfo_;
+    std::optional<ClipDetail> selectKey_;
+
+    ClipListModel* model_ = nullptr;
+    QSplitter* split_ = nullptr;
+    QListView* sidebar_ = nullptr;
+    DetailPane* detail_ = nullptr;
+    QLabel* emptySymbol_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* writeClipAction_ = nullptr;
+
+    bool renderPending_ = false;
+    int renderCount_ = 0;
+    // What the list shows, so a grown document only adds rows.
+    const ClipInfo* renderedDocument_ = nullptr;
+    std::uint64_t renderedReplacements_ = 0;
+};
+
+// "Scrivlette <name>", with Qt's "[*]" placeholder defused so a file name
+// holding it shows as written.
+QString windowTitleFor(const std::string& clippingName);
+
+} // namespace scrivlette
