@@ -48,6 +48,7 @@ test-tsan: deps
 bench: build
 	@$(BUILD_DIR)/bench/bench_plist
 	@$(BUILD_DIR)/bench/bench_clipping
+	@$(BUILD_DIR)/bench/bench_window
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -70,6 +70,9 @@ public:
         if (atEnd()) {
             return;
         }
+        if (asciiCluster()) {
+            return;
+        }
         utf8proc_int32_t codePoint = 0;
         utf8proc_ssize_t length = decodeNext(codePoint);
         if (length < 0) {
@@ -95,6 +98,26 @@ private:
     std::size_t at_ = 0;
     utf8proc_int32_t previous_ = -1;
     utf8proc_int32_t state_ = 0;
+
+    // Two ASCII characters in a row always break, but for CR LF; so an ASCII
+    // character followed by one is a cluster of its own, without asking
+    // utf8proc. Whatever follows an ASCII character breaks or not by that
+    // character alone, so the breaking state can start afresh after it.
+    bool asciiCluster() {
+        const auto byte = static_cast<unsigned char>(text_[at_]);
+        if (byte >= 0x80) {
+            return false;
+        }
+        const bool last = at_ + 1 == text_.size();
+        const auto next = last ? 0 : static_cast<unsigned char>(text_[at_ + 1]);
+        if (!last && next >= 0x80) {
+            return false;
+        }
+        at_ += byte == '\r' && next == '\n' ? 2 : 1;
+        previous_ = text_[at_ - 1];
+        state_ = 0;
+        return true;
+    }
 
     utf8proc_ssize_t decodeNext(utf8proc_int32_t& codePoint) const {
         return utf8proc_iterate(asUtf8(text_.substr(at_)),

@@ -84,8 +84,14 @@ void ContentView::createContent() {
     sidebar_->setUniformItemSizes(true);
     sidebar_->setTextElideMode(Qt::ElideRight);
     sidebar_->setMinimumWidth(180);
-    connect(sidebar_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { select(current); });
+    // Only a selection made by the user sets selectKey: focus moving into
+    // the list makes a row current without selecting it.
+    connect(sidebar_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (!selected.indexes().isEmpty()) {
+                    select(selected.indexes().front());
+                }
+            });
     connect(sidebar_, &QListView::clicked, this,
             [this](const QModelIndex& index) { select(index); });
 

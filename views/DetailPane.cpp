@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -43,23 +44,57 @@ DetailPane::DetailPane(QWidget* parent)
 }
 
 void DetailPane::show(const std::optional<ClipDetail>& clip) {
+    ++generation_;
+    text_->clear();
+    pending_.clear();
+    pendingSizeLine_.clear();
+    added_ = 0;
     if (!clip) {
-        text_->clear();
         setCurrentWidget(placeholder_);
         return;
     }
-    text_->setPlainText(QString::fromStdString(clip->content));
+    pending_ = QString::fromStdString(clip->content);
     if (clip->useStringForData) {
-        QTextCursor cursor(text_->document());
-        cursor.movePosition(QTextCursor::End);
-        QTextCharFormat bold;
-        bold.setFontWeight(QFont::Bold);
-        cursor.insertBlock();
-        cursor.insertBlock();
-        cursor.insertText(sizeLine(*clip), bold);
+        pendingSizeLine_ = sizeLine(*clip);
     }
-    text_->verticalScrollBar()->setValue(0);
     setCurrentWidget(text_);
+    addNextPiece();
+}
+
+void DetailPane::addNextPiece() {
+    QTextCursor cursor(text_->document());
+    cursor.movePosition(QTextCursor::End);
+    if (added_ < pending_.size()) {
+        qsizetype length = std::min(pieceLength, pending_.size() - added_);
+        // Never split a surrogate pair between two pieces.
+        if (added_ + length < pending_.size() &&
+            pending_.at(added_ + length - 1).isHighSurrogate()) {
+            ++length;
+        }
+        cursor.insertText(pending_.mid(added_, length));
+        added_ += length;
+    }
+    if (added_ >= pending_.size()) {
+        pending_.clear();
+        if (!pendingSizeLine_.isEmpty()) {
+            QTextCharFormat bold;
+            bold.setFontWeight(QFont::Bold);
+            cursor.insertBlock();
+            cursor.insertBlock();
+            cursor.insertText(pendingSizeLine_, bold);
+            pendingSizeLine_.clear();
+        }
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation = generation_] {
+            // A newer selection has taken over.
+            if (generation == generation_) {
+                addNextPiece();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace scrivlette
