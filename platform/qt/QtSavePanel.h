@@ -2,9 +2,8 @@
 
 #include "platform/SavePanel.h"
 
+#include <QFileDialog>
 #include <QPointer>
-
-class QFileDialog;
 
 namespace scrivlette {
 

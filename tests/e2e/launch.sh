@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Launches the real program on a virtual X display, as a person would meet
+# it: the main window alone, titled "Scrivlette ", then the Help window from
+# the Help menu; and checks that the screen shows something.
+# Usage: launch.sh PROGRAM [SCREENSHOT.png]
+set -euo pipefail
+program=$(realpath "$1")
+shot=${2:-$(mktemp -d)/screen.png}
+
+exec xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$program" "$shot" <<'SESSION'
+set -euo pipefail
+program=$1
+shot=$2
+fail() { echo "launch: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+wait_for() { # window title regex
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+"$program" 2>/dev/null &
+pid=$!
+main=$(wait_for '^Scrivlette $' | head -n 1) || fail 'no main window titled "Scrivlette "'
+visible=$(xdotool search --onlyvisible --name '.' 2>/dev/null | while read -r w; do
+    [ -n "$(xdotool getwindowname "$w")" ] && echo "$w"; done | wc -l)
+[ "$visible" -eq 1 ] || fail "expected one window at launch, saw $visible"
+
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+h
+sleep 0.5
+xdotool key Return
+wait_for '^Help Window$' >/dev/null || fail 'the Help menu item opened no Help window'
+
+import -window root "$shot"
+colours=$(convert "$shot" -format %k info:)
+[ "$colours" -gt 16 ] || fail "the screenshot looks blank ($colours colours)"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "launch: main window, Help window and a screenshot with $colours colours"
+SESSION

@@ -1,0 +1,38 @@
+#include "HelpView.h"
+
+#include "platform/qt/RichText.h"
+#include "platform/rtf/RtfReader.h"
+#include "resources/Resources.h"
+
+#include <QFile>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace scrivlette {
+
+HelpView::HelpView(const QString& document, QWidget* parent)
+    : QWidget(parent), text_(new QTextEdit(this)) {
+    initResources();
+    text_->setReadOnly(true);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setLineWrapMode(QTextEdit::WidgetWidth);
+    text_->setAcceptDrops(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addWidget(text_);
+
+    QFile file(document);
+    const auto parsed = file.open(QIODevice::ReadOnly)
+                            ? rtf::parseRtf(file.readAll().toStdString())
+                            : Expected<rtf::Document, std::string>(std::string());
+    if (parsed) {
+        fillTextDocument(*text_->document(), *parsed);
+    } else {
+        text_->setPlainText(QStringLiteral("empty"));
+    }
+    text_->moveCursor(QTextCursor::Start);
+}
+
+} // namespace scrivlette
