@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
 # files beside the repository.
-# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf [seconds]
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -14,6 +14,7 @@ case $format in
     xml) seeds=(tests/fixtures/plistlib/*.xml.plist ../shared/testdata/real/*.webloc) ;;
     openstep) seeds=(fuzz/seeds/openstep/*) ;;
     rtf) seeds=(fuzz/seeds/rtf/*) ;;
+    fork) seeds=(fuzz/seeds/fork/*) ;;
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
     *) seeds=(tests/fixtures/plistlib/* ../shared/testdata/real/* fuzz/seeds/openstep/*) ;;
 esac
@@ -23,6 +24,7 @@ done
 target=fuzz_plist_$format
 [ "$format" = flat-rtfd ] && target=fuzz_flat_rtfd
 [ "$format" = rtf ] && target=fuzz_rtf
+[ "$format" = fork ] && target=fuzz_fork
 exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
     -max_len=65536 -rss_limit_mb=2048 -timeout=10 -artifact_prefix=fuzz/artifacts/"$format"- \
     -print_final_stats=1

@@ -1,9 +1,11 @@
 #include "ClipReading.h"
 
 #include "model/ClipInfo.h"
+#include "model/ResourceClipping.h"
 #include "platform/FileReading.h"
 #include "platform/FileType.h"
 #include "platform/TextDecoding.h"
+#include "platform/fork/Companion.h"
 #include "platform/plist/PropertyList.h"
 
 #include <array>
@@ -13,6 +15,7 @@ namespace {
 
 using plist::Dictionary;
 using plist::Node;
+using plist::NodePtr;
 
 constexpr std::array<std::pair<std::string_view, ClippingKind>, 4> acceptedKinds = {{
     {"com.apple.finder.textclipping", ClippingKind::text},
@@ -123,6 +126,30 @@ Expected<std::vector<ClipDetail>, std::string> pictureEntries(const Dictionary& 
     return entries;
 }
 
+// An old clipping's representations, from the resource fork that travels
+// beside it, as the property list a newer clipping would hold.
+Expected<NodePtr, std::string> readResourceForkOf(ClippingKind kind, const std::string& path) {
+    std::vector<std::string> looked;
+    const Companion companion = findCompanion(path, &looked);
+    if (!companion.resourceFork) {
+        std::string places;
+        for (const std::string& place : looked) {
+            places += (places.empty() ? "" : ", ") + place;
+        }
+        return "and no resource fork beside it (looked for " + places + ")";
+    }
+    const auto resources = readResourceFork(*companion.resourceFork);
+    if (!resources) {
+        return "and its resource fork " + companion.resourceForkPath +
+               " is unreadable: " + resources.error();
+    }
+    auto root = propertyListFromResources(kind, *resources);
+    if (!root) {
+        return "and " + root.error() + " " + companion.resourceForkPath;
+    }
+    return std::move(root).value();
+}
+
 } // namespace
 
 std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier) {
@@ -168,22 +195,39 @@ ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
     if (!identifier) {
         return {false, identifier.error().message};
     }
-    const auto kind = identifier->has_value() ? clippingKindFor(**identifier) : std::nullopt;
+    std::optional<std::string> type = *identifier;
+    if (!type) {
+        // Classic Mac OS clippings had no extension; their Finder info says.
+        const auto finderInfo = findCompanion(*path).finderInfo;
+        type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
+    }
+    const auto kind = type ? clippingKindFor(*type) : std::nullopt;
     if (!kind) {
-        return {false, identifier->has_value() ? "not a clipping file (type " + **identifier + ")"
-                                               : "not a clipping file (unknown type)"};
+        return {false, type ? "not a clipping file (type " + *type + ")"
+                            : "not a clipping file (unknown type)"};
     }
     const auto bytes = readWholeFile(*path);
     if (!bytes) {
         return {false, "cannot read: " + bytes.error().message};
     }
-    const auto root = plist::parse(*bytes);
+    auto root = plist::parse(*bytes);
+    const bool fromResourceFork = !root;
     if (!root) {
-        return {false, "not a property list: " + root.error().describe()};
+        const std::string problem = bytes->empty()
+                                        ? std::string("empty file")
+                                        : "not a property list: " + root.error().describe();
+        auto fromFork = readResourceForkOf(*kind, *path);
+        if (!fromFork) {
+            return {false, problem + ", " + fromFork.error()};
+        }
+        root = std::move(fromFork).value();
     }
     auto entries = clipEntries(*kind, **root);
     if (!entries) {
         return {false, entries.error()};
+    }
+    if (fromResourceFork && entries->empty()) {
+        return {false, "the resource fork holds no representation this kind of clipping keeps"};
     }
     for (ClipDetail& entry : entries.value()) {
         appendClip(std::move(entry));

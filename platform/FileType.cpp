@@ -1,5 +1,7 @@
 #include "FileType.h"
 
+#include "platform/fork/AppleDouble.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -50,6 +52,21 @@ std::optional<std::string> typeIdentifierForExtension(std::string_view extension
     const std::string key = lowercase(extension);
     for (const auto& [name, identifier] : extensionTable) {
         if (name == key) {
+            return std::string(identifier);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> typeIdentifierForFinderType(std::uint32_t fileType) {
+    static constexpr std::pair<std::uint32_t, std::string_view> finderTypes[] = {
+        {fourCharCode("clpt"), "com.apple.finder.textclipping"},
+        {fourCharCode("clpp"), "com.apple.finder.pictclipping"},
+        {fourCharCode("ilht"), "com.apple.web-internet-location"},
+        {fourCharCode("ilma"), "com.apple.mail-internet-location"},
+    };
+    for (const auto& [code, identifier] : finderTypes) {
+        if (code == fileType) {
             return std::string(identifier);
         }
     }

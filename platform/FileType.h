@@ -2,6 +2,7 @@
 
 #include "platform/Expected.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +22,9 @@ Expected<std::optional<std::string>, FileError> typeIdentifierOfFile(const std::
 
 // The identifier for an extension alone, or nothing when it is not known.
 std::optional<std::string> typeIdentifierForExtension(std::string_view extension);
+
+// The identifier for a classic Mac OS Finder file type ('clpt', 'clpp',
+// 'ilht', 'ilma'), for files that carry no extension.
+std::optional<std::string> typeIdentifierForFinderType(std::uint32_t fileType);
 
 } // namespace scrivlette
