@@ -1,5 +1,6 @@
 #include "Url.h"
 
+#include "platform/Ascii.h"
 #include "platform/TextDecoding.h"
 
 #include <algorithm>
@@ -7,29 +8,9 @@
 namespace scrivlette {
 namespace {
 
-bool isAlpha(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // Unreserved characters, sub-delimiters, ':' and '@' are legal in a path.
 bool keptInPath(char c) {
-    return isAlpha(c) || isDigit(c) ||
+    return isAsciiLetter(c) || isAsciiDigit(c) ||
            std::string_view("-._~!$&'()*+,;=:@/").find(c) != std::string_view::npos;
 }
 
@@ -45,9 +26,10 @@ std::string percentDecode(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out.push_back(static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
+        if (text[i] == '%' && i + 2 < text.size() && hexDigitValue(text[i + 1]) >= 0 &&
+            hexDigitValue(text[i + 2]) >= 0) {
+            out.push_back(
+                static_cast<char>(hexDigitValue(text[i + 1]) * 16 + hexDigitValue(text[i + 2])));
             i += 2;
         } else {
             out.push_back(text[i]);
@@ -58,11 +40,11 @@ std::string percentDecode(std::string_view text) {
 
 std::optional<Url> Url::fromString(std::string_view text) {
     const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos || colon == 0 || !isAlpha(text[0])) {
+    if (colon == std::string_view::npos || colon == 0 || !isAsciiLetter(text[0])) {
         return std::nullopt;
     }
     for (char c : text.substr(0, colon)) {
-        if (!isAlpha(c) && !isDigit(c) && c != '+' && c != '-' && c != '.') {
+        if (!isAsciiLetter(c) && !isAsciiDigit(c) && c != '+' && c != '-' && c != '.') {
             return std::nullopt;
         }
     }

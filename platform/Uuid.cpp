@@ -1,5 +1,7 @@
 #include "Uuid.h"
 
+#include "platform/Ascii.h"
+
 #include <random>
 
 namespace scrivlette {
@@ -14,19 +16,6 @@ std::mt19937_64& generator() {
         return std::mt19937_64(seed);
     }();
     return engine;
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 bool isHyphenPosition(std::size_t i) {
@@ -62,7 +51,7 @@ std::optional<Uuid> Uuid::parse(std::string_view text) {
             }
             continue;
         }
-        const int value = hexValue(text[i]);
+        const int value = hexDigitValue(text[i]);
         if (value < 0) {
             return std::nullopt;
         }

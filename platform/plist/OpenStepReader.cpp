@@ -1,5 +1,6 @@
 #include "OpenStepReader.h"
 
+#include "platform/Ascii.h"
 #include "platform/TextDecoding.h"
 #include "platform/plist/TreeBuilder.h"
 
@@ -11,19 +12,6 @@ namespace {
 bool isUnquotedCharacter(std::uint8_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
            c == '$' || c == '/' || c == ':' || c == '.' || c == '-' || c == '+';
-}
-
-int hexValue(std::uint8_t c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 class OpenStepReader {
@@ -88,7 +76,7 @@ std::optional<Error> OpenStepReader::readEscape(std::string& out, std::uint32_t&
     if (c == 'U') {
         std::uint32_t unit = 0;
         for (int i = 0; i < 4; ++i) {
-            const int digit = atEnd() ? -1 : hexValue(peek());
+            const int digit = atEnd() ? -1 : hexDigitValue(static_cast<char>(peek()));
             if (digit < 0) {
                 return error(ErrorKind::Malformed, "invalid \\U escape");
             }
@@ -215,7 +203,7 @@ std::optional<Error> OpenStepReader::readData(Bytes& out) {
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
             continue;
         }
-        const int digit = hexValue(static_cast<std::uint8_t>(c));
+        const int digit = hexDigitValue(c);
         if (digit < 0) {
             return error(ErrorKind::InvalidData, "invalid hex digit in data");
         }

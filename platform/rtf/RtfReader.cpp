@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include "platform/Ascii.h"
 #include "platform/TextDecoding.h"
 #include "platform/rtf/CodePage.h"
 
@@ -29,26 +30,6 @@ struct GroupState {
 constexpr std::size_t maxWordLength = 32;
 constexpr int maxDigits = 10;
 constexpr char32_t attachmentCharacter = 0xAC;
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (isDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // Destinations whose text is never shown.
 bool isSkippedDestination(std::string_view word) {
@@ -375,7 +356,7 @@ void Reader::readControl() {
         return;
     }
     const char c = input_[at_];
-    if (!isLetter(c)) {
+    if (!isAsciiLetter(c)) {
         ++at_;
         switch (c) {
         case '\\':
@@ -399,8 +380,8 @@ void Reader::readControl() {
             endParagraph();
             break;
         case '\'': {
-            const int high = at_ < input_.size() ? hexValue(input_[at_]) : -1;
-            const int low = at_ + 1 < input_.size() ? hexValue(input_[at_ + 1]) : -1;
+            const int high = at_ < input_.size() ? hexDigitValue(input_[at_]) : -1;
+            const int low = at_ + 1 < input_.size() ? hexDigitValue(input_[at_ + 1]) : -1;
             if (high < 0 || low < 0) {
                 at_ = std::min(input_.size(), at_ + (high < 0 ? 0 : 1));
                 break; // a cut-short escape stands for nothing
@@ -415,20 +396,21 @@ void Reader::readControl() {
         return;
     }
     const std::size_t start = at_;
-    while (at_ < input_.size() && isLetter(input_[at_]) && at_ - start < maxWordLength) {
+    while (at_ < input_.size() && isAsciiLetter(input_[at_]) && at_ - start < maxWordLength) {
         ++at_;
     }
     const std::string_view word = input_.substr(start, at_ - start);
-    while (at_ < input_.size() && isLetter(input_[at_])) {
+    while (at_ < input_.size() && isAsciiLetter(input_[at_])) {
         ++at_; // an absurdly long word: the rest of it is ignored
     }
     std::optional<int> parameter;
     const bool negative = at_ < input_.size() && input_[at_] == '-';
-    if (at_ + (negative ? 1 : 0) < input_.size() && isDigit(input_[at_ + (negative ? 1 : 0)])) {
+    if (at_ + (negative ? 1 : 0) < input_.size() &&
+        isAsciiDigit(input_[at_ + (negative ? 1 : 0)])) {
         at_ += negative ? 1 : 0;
         long long value = 0;
         int digits = 0;
-        while (at_ < input_.size() && isDigit(input_[at_])) {
+        while (at_ < input_.size() && isAsciiDigit(input_[at_])) {
             if (digits++ < maxDigits) {
                 value = value * 10 + (input_[at_] - '0');
             }
