@@ -58,29 +58,59 @@ void Base64Decoder::emit(int characters) {
 }
 
 bool Base64Decoder::feed(std::string_view text) {
-    for (char c : text) {
-        if (isSpace(c)) {
-            continue;
-        }
-        if (c == '=') {
-            if (closed_ || groupLength_ < 2) {
-                return false;
+    std::size_t i = 0;
+    // Whole groups of four alphabet characters decode without any checks
+    // but the table look-ups; everything else goes the careful way below.
+    while (i < text.size()) {
+        if (groupLength_ == 0 && padding_ == 0 && !closed_) {
+            while (i + 4 <= text.size()) {
+                const int a = alphabet[static_cast<unsigned char>(text[i])];
+                const int b = alphabet[static_cast<unsigned char>(text[i + 1])];
+                const int c = alphabet[static_cast<unsigned char>(text[i + 2])];
+                const int d = alphabet[static_cast<unsigned char>(text[i + 3])];
+                if ((a | b | c | d) < 0) {
+                    break;
+                }
+                const std::uint32_t bits = std::uint32_t(a) << 18 | std::uint32_t(b) << 12 |
+                                           std::uint32_t(c) << 6 | std::uint32_t(d);
+                out_.push_back(static_cast<std::uint8_t>(bits >> 16));
+                out_.push_back(static_cast<std::uint8_t>(bits >> 8));
+                out_.push_back(static_cast<std::uint8_t>(bits));
+                i += 4;
             }
-            ++padding_;
-            if (groupLength_ + padding_ == 4) {
-                emit(groupLength_);
-                closed_ = true;
+            if (i >= text.size()) {
+                break;
             }
-            continue;
         }
-        const std::int8_t value = alphabet[static_cast<unsigned char>(c)];
-        if (value < 0 || closed_ || padding_ > 0) {
+        if (!feedCharacter(text[i++])) {
             return false;
         }
-        group_ = (group_ << 6) | static_cast<std::uint32_t>(value);
-        if (++groupLength_ == 4) {
-            emit(4);
+    }
+    return true;
+}
+
+bool Base64Decoder::feedCharacter(char c) {
+    if (isSpace(c)) {
+        return true;
+    }
+    if (c == '=') {
+        if (closed_ || groupLength_ < 2) {
+            return false;
         }
+        ++padding_;
+        if (groupLength_ + padding_ == 4) {
+            emit(groupLength_);
+            closed_ = true;
+        }
+        return true;
+    }
+    const std::int8_t value = alphabet[static_cast<unsigned char>(c)];
+    if (value < 0 || closed_ || padding_ > 0) {
+        return false;
+    }
+    group_ = (group_ << 6) | static_cast<std::uint32_t>(value);
+    if (++groupLength_ == 4) {
+        emit(4);
     }
     return true;
 }

@@ -30,6 +30,7 @@ private:
     std::vector<std::uint8_t> out_;
 
     void emit(int characters);
+    bool feedCharacter(char c);
 };
 
 } // namespace scrivlette
