@@ -17,20 +17,20 @@ constexpr std::size_t dragHeaderSize = 16;
 constexpr std::size_t dragItemSize = 16;
 
 struct Mapping {
-    std::uint32_t type;
     std::string_view key;
+    std::uint32_t type;
     bool isString;
 };
 
 constexpr Mapping mappings[] = {
-    {fourCharCode("utf8"), "public.utf8-plain-text", true},
-    {fourCharCode("utxt"), "public.utf16-external-plain-text", false},
-    {fourCharCode("ut16"), "public.utf16-external-plain-text", false},
-    {fourCharCode("TEXT"), "com.apple.traditional-mac-plain-text", false},
-    {fourCharCode("RTF "), "public.rtf", true},
-    {fourCharCode("HTML"), "public.html", false},
-    {fourCharCode("weba"), "com.apple.webarchive", false},
-    {fourCharCode("PICT"), "com.apple.pict", false},
+    {"public.utf8-plain-text", fourCharCode("utf8"), true},
+    {"public.utf16-external-plain-text", fourCharCode("utxt"), false},
+    {"public.utf16-external-plain-text", fourCharCode("ut16"), false},
+    {"com.apple.traditional-mac-plain-text", fourCharCode("TEXT"), false},
+    {"public.rtf", fourCharCode("RTF "), true},
+    {"public.html", fourCharCode("HTML"), false},
+    {"com.apple.webarchive", fourCharCode("weba"), false},
+    {"com.apple.pict", fourCharCode("PICT"), false},
 };
 
 // Resource text is UTF-8 when it is valid as such, else Mac OS Roman.

@@ -27,8 +27,11 @@ void loaded(const Binding<std::shared_ptr<ClipInfo>>& clipInfo,
         return;
     }
     MainQueue::main()->submit([clipInfo, url = std::move(*url)] {
-        // Whatever document the view holds now, which may be a later drop's.
-        const std::shared_ptr<ClipInfo> document = clipInfo.get();
+        // Whatever document the view holds now, which may be a later drop's;
+        // held here so that it lives through the reading whatever happens to
+        // the view meanwhile.
+        const std::shared_ptr<ClipInfo> document =
+            clipInfo.get(); // NOLINT(performance-unnecessary-copy-initialization)
         document->readClipping(url);
     });
 }
@@ -46,10 +49,11 @@ bool ScrivletteDropDelegate::performDrop(const DropInfo& info) {
         return false;
     }
     for (const auto& provider : providers) {
-        provider->loadItem(fileUrlType, [clipInfo = theClipInfo](std::optional<std::any> item,
-                                                                 std::optional<std::string>) {
-            loaded(clipInfo, item);
-        });
+        provider->loadItem(fileUrlType,
+                           [clipInfo = theClipInfo](const std::optional<std::any>& item,
+                                                    const std::optional<std::string>&) {
+                               loaded(clipInfo, item);
+                           });
     }
     return true;
 }

@@ -443,7 +443,7 @@ Expected<Document, std::string> Reader::run() {
             {
                 GroupState inner = state();
                 inner.dropAttachmentCharacter = false;
-                stack_.push_back(std::move(inner));
+                stack_.push_back(inner);
             }
             break;
         case '}':
