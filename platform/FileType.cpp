@@ -1,5 +1,6 @@
 #include "FileType.h"
 
+#include "platform/Ascii.h"
 #include "platform/fork/AppleDouble.h"
 
 #include <algorithm>
@@ -39,19 +40,11 @@ constexpr std::pair<std::string_view, std::string_view> extensionTable[] = {
     {"plist", "com.apple.property-list"},
 };
 
-std::string lowercase(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    return out;
-}
-
 } // namespace
 
 std::optional<std::string> typeIdentifierForExtension(std::string_view extension) {
-    const std::string key = lowercase(extension);
     for (const auto& [name, identifier] : extensionTable) {
-        if (name == key) {
+        if (equalsIgnoringAsciiCase(name, extension)) {
             return std::string(identifier);
         }
     }

@@ -14,12 +14,6 @@ bool keptInPath(char c) {
            std::string_view("-._~!$&'()*+,;=:@/").find(c) != std::string_view::npos;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 } // namespace
 
 std::string percentDecode(std::string_view text) {
@@ -89,7 +83,7 @@ std::string_view Url::scheme() const {
 }
 
 bool Url::isFileURL() const {
-    return equalsIgnoringCase(scheme(), "file");
+    return equalsIgnoringAsciiCase(scheme(), "file");
 }
 
 // The path part: after the authority when there is one, up to '?' or '#'.
@@ -109,7 +103,7 @@ std::optional<std::string> Url::filePath() const {
     std::string_view rest = std::string_view(text_).substr(schemeLength_ + 1);
     if (rest.starts_with("//")) {
         const std::string_view host = rest.substr(2, rest.find_first_of("/?#", 2) - 2);
-        if (!host.empty() && !equalsIgnoringCase(host, "localhost")) {
+        if (!host.empty() && !equalsIgnoringAsciiCase(host, "localhost")) {
             return std::nullopt;
         }
     }
