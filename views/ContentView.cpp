@@ -222,7 +222,7 @@ void ContentView::select(const QModelIndex& index) {
         return;
     }
     selectKey_ = clip;
-    detail_->show(selectKey_);
+    detail_->showClip(selectKey_);
 }
 
 void ContentView::copySelection() {

@@ -40,10 +40,10 @@ DetailPane::DetailPane(QWidget* parent)
 
     addWidget(placeholder_);
     addWidget(text_);
-    show(std::nullopt);
+    showClip(std::nullopt);
 }
 
-void DetailPane::show(const std::optional<ClipDetail>& clip) {
+void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     ++generation_;
     text_->clear();
     pending_.clear();

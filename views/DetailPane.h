@@ -20,7 +20,7 @@ class DetailPane final : public QStackedWidget {
 public:
     explicit DetailPane(QWidget* parent = nullptr);
 
-    void show(const std::optional<ClipDetail>& clip);
+    void showClip(const std::optional<ClipDetail>& clip);
     // True while the shown content is still being added.
     bool isLoading() const { return !pending_.isEmpty() || !pendingSizeLine_.isEmpty(); }
 

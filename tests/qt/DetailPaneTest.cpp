@@ -24,7 +24,7 @@ TEST(DetailPane, LongContentArrivesWholeAndInOrder) {
         content += "\nline " + std::to_string(line) + " — ü";
     }
     const ClipDetail clip("public.utf8-plain-text", content, std::nullopt, true);
-    pane.show(clip);
+    pane.showClip(clip);
     EXPECT_TRUE(pane.isLoading()) << "the rest comes on later passes";
     EXPECT_EQ(pane.currentWidget(), pane.text());
     const QString shown = waitForWholeText(pane);
@@ -38,10 +38,10 @@ TEST(DetailPane, ANewSelectionStopsTheOldOneLoading) {
                          true);
     const ClipDetail small("com.apple.pict", "[data size: 3]",
                            Bytes::copyOf(std::string_view("abc")), false);
-    pane.show(big);
-    pane.show(small);
+    pane.showClip(big);
+    pane.showClip(small);
     EXPECT_EQ(waitForWholeText(pane), QStringLiteral("[data size: 3]"));
-    pane.show(std::nullopt);
+    pane.showClip(std::nullopt);
     EXPECT_EQ(pane.currentWidget(), pane.placeholder());
     EXPECT_FALSE(pane.isLoading());
 }
