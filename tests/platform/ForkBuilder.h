@@ -2,6 +2,8 @@
 
 // Resource forks and AppleDouble files spelled out byte by byte, for tests.
 
+#include "TestSupport.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,11 +11,10 @@
 namespace scrivlette::test::fork {
 
 inline std::string u32(std::uint32_t v) {
-    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
-            static_cast<char>(v)};
+    return bigEndian(v, 4);
 }
 inline std::string u16(std::uint32_t v) {
-    return {static_cast<char>(v >> 8), static_cast<char>(v)};
+    return bigEndian(v, 2);
 }
 
 struct Item {
