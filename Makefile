@@ -4,10 +4,11 @@
 JOBS ?= $(shell nproc)
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+RELEASE_DIR ?= build-release
 FUZZ_DIR ?= build-fuzz
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all deps build build-asan run test test-normal test-asan test-tsan bench fuzz format clean
+.PHONY: all deps build build-asan build-release package run test test-normal test-asan test-tsan bench fuzz format clean
 
 all: build
 
@@ -15,12 +16,23 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DSCRIVLETTE_WERROR=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build-asan: deps
-	@cmake -S . -B $(ASAN_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLETTE_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(ASAN_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLETTE_SANITIZE=ON \
+		-DSCRIVLETTE_WERROR=ON >/dev/null
 	@cmake --build $(ASAN_DIR) -j $(JOBS)
+
+# The build a packager makes: Release flags, which bring warnings of their own.
+build-release: deps
+	@cmake -S . -B $(RELEASE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+		-DSCRIVLETTE_WERROR=ON >/dev/null
+	@cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+package: build-release
+	@cd $(RELEASE_DIR) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(RELEASE_DIR)/scrivlette_*.deb
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -36,12 +48,12 @@ test-asan: build-asan
 	@cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
-test: test-normal test-asan
+test: test-normal test-asan build-release
 
 # The threaded tests that need no Qt, under ThreadSanitizer.
 test-tsan: deps
 	@cmake -S . -B build-tsan -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DSCRIVLETTE_THREAD_SANITIZE=ON >/dev/null
+		-DSCRIVLETTE_THREAD_SANITIZE=ON -DSCRIVLETTE_WERROR=ON >/dev/null
 	@cmake --build build-tsan -j $(JOBS) --target drop_tests model_tests
 	@TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/drop_tests
 	@TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/model_tests
@@ -53,11 +65,11 @@ bench: build
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIVLETTE_FUZZ=ON >/dev/null
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIVLETTE_FUZZ=ON -DSCRIVLETTE_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) build-tsan
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(RELEASE_DIR) $(FUZZ_DIR) build-tsan

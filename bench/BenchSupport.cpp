@@ -68,7 +68,8 @@ std::string bigEndian(std::uint64_t value, int width) {
 
 std::string asciiObject(std::string_view text) {
     if (text.size() < 15) {
-        return std::string(1, static_cast<char>(0x50 | text.size())) + std::string(text);
+        std::string object(1, static_cast<char>(0x50 | text.size()));
+        return object.append(text);
     }
     // Longer lengths follow the marker as a one-byte integer object.
     return "\x5F\x10" + std::string(1, static_cast<char>(text.size())) + std::string(text);

@@ -2,6 +2,7 @@
 
 #include "platform/Ascii.h"
 #include "platform/TextDecoding.h"
+#include "platform/plist/NextStep.h"
 #include "platform/plist/TreeBuilder.h"
 
 #include <vector>
@@ -106,8 +107,10 @@ std::optional<Error> OpenStepReader::readEscape(std::string& out, std::uint32_t&
         for (int i = 0; i < 2 && !atEnd() && peek() >= '0' && peek() <= '7'; ++i) {
             value = value * 8 + static_cast<std::uint32_t>(text_[at_++] - '0');
         }
-        // Octal escapes name bytes; those above ASCII are taken as Latin-1.
-        appendUtf8(out, value);
+        // Octal escapes name bytes of the NeXTSTEP character set; the Mac keeps
+        // the low eight bits of \400 to \777, and so do we.
+        value &= 0xFF;
+        appendUtf8(out, value < 0x80 ? value : nextStepUpperHalf[value - 0x80]);
         return std::nullopt;
     }
     switch (c) {
@@ -399,17 +402,14 @@ ParseResult OpenStepReader::run() {
 
 } // namespace
 
+ParseResult parseOpenStepText(const TextForm& form) {
+    auto result = OpenStepReader(form.text()).run();
+    return result ? std::move(result) : ParseResult(form.locate(result.error()));
+}
+
 ParseResult parseOpenStep(const Bytes& input) {
-    std::string_view text = input.view();
-    // A UTF-8 byte-order mark is harmless; skip it but keep offsets true.
-    const std::size_t skipped = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    auto result = OpenStepReader(text.substr(skipped)).run();
-    if (!result && skipped > 0) {
-        Error shifted = result.error();
-        shifted.offset += skipped;
-        return shifted;
-    }
-    return result;
+    auto form = decodeTextForm(input);
+    return form ? parseOpenStepText(*form) : ParseResult(form.error());
 }
 
 } // namespace scrivlette::plist

@@ -34,21 +34,7 @@ bool startsXmlMarkup(std::string_view text) {
     return false;
 }
 
-} // namespace
-
-std::optional<Format> detectFormat(const Bytes& input) {
-    std::string_view text = input.view();
-    if (text.starts_with("bplist")) {
-        return Format::Binary;
-    }
-    if (text.starts_with("\xFE\xFF") || text.starts_with("\xFF\xFE") ||
-        text.starts_with(std::string_view("\0<", 2)) ||
-        text.starts_with(std::string_view("<\0", 2))) {
-        return Format::Xml;
-    }
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
+std::optional<Format> detectTextFormat(std::string_view text) {
     while (!text.empty() && isSpace(text.front())) {
         text.remove_prefix(1);
     }
@@ -58,20 +44,32 @@ std::optional<Format> detectFormat(const Bytes& input) {
     return text.front() == '<' && startsXmlMarkup(text) ? Format::Xml : Format::OpenStep;
 }
 
+} // namespace
+
+std::optional<Format> detectFormat(const Bytes& input) {
+    if (input.view().starts_with("bplist")) {
+        return Format::Binary;
+    }
+    const auto form = decodeTextForm(input);
+    // Text that does not decode still goes to a text reader, which says why.
+    return form ? detectTextFormat(form->text()) : Format::Xml;
+}
+
+// The encoding is found before the format, so UTF-16 and UTF-32 OpenStep
+// text reads as well as XML does.
 ParseResult parse(const Bytes& input) {
-    const auto format = detectFormat(input);
+    if (input.view().starts_with("bplist")) {
+        return parseBinary(input);
+    }
+    const auto form = decodeTextForm(input);
+    if (!form) {
+        return form.error();
+    }
+    const auto format = detectTextFormat(form->text());
     if (!format) {
         return Error{ErrorKind::Empty, input.size(), "no property list in an empty file"};
     }
-    switch (*format) {
-    case Format::Binary:
-        return parseBinary(input);
-    case Format::Xml:
-        return parseXml(input);
-    case Format::OpenStep:
-        return parseOpenStep(input);
-    }
-    return Error{ErrorKind::UnknownFormat, 0, "unknown property-list format"};
+    return *format == Format::Xml ? parseXmlText(*form) : parseOpenStepText(*form);
 }
 
 } // namespace scrivlette::plist

@@ -352,50 +352,20 @@ ParseResult XmlReader::run(std::string_view text, bool forceUtf8, std::size_t ba
     return builder_.takeRoot();
 }
 
-// Where the byte at `offset` of the UTF-8 text stood in its UTF-16 original.
-std::size_t utf16Offset(std::string_view utf8, std::size_t offset, std::size_t markLength) {
-    std::size_t units = 0;
-    for (std::size_t i = 0; i < std::min(offset, utf8.size()); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if ((byte & 0xC0) != 0x80) {
-            units += byte >= 0xF0 ? 2 : 1; // four-byte sequences were surrogate pairs
-        }
-    }
-    return markLength + 2 * units;
-}
-
 } // namespace
 
+ParseResult parseXmlText(const TextForm& form) {
+    std::string_view text = form.text();
+    // Apple's reader lets white space come before the XML declaration; expat
+    // does not, so it is skipped here and counted back into offsets.
+    const std::size_t blank = std::min(text.find_first_not_of(" \t\r\n"), text.size());
+    auto result = XmlReader().run(text.substr(blank), form.transcoded(), blank);
+    return result ? std::move(result) : ParseResult(form.locate(result.error()));
+}
+
 ParseResult parseXml(const Bytes& input) {
-    std::string_view text = input.view();
-    std::optional<std::string> transcoded;
-    std::size_t skipped = 0;
-    const auto bytes = input.span();
-    const bool bigEndian16 =
-        text.starts_with("\xFE\xFF") || text.starts_with(std::string_view("\0<", 2));
-    const bool littleEndian16 =
-        text.starts_with("\xFF\xFE") || text.starts_with(std::string_view("<\0", 2));
-    if (bigEndian16 || littleEndian16) {
-        transcoded = littleEndian16 ? decodeUtf16LittleEndian(bytes) : decodeUtf16(bytes);
-        if (!transcoded) {
-            return Error{ErrorKind::InvalidText, 0, "invalid UTF-16 text"};
-        }
-        text = *transcoded;
-    } else if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-        skipped = 3;
-    }
-    auto result = XmlReader().run(text, transcoded.has_value(), skipped);
-    if (!result && transcoded) {
-        // Offsets must name the caller's bytes, not the UTF-8 made from them.
-        Error error = result.error();
-        const std::string_view original = input.view();
-        const std::size_t mark =
-            original.starts_with("\xFE\xFF") || original.starts_with("\xFF\xFE") ? 2 : 0;
-        error.offset = std::min(utf16Offset(text, error.offset, mark), input.size());
-        return error;
-    }
-    return result;
+    auto form = decodeTextForm(input);
+    return form ? parseXmlText(*form) : ParseResult(form.error());
 }
 
 } // namespace scrivlette::plist

@@ -2,12 +2,14 @@
 
 #include "platform/Bytes.h"
 #include "platform/plist/Error.h"
+#include "platform/plist/TextForm.h"
 
 namespace scrivlette::plist {
 
-// Reads an XML property list in UTF-8 (with or without a byte-order mark) or
-// UTF-16. The document type declaration is ignored, so no entity can be
-// declared and nothing is ever fetched.
+// Reads an XML property list in UTF-8, UTF-16 or UTF-32, with or without a
+// byte-order mark. The document type declaration is ignored, so no entity can
+// be declared and nothing is ever fetched.
 ParseResult parseXml(const Bytes& input);
+ParseResult parseXmlText(const TextForm& form);
 
 } // namespace scrivlette::plist

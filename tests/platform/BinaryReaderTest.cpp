@@ -35,7 +35,9 @@ TEST(BinaryReader, ReadsEveryScalarKind) {
         {key("data"), builder.data(std::string("\x00\xFF\x10", 3))},
         {key("int1"), builder.raw("\x10\xFF")},
         {key("int8"), builder.integer(-5)},
-        {key("int16"), builder.raw("\x14" + test::bigEndian(0, 8) + test::bigEndian(~0ull, 8))},
+        {key("int16"),
+         builder.raw(
+             std::string("\x14").append(test::bigEndian(0, 8)).append(test::bigEndian(~0ull, 8)))},
         {key("float"), builder.raw("\x22\x3F\xC0\x00\x00"s)},
         {key("double"), builder.raw("\x23\x40\x09\x00\x00\x00\x00\x00\x00"s)},
         {key("date"), builder.raw("\x33\x41\xD0\x00\x00\x00\x00\x00\x00"s)},
@@ -267,7 +269,7 @@ TEST(BinaryReader, HostileStructureGivesCleanErrors) {
     }
     {
         BinaryPlistBuilder b;
-        b.raw("\x14" + test::bigEndian(1, 8) + test::bigEndian(0, 8));
+        b.raw(std::string("\x14").append(test::bigEndian(1, 8)).append(test::bigEndian(0, 8)));
         cases.push_back({"integer past 64 bits", b.finish(0), ErrorKind::Unsupported});
     }
     {

@@ -48,12 +48,71 @@ TEST(OpenStepReader, QuotedStringsWithEitherQuote) {
     EXPECT_EQ(*items[2]->asString(), "mixed \" inside");
 }
 
-TEST(OpenStepReader, StringsFileReadsAsDictionary) {
-    const auto result = parse(bytesOf("URL = \"http://a.example/\";\n\"second\" = two;\n"));
-    ASSERT_TRUE(result) << result.error().describe();
-    const Dictionary& root = *(*result)->asDictionary();
-    ASSERT_EQ(root.size(), 2u);
-    EXPECT_EQ(*root.find("URL")->asString(), "http://a.example/");
+// A strings file and a braced dictionary, each in every encoding the Mac
+// writes them in: UTF-16 is the usual form of .strings files.
+TEST(OpenStepReader, StringsFilesAndDictionariesInEveryEncoding) {
+    using test::Endian;
+    struct Form {
+        const char* name;
+        std::size_t unitSize;
+        Endian endian;
+        bool withMark;
+    };
+    const Form forms[] = {
+        {"UTF-16 little-endian with mark", 2, Endian::Little, true},
+        {"UTF-16 little-endian without mark", 2, Endian::Little, false},
+        {"UTF-16 big-endian with mark", 2, Endian::Big, true},
+        {"UTF-16 big-endian without mark", 2, Endian::Big, false},
+        {"UTF-32 little-endian with mark", 4, Endian::Little, true},
+        {"UTF-32 big-endian without mark", 4, Endian::Big, false},
+    };
+    const std::string texts[] = {
+        "URL = \"http://a.example/\";\n\"second\" = two;\n",
+        "/* made by hand */ { URL = \"http://a.example/\"; second = two; }",
+    };
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const auto utf8 = parse(bytesOf(text));
+        ASSERT_TRUE(utf8) << utf8.error().describe();
+        for (const Form& form : forms) {
+            SCOPED_TRACE(form.name);
+            const auto result =
+                parse(bytesOf(test::wideText(text, form.unitSize, form.endian, form.withMark)));
+            ASSERT_TRUE(result) << result.error().describe();
+            const Dictionary& root = *(*result)->asDictionary();
+            ASSERT_EQ(root.size(), 2u);
+            EXPECT_EQ(*root.find("URL")->asString(), "http://a.example/");
+            EXPECT_EQ(*root.find("second")->asString(), "two");
+        }
+    }
+    // Offsets in an error name the UTF-16 bytes, mark included.
+    const auto broken = parse(bytesOf(test::wideText("{ a = ; }", 2, Endian::Little, true)));
+    ASSERT_FALSE(broken);
+    EXPECT_EQ(broken.error().offset, 2u + 2 * 6);
+}
+
+// Octal escapes name bytes of the NeXTSTEP character set, not Latin-1.
+TEST(OpenStepReader, OctalEscapesAreNextStepCharacters) {
+    const struct {
+        const char* escape;
+        const char* expected;
+    } cases[] = {
+        {"\\101", "A"},      // ASCII stays ASCII
+        {"\\200", "\u00A0"}, // no-break space
+        {"\\251", "\u2019"}, // quoteright
+        {"\\252", "\u201C"}, // quotedblleft
+        {"\\321", "\u00B1"}, // plusminus
+        {"\\341", "\u00C6"}, // AE
+        {"\\350", "\u0141"}, // Lslash
+        {"\\376", "\uFFFD"}, // unmapped
+        {"\\541", "a"},      // past \377 the low byte counts, as on the Mac
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.escape);
+        const auto result = parse(bytesOf(std::string("\"") + c.escape + "\""));
+        ASSERT_TRUE(result) << result.error().describe();
+        EXPECT_EQ(*(*result)->asString(), c.expected);
+    }
 }
 
 TEST(OpenStepReader, TopLevelScalars) {

@@ -2,6 +2,7 @@
 
 #include "platform/FileReading.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace scrivlette::test {
@@ -30,11 +31,32 @@ std::string bigEndian(std::uint64_t value, std::size_t width) {
     return out;
 }
 
+std::string wideText(std::string_view ascii, std::size_t unitSize, Endian endian, bool withMark) {
+    std::string out;
+    const auto unit = [&](std::uint32_t value) {
+        std::string encoded = bigEndian(value, unitSize);
+        if (endian == Endian::Little) {
+            std::reverse(encoded.begin(), encoded.end());
+        }
+        out += encoded;
+    };
+    if (withMark) {
+        unit(0xFEFF);
+    }
+    for (char c : ascii) {
+        unit(static_cast<unsigned char>(c));
+    }
+    return out;
+}
+
 std::string BinaryPlistBuilder::header(std::uint8_t type, std::size_t count) const {
     if (count < 15) {
         return std::string(1, static_cast<char>((type << 4) | count));
     }
-    return std::string(1, static_cast<char>((type << 4) | 0x0F)) + "\x13" + bigEndian(count, 8);
+    std::string encoded(1, static_cast<char>((type << 4) | 0x0F));
+    encoded += "\x13";
+    encoded += bigEndian(count, 8);
+    return encoded;
 }
 
 std::string BinaryPlistBuilder::reference(std::size_t index) const {
@@ -63,7 +85,11 @@ std::size_t BinaryPlistBuilder::data(std::string_view bytes) {
 }
 
 std::size_t BinaryPlistBuilder::integer(std::int64_t value) {
-    return raw("\x13" + bigEndian(static_cast<std::uint64_t>(value), 8));
+    // Appending rather than `"\x13" + string` keeps GCC 12 from a false
+    // -Wrestrict report in the inlined insert at the front.
+    std::string encoded = "\x13";
+    encoded += bigEndian(static_cast<std::uint64_t>(value), 8);
+    return raw(std::move(encoded));
 }
 
 std::size_t BinaryPlistBuilder::array(const std::vector<std::size_t>& items) {

@@ -54,4 +54,8 @@ private:
 
 std::string bigEndian(std::uint64_t value, std::size_t width);
 
+// ASCII text in UTF-16 (unitSize 2) or UTF-32 (4), with or without its mark.
+enum class Endian { Big, Little };
+std::string wideText(std::string_view ascii, std::size_t unitSize, Endian endian, bool withMark);
+
 } // namespace scrivlette::test

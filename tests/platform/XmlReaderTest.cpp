@@ -22,14 +22,8 @@ std::string stringValue(const ParseResult& result, std::string_view key) {
 }
 
 std::string utf16(std::string_view ascii, bool littleEndian, bool withMark) {
-    std::string out;
-    if (withMark) {
-        out += littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    }
-    for (char c : ascii) {
-        out += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
-    }
-    return out;
+    return test::wideText(ascii, 2, littleEndian ? test::Endian::Little : test::Endian::Big,
+                          withMark);
 }
 
 TEST(XmlReader, ReadsEveryValueKind) {
@@ -98,6 +92,13 @@ TEST(XmlReader, AcceptsEveryHeaderRealFilesCarry) {
         {"UTF-16 little-endian without mark",
          utf16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + body, true, false)},
         {"Latin-1 declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + body},
+        {"white space before the declaration", "\n  \t<?xml version=\"1.0\"?>" + body},
+        {"UTF-16 with white space first",
+         utf16("\n<?xml version=\"1.0\" encoding=\"UTF-16\"?>" + body, true, true)},
+        {"UTF-32 big-endian with mark",
+         test::wideText("<?xml version=\"1.0\" encoding=\"UTF-32\"?>" + body, 4, test::Endian::Big,
+                        true)},
+        {"UTF-32 little-endian without mark", test::wideText(body, 4, test::Endian::Little, false)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
