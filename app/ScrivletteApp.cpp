@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QToolBar>
 
 namespace scrivlette {
 
@@ -26,8 +27,11 @@ ScrivletteApp::~ScrivletteApp() {
     }
 }
 
-void ScrivletteApp::launch() {
+void ScrivletteApp::launch(const std::vector<Url>& files) {
     openWindow(scenes_.front().id);
+    if (auto* content = dynamic_cast<ContentView*>(window(scenes_.front().id))) {
+        content->openFiles(files);
+    }
 }
 
 QMainWindow* ScrivletteApp::window(const std::string& id) const {
@@ -52,7 +56,16 @@ void ScrivletteApp::openWindow(const std::string& id) {
             made->setWindowTitle(scene.title);
         }
         installMenus(*made);
+        installWindowKeys(*made);
         open_[id] = made;
+        if (id == scenes_.front().id) {
+            // Closing the main window ends the program, Help and all.
+            QObject::connect(made, &QObject::destroyed, qApp, [this] {
+                if (QMainWindow* help = window("help")) {
+                    help->close();
+                }
+            });
+        }
         made->show();
         return;
     }
@@ -74,19 +87,50 @@ QMainWindow* ScrivletteApp::makeHelpWindow() const {
 void ScrivletteApp::installMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QApplication::tr("&File"));
+    auto* content = dynamic_cast<ContentView*>(&window);
+    if (content) {
+        file->addAction(content->openAction());
+        file->addAction(content->writeClipMenuAction());
+        file->addSeparator();
+    }
+    QAction* close = file->addAction(QApplication::tr("&Close Window"), &window, &QWidget::close);
+    close->setShortcut(QKeySequence::Close);
+    close->setShortcutContext(Qt::WindowShortcut);
     QAction* quit = file->addAction(QApplication::tr("&Quit"), qApp, &QApplication::quit);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setShortcutContext(Qt::WindowShortcut);
 
     QMenu* edit = bar->addMenu(QApplication::tr("&Edit"));
-    if (auto* content = dynamic_cast<ContentView*>(&window)) {
+    if (content) {
         edit->addAction(content->copyAction());
     } else if (auto* help = window.findChild<HelpView*>()) {
         QAction* copy = edit->addAction(QApplication::tr("Copy"), help->text(), &QTextEdit::copy);
         copy->setShortcut(QKeySequence::Copy);
     }
 
+    if (content) {
+        QMenu* view = bar->addMenu(QApplication::tr("&View"));
+        view->addAction(content->toolbar()->toggleViewAction());
+    }
+
     HelpCommands([this](const std::string& id) { openWindow(id); }).install(*bar);
+}
+
+// Keys a Linux desktop user expects that no menu item shows: F1 for Help
+// (the Help menu's item itself keeps no shortcut), and Escape to close Help.
+void ScrivletteApp::installWindowKeys(QMainWindow& window) {
+    auto* help = new QAction(&window);
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(help, &QAction::triggered, &window, [this] { openWindow("help"); });
+    window.addAction(help);
+    if (window.objectName() == QStringLiteral("help")) {
+        auto* escape = new QAction(&window);
+        escape->setShortcut(QKeySequence(Qt::Key_Escape));
+        escape->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(escape, &QAction::triggered, &window, &QWidget::close);
+        window.addAction(escape);
+    }
 }
 
 } // namespace scrivlette

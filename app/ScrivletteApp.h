@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Url.h"
+
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -22,8 +24,9 @@ public:
     ScrivletteApp(const ScrivletteApp&) = delete;
     ScrivletteApp& operator=(const ScrivletteApp&) = delete;
 
-    // Shows the first scene, as at launch.
-    void launch();
+    // Shows the first scene, as at launch, and reads the given files into it
+    // as a drop of them would.
+    void launch(const std::vector<Url>& files = {});
     void openWindow(const std::string& id);
     // The open window of a scene, or null.
     QMainWindow* window(const std::string& id) const;
@@ -38,6 +41,7 @@ private:
     QMainWindow* makeMainWindow() const;
     QMainWindow* makeHelpWindow() const;
     void installMenus(QMainWindow& window);
+    void installWindowKeys(QMainWindow& window);
 
     std::vector<Scene> scenes_;
     std::map<std::string, QPointer<QMainWindow>> open_;

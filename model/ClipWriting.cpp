@@ -78,7 +78,12 @@ WriteOutcome writeClipTo(const ClipDetail& clip, const std::string& path) {
     case WriteRule::fileWrapper: {
         const auto wrapper = readFlatRtfd(*clip.data);
         if (!wrapper) {
-            return {Status::notAFileWrapper, "not a serialized file wrapper: " + wrapper.error()};
+            // The reader may already have said it in these words.
+            constexpr std::string_view notAWrapper = "not a serialized file wrapper";
+            const std::string& why = wrapper.error();
+            return {Status::notAFileWrapper,
+                    why.starts_with(notAWrapper) ? why : std::string(notAWrapper) + ": " + why,
+                    path};
         }
         failure = writeWrapperAtomically(*wrapper, path);
         break;
@@ -87,12 +92,12 @@ WriteOutcome writeClipTo(const ClipDetail& clip, const std::string& path) {
         failure = writeFileAtomically(path, asBytes(clip.content));
         break;
     case WriteRule::nothing:
-        return {Status::nothingToWrite, "the entry has no text to write"};
+        return {Status::nothingToWrite, "the entry has no text to write", path};
     }
     if (failure) {
-        return {Status::failed, failure->message};
+        return {Status::failed, failure->message, path};
     }
-    return {Status::written, {}};
+    return {Status::written, {}, path};
 }
 
 void ClipInfo::writeClip(const ClipDetail& clip) {

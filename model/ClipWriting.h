@@ -30,6 +30,7 @@ struct WriteOutcome {
     enum class Status { written, nothingToWrite, notAFileWrapper, failed, cancelled };
     Status status = Status::cancelled;
     std::string message; // what went wrong, for front ends that say so
+    std::string path;    // where it was written, or was to be
 };
 
 // Writes `clip` to `path` by its rule. Used by the panel's completion.

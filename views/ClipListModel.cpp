@@ -1,5 +1,7 @@
 #include "ClipListModel.h"
 
+#include "model/ClipDescription.h"
+
 namespace scrivlette {
 
 int ClipListModel::rowCount(const QModelIndex& parent) const {
@@ -7,8 +9,13 @@ int ClipListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant ClipListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    if (role == descriptionRole) {
+        return QString::fromStdString(describeClip(clipAt(index.row())));
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
     }
     const QString title = QString::fromStdString(clipAt(index.row()).title);

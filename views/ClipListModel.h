@@ -14,6 +14,9 @@ class ClipListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // What the entry is, in words, for the row's second line.
+    static constexpr int descriptionRole = Qt::UserRole + 1;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -2,6 +2,7 @@
 
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
+#include "views/ClipRowDelegate.h"
 #include "views/DetailPane.h"
 #include "views/DragSource.h"
 #include "views/DropTarget.h"
@@ -10,14 +11,23 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -29,6 +39,39 @@ QString windowTitleFor(const std::string& clippingName) {
     return QStringLiteral("Scrivlette ") + name;
 }
 
+QString readSummaryText(const ReadSummary& summary) {
+    if (summary.failed == 0) {
+        return {};
+    }
+    const QString why = ContentView::tr("Could not read %1: %2")
+                            .arg(QString::fromStdString(summary.failedName),
+                                 QString::fromStdString(summary.reason));
+    if (summary.files == 1) {
+        return why;
+    }
+    return ContentView::tr("%1 of %2 files could not be read. %3")
+        .arg(summary.failed)
+        .arg(summary.files)
+        .arg(why);
+}
+
+QString writeOutcomeText(const WriteOutcome& outcome) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(outcome.path));
+    switch (outcome.status) {
+    case WriteOutcome::Status::written:
+        return ContentView::tr("Wrote %1").arg(path);
+    case WriteOutcome::Status::cancelled:
+        return {};
+    case WriteOutcome::Status::nothingToWrite:
+        return ContentView::tr("Nothing written: %1").arg(QString::fromStdString(outcome.message));
+    case WriteOutcome::Status::notAFileWrapper:
+    case WriteOutcome::Status::failed:
+        break;
+    }
+    return ContentView::tr("Could not write %1: %2")
+        .arg(path, QString::fromStdString(outcome.message));
+}
+
 ContentView::ContentView(QWidget* parent) : QMainWindow(parent), clipInfo_(ClipInfo::create()) {
     initResources();
     setObjectName(QStringLiteral("main"));
@@ -36,6 +79,8 @@ ContentView::ContentView(QWidget* parent) : QMainWindow(parent), clipInfo_(ClipI
     createToolbar();
     createContent();
     createEmptySymbol();
+    statusBar()->setSizeGripEnabled(true);
+    restoreSettings();
     clipInfo_.onChange([this] { scheduleRender(); });
     render();
 }
@@ -59,6 +104,20 @@ void ContentView::createActions() {
                          QIcon(QStringLiteral(":/icons/square.and.arrow.down.fill.svg"))));
     writeClipAction_->setToolTip(tr("Write clipping contents to a new file."));
     connect(writeClipAction_, &QAction::triggered, this, &ContentView::writeSelection);
+
+    // The menu's copy of the command stays when the toolbar is hidden.
+    writeClipMenuAction_ = new QAction(writeClipAction_->icon(), tr("Write Clip to File…"), this);
+    writeClipMenuAction_->setShortcut(QKeySequence::Save);
+    writeClipMenuAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(writeClipMenuAction_, &QAction::triggered, this, &ContentView::writeSelection);
+    addAction(writeClipMenuAction_);
+
+    openAction_ =
+        new QAction(QIcon::fromTheme(QStringLiteral("document-open")), tr("&Open…"), this);
+    openAction_->setShortcut(QKeySequence::Open);
+    openAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(openAction_, &QAction::triggered, this, &ContentView::chooseFilesToOpen);
+    addAction(openAction_);
 }
 
 void ContentView::createToolbar() {
@@ -79,6 +138,7 @@ void ContentView::createContent() {
     model_ = new ClipListModel(this);
     sidebar_ = new QListView(split_);
     sidebar_->setModel(model_);
+    sidebar_->setItemDelegate(new ClipRowDelegate(sidebar_));
     sidebar_->setSelectionMode(QAbstractItemView::SingleSelection);
     sidebar_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sidebar_->setUniformItemSizes(true);
@@ -99,7 +159,17 @@ void ContentView::createContent() {
     split_->addWidget(sidebar_);
     split_->addWidget(detail_);
     split_->setStretchFactor(1, 1);
-    split_->setSizes({220, 380});
+    split_->setSizes({260, 640});
+
+    for (QWidget* widget :
+         {static_cast<QWidget*>(sidebar_), static_cast<QWidget*>(detail_->text())}) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](const QPoint& position) { showContextMenu(widget, position); });
+    }
+    // Ctrl+C in the detail text goes to the window's Copy, which knows both
+    // what the text has selected and what the list has.
+    detail_->text()->installEventFilter(this);
 
     auto* layout = new QHBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -112,11 +182,129 @@ void ContentView::createContent() {
         }
         return QString::fromStdString(plainText(*selectKey_));
     });
+    // A press-and-pull in the detail text selects text there (and pulls out
+    // a selection); the entry as a whole is dragged from the list.
     drags->watch(sidebar_->viewport());
-    drags->watch(detail_->text()->viewport());
     drags->watch(detail_->placeholder());
 
-    new DropTarget(content, [this] { return ScrivletteDropDelegate(clipInfo_.binding()); });
+    // The whole window, toolbar and status bar included, takes dropped files.
+    new DropTarget(this, [this] { return makeDropDelegate(); });
+}
+
+ScrivletteDropDelegate ContentView::makeDropDelegate() {
+    // Reports arrive on the main thread, but possibly after the window has gone.
+    QPointer<ContentView> view(this);
+    return ScrivletteDropDelegate(clipInfo_.binding(), [view](const ReadSummary& summary) {
+        if (view) {
+            view->showReadSummary(summary);
+        }
+    });
+}
+
+void ContentView::openFiles(const std::vector<Url>& urls) {
+    if (urls.empty()) {
+        return;
+    }
+    if (const auto path = urls.back().filePath()) {
+        openFolder_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absolutePath();
+    }
+    statusBar()->clearMessage();
+    makeDropDelegate().openFiles(urls);
+    sidebar_->setFocus(Qt::OtherFocusReason);
+}
+
+void ContentView::showReadSummary(const ReadSummary& summary) {
+    const QString text = readSummaryText(summary);
+    if (text.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(text);
+    }
+    sidebar_->setFocus(Qt::OtherFocusReason);
+}
+
+QString ContentView::statusText() const {
+    return statusBar()->currentMessage();
+}
+
+void ContentView::chooseFilesToOpen() {
+    auto* dialog = new QFileDialog(this, tr("Open Clippings"), openFolder_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // The Finder writes these with any letter case; the filter must not care.
+    dialog->setNameFilters(
+        {tr("Clippings (*.textClipping *.pictClipping *.webloc *.mailloc)"), tr("All files (*)")});
+    dialog->setOption(QFileDialog::HideNameFilterDetails, false);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
+        std::vector<Url> urls;
+        for (const QString& file : files) {
+            if (auto url = Url::fromFilePath(QFile::encodeName(file).toStdString())) {
+                urls.push_back(std::move(*url));
+            }
+        }
+        openFiles(urls);
+    });
+    dialog->open();
+}
+
+void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
+    if (widget == sidebar_) {
+        const QModelIndex row = sidebar_->indexAt(position);
+        if (!row.isValid()) {
+            return;
+        }
+        sidebar_->setCurrentIndex(row);
+        select(row);
+    }
+    QMenu menu(this);
+    menu.addAction(copyAction_);
+    menu.addAction(writeClipMenuAction_);
+    if (widget == detail_->text()) {
+        menu.addSeparator();
+        menu.addAction(tr("Select All"), detail_->text(), &QPlainTextEdit::selectAll);
+    }
+    menu.exec(widget->mapToGlobal(position));
+}
+
+bool ContentView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == detail_->text() && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+QSettings windowSettings() {
+    return QSettings(QStringLiteral("scrivlette"), QStringLiteral("Scrivlette"));
+}
+
+} // namespace
+
+// Only where the window was and how it was arranged is kept; no document
+// state and no preferences.
+void ContentView::restoreSettings() {
+    resize(900, 600);
+    QSettings settings = windowSettings();
+    restoreGeometry(settings.value(QStringLiteral("main/geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("main/state")).toByteArray());
+    split_->restoreState(settings.value(QStringLiteral("main/splitter")).toByteArray());
+}
+
+void ContentView::saveSettings() const {
+    QSettings settings = windowSettings();
+    settings.setValue(QStringLiteral("main/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("main/state"), saveState());
+    settings.setValue(QStringLiteral("main/splitter"), split_->saveState());
+}
+
+void ContentView::closeEvent(QCloseEvent* event) {
+    saveSettings();
+    QMainWindow::closeEvent(event);
 }
 
 void ContentView::createEmptySymbol() {
@@ -129,6 +317,15 @@ void ContentView::createEmptySymbol() {
     // Drawn over the window, it must not take drops or clicks from what lies below.
     emptySymbol_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptySymbol_->raise();
+
+    emptyHint_ =
+        new QLabel(tr("Drop clipping files here, or choose File > Open."), centralWidget());
+    emptyHint_->setTextFormat(Qt::PlainText);
+    emptyHint_->setAlignment(Qt::AlignCenter);
+    emptyHint_->setForegroundRole(QPalette::PlaceholderText);
+    emptyHint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emptyHint_->adjustSize();
+    emptyHint_->raise();
     placeEmptySymbol();
 }
 
@@ -139,6 +336,10 @@ void ContentView::placeEmptySymbol() {
     const QRect area = centralWidget()->rect();
     emptySymbol_->move(area.center() -
                        QPoint(emptySymbol_->width() / 2, emptySymbol_->height() / 2));
+    if (emptyHint_) {
+        emptyHint_->move(area.center().x() - emptyHint_->width() / 2,
+                         emptySymbol_->geometry().bottom() + 12);
+    }
 }
 
 void ContentView::resizeEvent(QResizeEvent* event) {
@@ -174,6 +375,7 @@ void ContentView::render() {
         },
         [this] { scheduleRender(); });
     emptySymbol_->setVisible(model_->size() == 0);
+    emptyHint_->setVisible(model_->size() == 0);
     setWindowTitle(windowTitleFor(name));
     showSelectionInList();
 }
@@ -226,6 +428,11 @@ void ContentView::select(const QModelIndex& index) {
 }
 
 void ContentView::copySelection() {
+    QPlainTextEdit* text = detail_->text();
+    if (text->hasFocus() && text->textCursor().hasSelection()) {
+        text->copy();
+        return;
+    }
     if (!selectKey_) {
         return;
     }
@@ -238,7 +445,16 @@ void ContentView::writeSelection() {
     if (!selectKey_) {
         return;
     }
-    clipInfo_.get()->writeClip(*selectKey_);
+    QPointer<ContentView> view(this);
+    clipInfo_.get()->writeClip(*selectKey_, [view](const WriteOutcome& outcome) {
+        if (!view) {
+            return;
+        }
+        const QString text = writeOutcomeText(outcome);
+        if (!text.isEmpty()) {
+            view->statusBar()->showMessage(text);
+        }
+    });
 }
 
 } // namespace scrivlette

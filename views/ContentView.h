@@ -2,12 +2,14 @@
 
 #include "model/ClipInfo.h"
 #include "platform/State.h"
+#include "views/ScrivletteDropDelegate.h"
 
 #include <QMainWindow>
 #include <optional>
 
 class QAction;
 class QLabel;
+class QMenu;
 class QListView;
 class QSplitter;
 class QToolBar;
@@ -25,9 +27,19 @@ public:
     explicit ContentView(QWidget* parent = nullptr);
     ~ContentView() override;
 
-    // The Edit menu's Copy: the selected entry's content as plain text.
+    // The Edit menu's Copy: the selected part of the detail text when it has
+    // the focus and a selection, otherwise the selected entry's content.
     QAction* copyAction() const { return copyAction_; }
+    // The toolbar's command, and the same command as the File menu offers it.
     QAction* writeClipAction() const { return writeClipAction_; }
+    QAction* writeClipMenuAction() const { return writeClipMenuAction_; }
+    QAction* openAction() const { return openAction_; }
+
+    // Reads the files as a drop of them would, into a new document.
+    void openFiles(const std::vector<Url>& urls);
+    // Where File > Open starts: the folder of the file opened last.
+    QString openFolder() const { return openFolder_; }
+    QString statusText() const;
 
     const std::shared_ptr<ClipInfo>& clipInfo() const { return clipInfo_.get(); }
     Binding<std::shared_ptr<ClipInfo>> clipInfoBinding() const { return clipInfo_.binding(); }
@@ -36,6 +48,7 @@ public:
     QListView* sidebar() const { return sidebar_; }
     DetailPane* detailPane() const { return detail_; }
     QLabel* emptySymbol() const { return emptySymbol_; }
+    QLabel* emptyHint() const { return emptyHint_; }
     QToolBar* toolbar() const { return toolbar_; }
 
     // Renders now what is pending; tests use it instead of an event loop pass.
@@ -45,12 +58,20 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
     void createToolbar();
     void createContent();
     void createEmptySymbol();
+    void restoreSettings();
+    void saveSettings() const;
+    ScrivletteDropDelegate makeDropDelegate();
+    void showReadSummary(const ReadSummary& summary);
+    void chooseFilesToOpen();
+    void showContextMenu(QWidget* widget, const QPoint& position);
 
     void scheduleRender();
     void render();
@@ -69,9 +90,13 @@ private:
     QListView* sidebar_ = nullptr;
     DetailPane* detail_ = nullptr;
     QLabel* emptySymbol_ = nullptr;
+    QLabel* emptyHint_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QAction* copyAction_ = nullptr;
     QAction* writeClipAction_ = nullptr;
+    QAction* writeClipMenuAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QString openFolder_;
 
     bool renderPending_ = false;
     int renderCount_ = 0;
@@ -83,5 +108,10 @@ private:
 // "Scrivlette <name>", with Qt's "[*]" placeholder defused so a file name
 // holding it shows as written.
 QString windowTitleFor(const std::string& clippingName);
+
+// The status line after files were read: nothing when all were.
+QString readSummaryText(const ReadSummary& summary);
+// The status line after a write; nothing when the user cancelled.
+QString writeOutcomeText(const WriteOutcome& outcome);
 
 } // namespace scrivlette

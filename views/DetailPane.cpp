@@ -24,9 +24,10 @@ DetailPane::DetailPane(QWidget* parent)
     placeholder_->setAlignment(Qt::AlignCenter);
 
     text_->setReadOnly(true);
-    // The entry is copied and dragged whole, so the text itself takes no
-    // selection, no keys and no drops.
-    text_->setTextInteractionFlags(Qt::NoTextInteraction);
+    // A part of the text can be selected and copied; dropped files go to the
+    // window, never into the text.
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setContextMenuPolicy(Qt::NoContextMenu);
     text_->setAcceptDrops(false);
     text_->viewport()->setAcceptDrops(false);
     text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -66,9 +67,12 @@ void DetailPane::addNextPiece() {
     cursor.movePosition(QTextCursor::End);
     if (added_ < pending_.size()) {
         qsizetype length = std::min(pieceLength, pending_.size() - added_);
-        // Never split a surrogate pair between two pieces.
+        // Never split a surrogate pair, or a CR LF that would become two
+        // line breaks, between two pieces.
         if (added_ + length < pending_.size() &&
-            pending_.at(added_ + length - 1).isHighSurrogate()) {
+            (pending_.at(added_ + length - 1).isHighSurrogate() ||
+             (pending_.at(added_ + length - 1) == u'\r' &&
+              pending_.at(added_ + length) == u'\n'))) {
             ++length;
         }
         cursor.insertText(pending_.mid(added_, length));

@@ -11,29 +11,56 @@ const std::vector<std::string>& fileUrlTypes() {
     return types;
 }
 
+// The files of one drop, counted on the main thread as each is read or lost,
+// so that the report comes once, after the last of them.
+class ReadBatch {
+public:
+    ReadBatch(std::size_t files, ReadReport report) : report_(std::move(report)) {
+        summary_.files = files;
+    }
+
+    void finished(const std::string& name, const ReadOutcome& outcome) {
+        if (!outcome.read) {
+            ++summary_.failed;
+            summary_.failedName = name;
+            summary_.reason = outcome.reason;
+        }
+        if (++done_ == summary_.files && report_) {
+            report_(summary_);
+        }
+    }
+
+private:
+    ReadReport report_;
+    ReadSummary summary_;
+    std::size_t done_ = 0;
+};
+
+// On the main thread: whatever document the view holds now, which may be a
+// later drop's; held here so that it lives through the reading whatever
+// happens to the view meanwhile.
+void read(const Binding<std::shared_ptr<ClipInfo>>& clipInfo, const Url& url,
+          const std::shared_ptr<ReadBatch>& batch) {
+    const std::shared_ptr<ClipInfo> document =
+        clipInfo.get(); // NOLINT(performance-unnecessary-copy-initialization)
+    batch->finished(url.lastPathComponent(), document->readClippingWithReason(url));
+}
+
 // Runs on the provider's thread: only turns bytes into a URL and hands the
-// reading to the main queue. The error is never looked at.
+// reading to the main queue.
 void loaded(const Binding<std::shared_ptr<ClipInfo>>& clipInfo,
-            const std::optional<std::any>& item) {
-    if (!item) {
-        return;
-    }
-    const Bytes* bytes = std::any_cast<Bytes>(&*item);
-    if (!bytes) {
-        return;
-    }
-    auto url = Url::fromDataRepresentation(bytes->span());
+            const std::shared_ptr<ReadBatch>& batch, const std::optional<std::any>& item,
+            const std::optional<std::string>& error) {
+    const Bytes* bytes = item ? std::any_cast<Bytes>(&*item) : nullptr;
+    auto url = bytes ? Url::fromDataRepresentation(bytes->span()) : std::nullopt;
     if (!url) {
+        MainQueue::main()->submit([batch, why = error.value_or("the file did not arrive")] {
+            batch->finished("a dropped file", ReadOutcome{false, why});
+        });
         return;
     }
-    MainQueue::main()->submit([clipInfo, url = std::move(*url)] {
-        // Whatever document the view holds now, which may be a later drop's;
-        // held here so that it lives through the reading whatever happens to
-        // the view meanwhile.
-        const std::shared_ptr<ClipInfo> document =
-            clipInfo.get(); // NOLINT(performance-unnecessary-copy-initialization)
-        document->readClipping(url);
-    });
+    MainQueue::main()->submit(
+        [clipInfo, batch, url = std::move(*url)] { read(clipInfo, url, batch); });
 }
 
 } // namespace
@@ -48,14 +75,24 @@ bool ScrivletteDropDelegate::performDrop(const DropInfo& info) {
     if (providers.empty()) {
         return false;
     }
+    auto batch = std::make_shared<ReadBatch>(providers.size(), report_);
     for (const auto& provider : providers) {
-        provider->loadItem(fileUrlType,
-                           [clipInfo = theClipInfo](const std::optional<std::any>& item,
-                                                    const std::optional<std::string>&) {
-                               loaded(clipInfo, item);
-                           });
+        provider->loadItem(
+            fileUrlType, [clipInfo = theClipInfo, batch](const std::optional<std::any>& item,
+                                                         const std::optional<std::string>& error) {
+                loaded(clipInfo, batch, item, error);
+            });
     }
     return true;
+}
+
+void ScrivletteDropDelegate::openFiles(const std::vector<Url>& urls) {
+    theClipInfo.set(ClipInfo::create());
+    auto batch = std::make_shared<ReadBatch>(urls.size(), report_);
+    for (const Url& url : urls) {
+        MainQueue::main()->submit(
+            [clipInfo = theClipInfo, batch, url] { read(clipInfo, url, batch); });
+    }
 }
 
 } // namespace scrivlette

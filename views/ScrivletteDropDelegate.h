@@ -4,22 +4,42 @@
 #include "platform/DropInfo.h"
 #include "platform/State.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace scrivlette {
+
+// How one drop, or one opening of files from outside, went once every file
+// has been read or has failed to arrive.
+struct ReadSummary {
+    std::size_t files = 0;
+    std::size_t failed = 0;
+    std::string failedName; // the last file that was not read
+    std::string reason;     // why it was not
+};
+// Called on the main thread.
+using ReadReport = std::function<void(const ReadSummary&)>;
 
 // Lets only file drops in; a drop starts a new, empty document and reads
 // every dropped file into whichever document the view holds when the file
 // arrives.
 class ScrivletteDropDelegate {
 public:
-    explicit ScrivletteDropDelegate(Binding<std::shared_ptr<ClipInfo>> clipInfo)
-        : theClipInfo(std::move(clipInfo)) {}
+    explicit ScrivletteDropDelegate(Binding<std::shared_ptr<ClipInfo>> clipInfo,
+                                    ReadReport report = nullptr)
+        : theClipInfo(std::move(clipInfo)), report_(std::move(report)) {}
 
     bool validateDrop(const DropInfo& info) const;
     bool performDrop(const DropInfo& info);
+    // Files named from outside a drag (the command line, the desktop's Open
+    // With, File > Open) take the road of a drop of the same files.
+    void openFiles(const std::vector<Url>& urls);
 
     Binding<std::shared_ptr<ClipInfo>> theClipInfo;
+
+private:
+    ReadReport report_;
 };
 
 } // namespace scrivlette

@@ -23,13 +23,13 @@ QtDropInfo::QtDropInfo(const QMimeData* mimeData) {
     }
     for (const QUrl& url : mimeData->urls()) {
         if (url.isLocalFile()) {
-            localFiles_ << url.toLocalFile();
+            localFileUrls_.push_back(url.toEncoded(QUrl::FullyEncoded).toStdString());
         }
     }
 }
 
 bool QtDropInfo::hasItemsConforming(const std::vector<std::string>& types) const {
-    return asksForFileUrls(types) && !localFiles_.isEmpty();
+    return asksForFileUrls(types) && !localFileUrls_.empty();
 }
 
 std::vector<std::shared_ptr<ItemProvider>>
@@ -38,27 +38,26 @@ QtDropInfo::itemProviders(const std::vector<std::string>& types) const {
     if (!asksForFileUrls(types)) {
         return providers;
     }
-    for (const QString& path : localFiles_) {
-        providers.push_back(std::make_shared<QtFileUrlProvider>(path.toStdString()));
+    for (const std::string& url : localFileUrls_) {
+        providers.push_back(std::make_shared<QtFileUrlProvider>(url));
     }
     return providers;
 }
 
 void QtFileUrlProvider::loadItem(std::string_view typeIdentifier, Completion completion) {
     const bool wanted = typeIdentifier == fileUrlType;
-    QThreadPool::globalInstance()->start(
-        [path = path_, wanted, completion = std::move(completion)] {
-            if (!wanted) {
-                completion(std::nullopt, "only file URLs can be loaded");
-                return;
-            }
-            const auto url = Url::fromFilePath(path);
-            if (!url) {
-                completion(std::nullopt, "not an absolute path");
-                return;
-            }
-            completion(std::any(Bytes::copyOf(url->dataRepresentation())), std::nullopt);
-        });
+    QThreadPool::globalInstance()->start([text = url_, wanted, completion = std::move(completion)] {
+        if (!wanted) {
+            completion(std::nullopt, "only file URLs can be loaded");
+            return;
+        }
+        const auto url = Url::fromString(text);
+        if (!url || !url->isFileURL()) {
+            completion(std::nullopt, "not a file URL");
+            return;
+        }
+        completion(std::any(Bytes::copyOf(url->dataRepresentation())), std::nullopt);
+    });
 }
 
 } // namespace scrivlette

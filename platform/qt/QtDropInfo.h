@@ -2,7 +2,8 @@
 
 #include "platform/DropInfo.h"
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
 class QMimeData;
 
@@ -19,17 +20,19 @@ public:
     itemProviders(const std::vector<std::string>& types) const override;
 
 private:
-    QStringList localFiles_; // taken now: the drag's data must not be touched from workers
+    // Percent-encoded, so that a name that is not UTF-8 keeps its bytes; taken
+    // now, since the drag's data must not be touched from workers.
+    std::vector<std::string> localFileUrls_;
 };
 
 // Loads one dropped file's URL on a worker thread.
 class QtFileUrlProvider final : public ItemProvider {
 public:
-    explicit QtFileUrlProvider(std::string path) : path_(std::move(path)) {}
+    explicit QtFileUrlProvider(std::string encodedUrl) : url_(std::move(encodedUrl)) {}
     void loadItem(std::string_view typeIdentifier, Completion completion) override;
 
 private:
-    std::string path_;
+    std::string url_;
 };
 
 } // namespace scrivlette

@@ -1,6 +1,7 @@
 #include "QtSavePanel.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -35,7 +36,8 @@ void QtSavePanel::setCanCreateDirectories(bool allowed) {
 }
 
 void QtSavePanel::setNameFieldStringValue(std::string name) {
-    dialog_->selectFile(QString::fromStdString(name));
+    name_ = QString::fromStdString(name);
+    dialog_->selectFile(name_);
 }
 
 void QtSavePanel::setAllowedContentTypes(std::vector<ContentType> types) {
@@ -47,6 +49,11 @@ void QtSavePanel::setAllowedContentTypes(std::vector<ContentType> types) {
     dialog_->setDefaultSuffix(types.empty() || types.front().extensions.empty()
                                   ? QString()
                                   : QString::fromStdString(types.front().extensions.front()));
+    // Choosing a filter rewrites the name's suffix ("Untitled.webArchive"
+    // would become "Untitled.webarchive"); the suggestion stands as given.
+    if (!name_.isEmpty()) {
+        dialog_->selectFile(name_);
+    }
 }
 
 void QtSavePanel::begin(Completion completion) {
@@ -69,7 +76,7 @@ std::optional<Url> QtSavePanel::url() const {
     if (chosen.isEmpty() || chosen.front().isEmpty()) {
         return std::nullopt;
     }
-    return Url::fromFilePath(chosen.front().toStdString());
+    return Url::fromFilePath(QFile::encodeName(chosen.front()).toStdString());
 }
 
 } // namespace scrivlette

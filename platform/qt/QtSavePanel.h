@@ -26,6 +26,7 @@ public:
 
 private:
     QPointer<QFileDialog> dialog_;
+    QString name_; // the suggested name, kept through filter changes
     Completion completion_;
 };
 

@@ -85,7 +85,7 @@ TEST_F(AppTest, LaunchShowsOnlyTheMainWindowWithAnEmptyDocument) {
     for (QAction* action : main->menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"),
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
                                   QStringLiteral("&Help")}));
     EXPECT_TRUE(main->menuBar()->actions()[1]->menu()->actions().contains(main->copyAction()));
 }

@@ -30,6 +30,13 @@ TEST(DetailPane, LongContentArrivesWholeAndInOrder) {
     const QString shown = waitForWholeText(pane);
     EXPECT_FALSE(pane.isLoading());
     EXPECT_EQ(shown, QString::fromStdString(content) + QStringLiteral("\n\n") + sizeLine(clip));
+
+    // A CR LF across the piece boundary is one line break, as anywhere else.
+    const std::string crlf =
+        std::string(static_cast<std::size_t>(DetailPane::pieceLength - 1), 'b') + "\r\nend\r\n";
+    pane.showClip(ClipDetail("public.utf8-plain-text", crlf, std::nullopt, false));
+    EXPECT_EQ(waitForWholeText(pane),
+              QString(DetailPane::pieceLength - 1, u'b') + QStringLiteral("\nend\n"));
 }
 
 TEST(DetailPane, ANewSelectionStopsTheOldOneLoading) {

@@ -88,6 +88,19 @@ TEST_F(DropTargetTest, PathsWithSpacesAndNonAsciiLettersSurvive) {
     ASSERT_TRUE(drag(&mime));
     ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 7; }));
     EXPECT_EQ(clipInfo_.get()->clippingName(), "Mein Clip ü 随后.textClipping");
+
+    // A name that is not UTF-8 (made on another system) keeps its bytes.
+    const std::filesystem::path latin1 =
+        std::filesystem::path(folder.path().toStdString()) / "Caf\xE9.webloc";
+    std::filesystem::copy_file(test::realFile("Donate.webloc"), latin1);
+    QMimeData odd;
+    odd.setUrls({QUrl::fromEncoded(
+        QUrl::fromLocalFile(folder.path()).toEncoded() + QByteArrayLiteral("/Caf%E9.webloc"))});
+    ASSERT_TRUE(drag(&odd));
+    ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 1; }));
+    // Shown as Foundation shows a name it cannot decode.
+    EXPECT_EQ(clipInfo_.get()->clippingName(), "Caf%E9.webloc");
+    std::filesystem::remove(latin1); // QTemporaryDir cannot name it
 }
 
 TEST_F(DropTargetTest, MainQueueRunsWorkInOrderOnTheGuiThread) {

@@ -37,6 +37,15 @@ TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
     EXPECT_EQ(calls, 0) << "begin returns before the user answers";
     dialog->reject();
     EXPECT_EQ(calls, 1);
+
+    // The filter's extension must not rewrite the suggested name's suffix.
+    auto archive = std::make_shared<QtSavePanel>(false);
+    archive->setNameFieldStringValue("Untitled.webArchive");
+    archive->setAllowedContentTypes({*contentType("com.apple.webarchive")});
+    archive->begin([](int) {});
+    QApplication::processEvents();
+    EXPECT_EQ(nameField(archive->dialog()), QStringLiteral("Untitled.webArchive"));
+    archive->dialog()->reject();
 }
 
 TEST(QtSavePanel, SaveAnswersOneWithTheChosenLocationOnce) {

@@ -2,6 +2,7 @@
 // so they need no X server (CTest runs this binary at build time, too).
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
         ::unsetenv("QT_QPA_PLATFORMTHEME");
     }
     QApplication application(argc, argv);
+    // Window settings that tests save go to a throwaway place, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -108,13 +108,44 @@ TEST_F(DropDelegate, ItemsThatAreNoFileUrlAreDropped) {
     const auto noUrl =
         std::make_shared<FakeProvider>(std::any(Bytes::copyOf(std::string_view("no scheme here"))));
     const auto empty = std::make_shared<FakeProvider>(std::any(Bytes()));
-    ASSERT_TRUE(delegate().performDrop(FakeDropInfo({nothing, text, noUrl, empty})));
+    std::vector<ReadSummary> reports;
+    ScrivletteDropDelegate reporting(clipInfo_.binding(),
+                                     [&](const ReadSummary& summary) { reports.push_back(summary); });
+    ASSERT_TRUE(reporting.performDrop(FakeDropInfo({nothing, text, noUrl, empty})));
     for (const auto& provider : {nothing, text, noUrl, empty}) {
         provider->complete();
     }
-    EXPECT_EQ(queue_->drain(), 0u);
+    queue_->drain();
     EXPECT_TRUE(clipInfo_.get()->clipList().empty());
     EXPECT_EQ(clipInfo_.get()->clippingName(), "");
+    ASSERT_EQ(reports.size(), 1u) << "one report, once the last item is in";
+    EXPECT_EQ(reports[0].files, 4u);
+    EXPECT_EQ(reports[0].failed, 4u);
+}
+
+// The command line and File > Open take the drop's road: a new document, the
+// files read in the order given, and one report saying which did not read.
+TEST_F(DropDelegate, OpenedFilesReadInOrderAndReportFailures) {
+    const auto before = clipInfo_.get();
+    std::vector<ReadSummary> reports;
+    ScrivletteDropDelegate reporting(clipInfo_.binding(),
+                                     [&](const ReadSummary& summary) { reports.push_back(summary); });
+    const auto url = [](const std::string& name) {
+        return *Url::fromFilePath(test::realFile(name).string());
+    };
+    reporting.openFiles({url("Donate.webloc"), url("PROVENANCE.md"), url("Notes.textClipping")});
+    EXPECT_NE(clipInfo_.get(), before);
+    EXPECT_TRUE(reports.empty());
+    queue_->drain();
+    const auto clips = clipInfo_.get()->clipList();
+    ASSERT_EQ(clips.size(), 4u);
+    EXPECT_EQ(clips[0].title, "URL");
+    EXPECT_EQ(clipInfo_.get()->clippingName(), "Notes.textClipping");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].files, 3u);
+    EXPECT_EQ(reports[0].failed, 1u);
+    EXPECT_EQ(reports[0].failedName, "PROVENANCE.md");
+    EXPECT_NE(reports[0].reason.find("not a clipping file"), std::string::npos) << reports[0].reason;
 }
 
 TEST_F(DropDelegate, LateFilesOfAnEarlierDropLandInTheLatestDocument) {
