@@ -42,7 +42,10 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments,
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Shows what is inside macOS clipping files (.textClipping, .pictClipping) and "
                 "internet locations (.webloc, .mailloc)."));
-    parser.addHelpOption();
+    // Not addHelpOption(): its --help-all lists Qt's own options, which this
+    // program does not take.
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QCoreApplication::translate("main", "Show this help.")));
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"),

@@ -20,12 +20,16 @@ void nameTheApplication() {
 
 // Answers --help, --version and mistakes before any window exists, so they
 // work without a display.
-std::optional<scrivlette::LaunchOptions::Exit> earlyExit(scrivlette::LaunchOptions& options,
-                                                         int argc, char** argv) {
+scrivlette::LaunchOptions readCommandLine(int argc, char** argv) {
+    // The parser wants an application object; this one needs no display.
+    // Its own argv names the program in the usage line, wherever it lives.
+    int probeArgc = 1;
+    char programName[] = "scrivlette";
+    char* probeArgv[] = {programName, nullptr};
+    const QCoreApplication probe(probeArgc, probeArgv);
     std::error_code error;
     const std::string here = std::filesystem::current_path(error).string();
-    options = scrivlette::parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), here);
-    return options.exit;
+    return scrivlette::parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), here);
 }
 
 } // namespace
@@ -33,20 +37,15 @@ std::optional<scrivlette::LaunchOptions::Exit> earlyExit(scrivlette::LaunchOptio
 int main(int argc, char** argv) {
     using namespace scrivlette;
     nameTheApplication();
-    LaunchOptions options;
-    {
-        // The parser wants an application object; this one needs no display.
-        QCoreApplication probe(argc, argv);
-        if (const auto exit = earlyExit(options, argc, argv)) {
-            const QByteArray text = exit->text.toLocal8Bit();
-            if (exit->toStandardError) {
-                std::fprintf(stderr, "scrivlette: %s\nTry 'scrivlette --help'.\n",
-                             text.constData());
-            } else {
-                std::fputs(text.constData(), stdout);
-            }
-            return exit->status;
+    const LaunchOptions options = readCommandLine(argc, argv);
+    if (options.exit) {
+        const QByteArray text = options.exit->text.toLocal8Bit();
+        if (options.exit->toStandardError) {
+            std::fprintf(stderr, "scrivlette: %s Try 'scrivlette --help'.\n", text.constData());
+        } else {
+            std::fputs(text.constData(), stdout);
         }
+        return options.exit->status;
     }
 
     QApplication application(argc, argv);

@@ -8,7 +8,7 @@
 namespace scrivlette {
 namespace {
 
-constexpr int margin = 4;
+constexpr int margin = 6;
 
 QFont smaller(QFont font) {
     font.setPointSizeF(font.pointSizeF() * 0.85);

@@ -20,9 +20,21 @@ wait_for() { # window title regex
     return 1
 }
 
+# The title the window system shows, exactly: nothing may be appended to it.
+net_wm_name() {
+    xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+pid=
+status=0
+timeout 20 "$program" --frobnicate 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "an unknown option exited with $status, not 2"
+[ -z "$(xdotool search --name 'Scrivlette' 2>/dev/null)" ] || fail 'an unknown option opened a window'
+
 "$program" 2>/dev/null &
 pid=$!
 main=$(wait_for '^Scrivlette $' | head -n 1) || fail 'no main window titled "Scrivlette "'
+[ "$(net_wm_name "$main")" = "Scrivlette " ] || fail "the desktop shows '$(net_wm_name "$main")'"
 visible=$(xdotool search --onlyvisible --name '.' 2>/dev/null | while read -r w; do
     [ -n "$(xdotool getwindowname "$w")" ] && echo "$w"; done | wc -l)
 [ "$visible" -eq 1 ] || fail "expected one window at launch, saw $visible"

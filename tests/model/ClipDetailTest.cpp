@@ -1,5 +1,7 @@
 #include "model/ClipDetail.h"
 
+#include "model/ClipDescription.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
@@ -159,6 +161,24 @@ TEST(ClipDetail, ExportsItsContentAsPlainText) {
     EXPECT_EQ(plainText(ClipDetail("public.utf8-plain-text", "", std::nullopt, true)), "");
     EXPECT_EQ(sizePlaceholder(1234), "[data size: 1234]");
     EXPECT_EQ(sizePlaceholder(0), "[data size: 0]");
+}
+
+TEST(ClipDetail, DescribedInWords) {
+    const auto bytes = [](std::size_t size) { return Bytes::copyOf(std::string(size, 'x')); };
+    const struct {
+        ClipDetail clip;
+        const char* words;
+    } rows[] = {
+        {ClipDetail("public.utf16-plain-text", "a", bytes(2), true),
+         "Plain text, UTF-16 little-endian"},
+        {ClipDetail("public.rtf", "{\\rtf1}", std::nullopt, true), "Rich text (RTF)"},
+        {ClipDetail("com.apple.pict", "", bytes(481762), false), "PICT picture, 481,762 bytes"},
+        {ClipDetail("com.apple.webarchive", "", bytes(999), false), "Web archive, 999 bytes"},
+        {ClipDetail("org.example.unknown", "", bytes(1000), false), "Data, 1,000 bytes"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(describeClip(row.clip), row.words);
+    }
 }
 
 } // namespace

@@ -176,7 +176,9 @@ TEST_F(ClipWriting, NothingIsWrittenWhenThereIsNothingToWrite) {
 
     const ClipDetail garbage("com.apple.flat-rtfd", "[data size: 4]",
                              Bytes::copyOf(std::string_view("junk")), false);
-    EXPECT_EQ(writeThroughPanel(garbage, "x.rtfd").status, WriteOutcome::Status::notAFileWrapper);
+    const WriteOutcome refused = writeThroughPanel(garbage, "x.rtfd");
+    EXPECT_EQ(refused.status, WriteOutcome::Status::notAFileWrapper);
+    EXPECT_EQ(refused.message, "not a serialized file wrapper") << "said once";
     EXPECT_FALSE(fs::exists(directory_ / "x.rtfd"));
 
     const ClipDetail text("URL", "https://example.com/", std::nullopt, true);

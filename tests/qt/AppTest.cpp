@@ -1,3 +1,4 @@
+#include "app/LaunchOptions.h"
 #include "app/ScrivletteApp.h"
 #include "platform/qt/QtMainQueue.h"
 #include "views/ContentView.h"
@@ -11,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -85,8 +87,8 @@ TEST_F(AppTest, LaunchShowsOnlyTheMainWindowWithAnEmptyDocument) {
     for (QAction* action : main->menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&View"),
-                                  QStringLiteral("&Help")}));
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"),
+                                  QStringLiteral("&View"), QStringLiteral("&Help")}));
     EXPECT_TRUE(main->menuBar()->actions()[1]->menu()->actions().contains(main->copyAction()));
 }
 
@@ -111,6 +113,60 @@ TEST_F(AppTest, HelpOpensOnceAndLeavesTheDocumentAlone) {
     EXPECT_EQ(app.window("help"), nullptr);
     helpItem->trigger();
     EXPECT_NE(app.window("help"), nullptr) << "a closed Help window opens anew";
+}
+
+// F1 opens Help, Escape closes it, and closing the main window closes Help
+// too, so the program ends.
+TEST_F(AppTest, KeysAndClosing) {
+    ScrivletteApp app;
+    app.launch();
+    QMainWindow* main = app.window("main");
+    QApplication::setActiveWindow(main);
+    QTest::keyClick(main, Qt::Key_F1);
+    QMainWindow* help = app.window("help");
+    ASSERT_NE(help, nullptr);
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help, Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.window("help"), nullptr);
+
+    app.openWindow("help");
+    main->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.window("main"), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.window("help"), nullptr);
+}
+
+TEST(LaunchOptions, FilesInOrderAndAnswersWithoutAWindow) {
+    const auto files = parseLaunchOptions(
+        {"a.webloc", "/x/b.textClipping", "--", "-c.mailloc", "caf\xE9.webloc"}, "/home/u");
+    EXPECT_FALSE(files.exit);
+    std::vector<std::string> urls;
+    for (const Url& url : files.files) {
+        urls.push_back(url.absoluteString());
+    }
+    EXPECT_EQ(urls, (std::vector<std::string>{"file:///home/u/a.webloc", "file:///x/b.textClipping",
+                                              "file:///home/u/-c.mailloc",
+                                              "file:///home/u/caf%E9.webloc"}));
+
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* says;
+    } answers[] = {
+        {{"--help"}, 0, "Usage:"},
+        {{"--version"}, 0, ""},
+        {{"--frobnicate", "a.webloc"}, 2, "Unknown option 'frobnicate'"},
+    };
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.arguments.front());
+        const LaunchOptions options = parseLaunchOptions(answer.arguments, "/");
+        ASSERT_TRUE(options.exit);
+        EXPECT_EQ(options.exit->status, answer.status);
+        EXPECT_TRUE(options.exit->text.contains(QString::fromUtf8(answer.says)));
+        EXPECT_TRUE(options.files.empty());
+    }
 }
 
 } // namespace

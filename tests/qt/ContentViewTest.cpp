@@ -9,10 +9,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolBar>
@@ -23,22 +30,33 @@
 namespace scrivlette {
 namespace {
 
+// Cancels, or confirms `answer` when the test has set one.
 class RecordingPanel final : public SavePanel {
 public:
+    explicit RecordingPanel(std::optional<Url> answer) : answer_(std::move(answer)) {}
     void setCanCreateDirectories(bool) override {}
     void setNameFieldStringValue(std::string name) override { suggestedName = std::move(name); }
     void setAllowedContentTypes(std::vector<ContentType>) override {}
-    void begin(Completion completion) override { completion(cancelResponse); }
-    std::optional<Url> url() const override { return std::nullopt; }
+    void begin(Completion completion) override {
+        completion(answer_ ? okResponse : cancelResponse);
+    }
+    std::optional<Url> url() const override { return answer_; }
     std::string suggestedName;
+
+private:
+    std::optional<Url> answer_;
 };
+
+Url realUrl(const char* name) {
+    return *Url::fromFilePath(test::realFile(name).string());
+}
 
 class ContentViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         MainQueue::install(std::make_shared<QtMainQueue>());
         SavePanel::installFactory([this] {
-            panels_.push_back(std::make_shared<RecordingPanel>());
+            panels_.push_back(std::make_shared<RecordingPanel>(answer_));
             return panels_.back();
         });
         view_.resize(800, 500);
@@ -62,7 +80,16 @@ protected:
     QString detailText() const { return view_.detailPane()->text()->toPlainText(); }
     QString shownTitle() const { return view_.windowHandle()->title(); }
 
+    // The reads run from the main queue, and the view renders on the pass after.
+    void open(const std::vector<Url>& urls) {
+        view_.openFiles(urls);
+        for (int pass = 0; pass < 3; ++pass) {
+            QApplication::processEvents();
+        }
+    }
+
     std::vector<std::shared_ptr<RecordingPanel>> panels_;
+    std::optional<Url> answer_;
     ContentView view_;
 };
 
@@ -200,6 +227,97 @@ TEST_F(ContentViewTest, ABurstOfChangesRendersOnce) {
     QApplication::processEvents();
     EXPECT_EQ(view_.sidebar()->model()->rowCount(), 1);
     EXPECT_EQ(rowText(0), QStringLiteral("only"));
+}
+
+// The status line: why files did not read, where a write went, why it failed.
+TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
+    EXPECT_TRUE(view_.statusText().isEmpty());
+    open({realUrl("PROVENANCE.md")});
+    EXPECT_TRUE(view_.statusText().startsWith(
+        QStringLiteral("Could not read PROVENANCE.md: not a clipping file")))
+        << view_.statusText().toStdString();
+    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette PROVENANCE.md")) << "the title rule stands";
+
+    open({realUrl("Notes.textClipping"), realUrl("PROVENANCE.md"), realUrl("no such.webloc")});
+    EXPECT_TRUE(view_.statusText().startsWith(
+        QStringLiteral("2 of 3 files could not be read. Could not read no such.webloc: ")))
+        << view_.statusText().toStdString();
+    open({realUrl("Notes.textClipping")});
+    EXPECT_TRUE(view_.statusText().isEmpty()) << "a good read clears an old complaint";
+
+    // A folder nobody may write in, root included (tests may run as root).
+    selectRow(1);
+    answer_ = Url::fromFilePath("/proc/Untitled.txt");
+    view_.writeClipMenuAction()->trigger();
+    EXPECT_TRUE(
+        view_.statusText().startsWith(QStringLiteral("Could not write /proc/Untitled.txt: ")))
+        << view_.statusText().toStdString();
+
+    QTemporaryDir folder;
+    const QString good = folder.filePath(QStringLiteral("Untitled.txt"));
+    answer_ = Url::fromFilePath(good.toStdString());
+    view_.writeClipMenuAction()->trigger();
+    EXPECT_EQ(view_.statusText(), QStringLiteral("Wrote ") + good);
+    EXPECT_TRUE(QFile::exists(good));
+}
+
+// Dropped files land wherever they are let go: over the toolbar, the list,
+// the text or the status bar. The drag manager gives a drag to the nearest
+// widget that takes drops, which must be the window's own target.
+TEST_F(ContentViewTest, TheWholeWindowTakesDrops) {
+    open({realUrl("Notes.textClipping")});
+    selectRow(0);
+    QMimeData mime;
+    mime.setUrls(
+        {QUrl::fromLocalFile(QString::fromStdString(test::realFile("Donate.webloc").string()))});
+    const QWidget* places[] = {view_.toolbar(), view_.sidebar()->viewport(),
+                               view_.detailPane()->text()->viewport(), view_.statusBar()};
+    for (const QWidget* place : places) {
+        SCOPED_TRACE(place->metaObject()->className());
+        const QPoint point = place->mapTo(&view_, place->rect().center());
+        QWidget* target = view_.childAt(point);
+        while (target && !target->acceptDrops()) {
+            target = target->parentWidget();
+        }
+        ASSERT_NE(target, nullptr);
+        const QPoint local = target->mapFrom(&view_, point);
+        QDragEnterEvent enter(local, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(local), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        EXPECT_TRUE(drop.isAccepted());
+        QTest::qWait(50);
+        EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Donate.webloc"));
+        view_.clipInfoBinding().set(ClipInfo::create());
+    }
+}
+
+// After opening, the list has the focus and an arrow key selects the first
+// entry; Ctrl+A and Ctrl+C in the text take part of it, elsewhere the whole.
+TEST_F(ContentViewTest, KeyboardPaths) {
+    QApplication::setActiveWindow(&view_);
+    open({realUrl("Text.textClipping")});
+    EXPECT_TRUE(view_.sidebar()->hasFocus());
+    QTest::keyClick(view_.sidebar(), Qt::Key_Down);
+    ASSERT_TRUE(view_.selectKey());
+    EXPECT_EQ(view_.selectKey()->title, view_.clipInfo()->clipAt(0).title);
+    selectRow(4);
+    ASSERT_EQ(view_.selectKey()->content, "随后");
+
+    QPlainTextEdit* text = view_.detailPane()->text();
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(text->textCursor().selectedText().startsWith(QStringLiteral("随后")));
+    QTextCursor part(text->document());
+    part.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    text->setTextCursor(part);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("随"));
+
+    view_.sidebar()->setFocus();
+    QTest::keyClick(view_.sidebar(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("随后"));
 }
 
 } // namespace

@@ -94,8 +94,8 @@ TEST_F(DropTargetTest, PathsWithSpacesAndNonAsciiLettersSurvive) {
         std::filesystem::path(folder.path().toStdString()) / "Caf\xE9.webloc";
     std::filesystem::copy_file(test::realFile("Donate.webloc"), latin1);
     QMimeData odd;
-    odd.setUrls({QUrl::fromEncoded(
-        QUrl::fromLocalFile(folder.path()).toEncoded() + QByteArrayLiteral("/Caf%E9.webloc"))});
+    odd.setUrls({QUrl::fromEncoded(QUrl::fromLocalFile(folder.path()).toEncoded() +
+                                   QByteArrayLiteral("/Caf%E9.webloc"))});
     ASSERT_TRUE(drag(&odd));
     ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 1; }));
     // Shown as Foundation shows a name it cannot decode.
