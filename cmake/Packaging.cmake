@@ -1,0 +1,66 @@
+# Installing Scrivlette as a Linux desktop program, and the Debian package
+# that carries the same files: both programs, the desktop entry, the icon in
+# the hicolor theme, the clipping file types for shared-mime-info, the
+# AppStream metainfo and the man pages.
+include(GNUInstallDirs)
+
+set(SCRIVLETTE_ID io.github.scrivlette.Scrivlette)
+install(TARGETS scrivlette scrivlette-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/${SCRIVLETTE_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/icons/${SCRIVLETTE_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES resources/${SCRIVLETTE_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES resources/${SCRIVLETTE_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Man pages come from the programs' own --help and --version, so they never
+# say other than the programs do.
+find_program(HELP2MAN help2man)
+if(HELP2MAN)
+    set(manuals)
+    foreach(program scrivlette scrivlette-cli)
+        if(program STREQUAL "scrivlette")
+            set(summary "see what macOS clipping and location files hold")
+        else()
+            set(summary "read macOS clipping and location files from a terminal")
+        endif()
+        set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
+        add_custom_command(
+            OUTPUT ${page}.gz
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+            # Sanitizer builds must not fail the page on a leak report at exit.
+            COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
+                    ${HELP2MAN} --no-info --no-discard-stderr --section=1
+                    "--name=${summary}" --output=${page} $<TARGET_FILE:${program}>
+            COMMAND gzip -9nf ${page}
+            DEPENDS ${program}
+            COMMENT "Writing the man page of ${program}"
+            VERBATIM)
+        list(APPEND manuals ${page}.gz)
+    endforeach()
+    add_custom_target(manuals ALL DEPENDS ${manuals})
+    install(FILES ${manuals} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(WARNING "help2man not found: no man pages will be installed")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME scrivlette)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "The Scrivlette developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "see what macOS clipping and location files hold")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Scrivlette opens the clipping files that the macOS Finder makes (.textClipping,
+.pictClipping) and its internet locations (.webloc, .mailloc), and shows every
+representation they hold: plain and rich text, HTML, web archives, pictures.
+Text can be copied or dragged out, and any representation written to a file.
+A command-line tool, scrivlette-cli, reads the same files from a terminal.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Runtime dependencies are read off the binaries, never kept by hand, but for
+# the one that no binary links: Qt loads the SVG plugin that draws the icons.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+include(CPack)

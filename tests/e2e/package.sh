@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build tree and checks it as an installer
+# would meet it: its files, its control fields, and the programs unpacked
+# from it running on a real clipping.
+# Usage: package.sh BUILD_DIR REAL_TESTDATA_DIR
+set -euo pipefail
+build=$(realpath "$1")
+real=$(realpath "$2")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "package: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log" >&2; fail 'cpack failed'; }
+deb=$(ls "$scratch"/scrivlette_*_amd64.deb 2>/dev/null) || fail 'no scrivlette_VERSION_amd64.deb'
+version=$("$build/cli/scrivlette-cli" --version | awk '{print $2}')
+[ "$(basename "$deb")" = "scrivlette_${version}_amd64.deb" ] || fail "named $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = scrivlette ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
+# Read off the binaries by dpkg-shlibdeps, so the libraries they link are there.
+for library in libqt6widgets6 libqt6svg6 libexpat1 libutf8proc2 libstdc++6; do
+    field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
+    ./usr/share/applications/io.github.scrivlette.Scrivlette.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/io.github.scrivlette.Scrivlette.svg \
+    ./usr/share/mime/packages/io.github.scrivlette.Scrivlette.xml \
+    ./usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml \
+    ./usr/share/man/man1/scrivlette.1.gz ./usr/share/man/man1/scrivlette-cli.1.gz; do
+    grep -qxF "$file" <<<"$contents" || fail "$file is missing"
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate --no-hints "$root/usr/share/applications/io.github.scrivlette.Scrivlette.desktop"
+grep -q '^Exec=scrivlette %F$' "$root/usr/share/applications/io.github.scrivlette.Scrivlette.desktop" ||
+    fail 'the desktop entry does not pass its files'
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml" >/dev/null ||
+    fail 'the AppStream metainfo does not validate'
+zcat "$root/usr/share/man/man1/scrivlette-cli.1.gz" | grep -q 'Write Clip to File' ||
+    fail 'the scrivlette-cli man page is not its --help'
+
+"$root/usr/bin/scrivlette-cli" --version | grep -qx "scrivlette-cli $version" || fail 'unpacked --version'
+listing=$("$root/usr/bin/scrivlette-cli" list "$real/Notes.textClipping")
+grep -q 'public.utf8-plain-text' <<<"$listing" || fail "unpacked list printed: $listing"
+echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB; Depends: $(field Depends)"
