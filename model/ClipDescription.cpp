@@ -31,11 +31,16 @@ constexpr std::array<Description, 13> descriptions = {{
 } // namespace
 
 std::string groupedCount(std::size_t count) {
-    std::string digits = std::to_string(count);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) {
-        digits.insert(at - 3, ",");
+    const std::string digits = std::to_string(count);
+    std::string grouped;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) {
+            grouped.push_back(',');
+        }
+        grouped.push_back(digits[at]);
     }
-    return digits;
+    return grouped;
 }
 
 std::string describeClip(const ClipDetail& clip) {

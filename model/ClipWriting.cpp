@@ -122,7 +122,7 @@ void ClipInfo::writeClip(const ClipDetail& clip,
             const auto url = panel->url();
             const auto path = url ? url->filePath() : std::nullopt;
             outcome = path ? writeClipTo(entry, *path)
-                           : WriteOutcome{WriteOutcome::Status::cancelled, "no location chosen"};
+                           : WriteOutcome{WriteOutcome::Status::cancelled, "no location chosen", {}};
         }
         if (finished) {
             finished(outcome);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/image/Image.h"
+
+#include <functional>
+
+namespace scrivlette::image {
+
+// A rectangle in QuickDraw's coordinates: top and left inside, bottom and
+// right outside.
+struct Rect {
+    std::int64_t top = 0, left = 0, bottom = 0, right = 0;
+    std::int64_t width() const { return right - left; }
+    std::int64_t height() const { return bottom - top; }
+    bool empty() const { return width() <= 0 || height() <= 0; }
+};
+
+// The picture being drawn: the size of the picture's frame, allocated only
+// when something is first drawn (a frame may claim far more than it holds).
+class Canvas {
+public:
+    explicit Canvas(Rect frame) : frame_(frame) {}
+
+    // Writes one row of a source picture, `width` RGBA pixels, to `out`.
+    using RowFiller = std::function<void(std::uint32_t row, std::uint8_t* out)>;
+
+    // Draws the `source` part of a `width` x `height` picture onto
+    // `destination` (picture coordinates), scaled to fit. `fill` is called
+    // once for every row, in order, whatever is clipped, since it reads the
+    // picture's bytes as it goes.
+    void paintRows(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
+                   const RowFiller& fill);
+    void paint(const Image& picture, Rect destination);
+
+    bool painted() const { return painted_; }
+    Image take() { return std::move(image_); }
+
+private:
+    void allocate();
+
+    Rect frame_;
+    Image image_;
+    bool painted_ = false;
+    std::vector<std::uint8_t> row_;
+};
+
+} // namespace scrivlette::image

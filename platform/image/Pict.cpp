@@ -1,0 +1,495 @@
+#include "Pict.h"
+
+#include "platform/image/ByteCursor.h"
+#include "platform/image/Canvas.h"
+#include "platform/image/PackBits.h"
+#include "platform/image/QuickTime.h"
+
+#include <array>
+#include <cstring>
+
+namespace scrivlette::image {
+namespace {
+
+// How many bytes of data follow an opcode whose data has a fixed length, or
+// nothing for the opcodes that need reading. From Apple's table of PICT
+// opcodes (Inside Macintosh: Imaging With QuickDraw, appendix A).
+std::optional<std::size_t> fixedLength(std::uint16_t op, int version) {
+    if (op >= 0x0100 && op <= 0x7FFF) {
+        return std::size_t(op >> 8) * 2;
+    }
+    if ((op >= 0x0017 && op <= 0x0019) || op == 0x001C || op == 0x001E ||
+        (op >= 0x0038 && op <= 0x003F) || (op >= 0x0048 && op <= 0x004F) ||
+        (op >= 0x0058 && op <= 0x005F) || (op >= 0x0078 && op <= 0x007F) ||
+        (op >= 0x0088 && op <= 0x008F) || (op >= 0x00B0 && op <= 0x00CF) ||
+        (op >= 0x8000 && op <= 0x80FF) || op == 0x0000) {
+        return 0;
+    }
+    if ((op >= 0x0030 && op <= 0x0037) || (op >= 0x0040 && op <= 0x0047) ||
+        (op >= 0x0050 && op <= 0x0057)) {
+        return 8;
+    }
+    if (op >= 0x0060 && op <= 0x0067) {
+        return 12;
+    }
+    if (op >= 0x0068 && op <= 0x006F) {
+        return 4;
+    }
+    switch (op) {
+    case 0x0004:
+        return 1;
+    case 0x0003:
+    case 0x0005:
+    case 0x0008:
+    case 0x000D:
+    case 0x0015:
+    case 0x0016:
+    case 0x0023:
+    case 0x00A0:
+        return 2;
+    case 0x0006:
+    case 0x0007:
+    case 0x000B:
+    case 0x000C:
+    case 0x000E:
+    case 0x000F:
+    case 0x0021:
+        return 4;
+    case 0x001A:
+    case 0x001B:
+    case 0x001D:
+    case 0x001F:
+    case 0x0022:
+        return 6;
+    case 0x0002:
+    case 0x0009:
+    case 0x000A:
+    case 0x0010:
+    case 0x0020:
+        return 8;
+    case 0x0011:
+        return version == 1 ? 1 : 2;
+    default:
+        return std::nullopt;
+    }
+}
+
+Rect readRect(ByteCursor& in) {
+    Rect rect;
+    rect.top = in.s16("rectangle");
+    rect.left = in.s16("rectangle");
+    rect.bottom = in.s16("rectangle");
+    rect.right = in.s16("rectangle");
+    return rect;
+}
+
+std::uint8_t scale16(std::uint16_t value) {
+    return static_cast<std::uint8_t>(value >> 8);
+}
+
+// The fields of a PixMap after its rowBytes and bounds.
+struct PixMapHeader {
+    std::uint16_t packType = 0;
+    std::uint16_t pixelSize = 1;
+    std::uint16_t componentCount = 1;
+};
+
+PixMapHeader readPixMapHeader(ByteCursor& in) {
+    PixMapHeader header;
+    in.skip(2, "pixel map"); // pmVersion
+    header.packType = in.u16("pixel map");
+    in.skip(12, "pixel map"); // packSize, hRes, vRes
+    in.skip(2, "pixel map");  // pixelType
+    header.pixelSize = in.u16("pixel map");
+    header.componentCount = in.u16("pixel map");
+    in.skip(14, "pixel map"); // cmpSize, planeBytes, pmTable, pmReserved
+    return header;
+}
+
+using Palette = std::array<std::array<std::uint8_t, 4>, 256>;
+
+Palette readColorTable(ByteCursor& in) {
+    Palette palette{};
+    in.skip(4, "colour table"); // seed
+    const std::uint16_t flags = in.u16("colour table");
+    const std::uint16_t last = in.u16("colour table");
+    if (last > 255) {
+        throw DecodeError("colour table with " + std::to_string(last + 1) + " entries");
+    }
+    for (std::uint16_t i = 0; i <= last; ++i) {
+        const std::uint16_t value = in.u16("colour table");
+        const std::uint8_t r = scale16(in.u16("colour table"));
+        const std::uint8_t g = scale16(in.u16("colour table"));
+        const std::uint8_t b = scale16(in.u16("colour table"));
+        // A device table numbers its entries by position.
+        const std::size_t index = (flags & 0x8000) ? i : (value & 0xFF);
+        palette[index] = {r, g, b, 255};
+    }
+    return palette;
+}
+
+Palette blackAndWhite() {
+    Palette palette{};
+    palette[0] = {255, 255, 255, 255};
+    palette[1] = {0, 0, 0, 255};
+    return palette;
+}
+
+// The bytes of one row: packed with a byte count before it, or as they are.
+class RowReader {
+public:
+    RowReader(ByteCursor& in, std::size_t rowBytes, bool packed, std::size_t unit = 1)
+        : in_(in), packed_(packed && rowBytes >= 8), unit_(unit), row_(rowBytes),
+          countIsWord_(rowBytes > 250) {}
+
+    std::span<const std::uint8_t> next() {
+        if (!packed_) {
+            return in_.take(row_.size(), "pixel data");
+        }
+        const std::size_t count = countIsWord_ ? in_.u16("pixel data") : in_.u8("pixel data");
+        unpackBits(in_.take(count, "pixel data"), row_, unit_);
+        return row_;
+    }
+
+private:
+    ByteCursor& in_;
+    bool packed_;
+    std::size_t unit_;
+    std::vector<std::uint8_t> row_;
+    bool countIsWord_;
+};
+
+class PictDecoder {
+public:
+    explicit PictDecoder(std::span<const std::uint8_t> bytes) : in_(bytes) {}
+    Image run();
+
+private:
+    void readHeader();
+    bool step();
+    void skipSized16() { in_.skip(in_.u16("opcode data"), "opcode data"); }
+    void skipRegion() {
+        const std::uint16_t size = in_.u16("region");
+        if (size < 2) {
+            throw DecodeError("region smaller than its own size field");
+        }
+        in_.skip(size - 2, "region");
+    }
+    void skipPixPat();
+    void indexedBits(std::uint16_t op);
+    void directBits(std::uint16_t op);
+    void quickTime();
+    void paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes, std::size_t depth,
+                      const Palette& palette, bool packed, Rect source, Rect destination);
+
+    ByteCursor in_;
+    int version_ = 1;
+    Rect frame_;
+    std::optional<Canvas> canvas_;
+    int drawn_ = 0;       // images drawn whole
+    std::string skipped_; // why a drawable-looking opcode drew nothing
+};
+
+void PictDecoder::readHeader() {
+    in_.skip(2, "picture header"); // the low 16 bits of the size: unreliable
+    frame_ = readRect(in_);
+    const std::uint8_t first = in_.u8("picture header");
+    const std::uint8_t second = in_.u8("picture header");
+    if (first == 0x11 && second == 0x01) {
+        version_ = 1;
+    } else if (first == 0x00 && second == 0x11 && in_.u16("picture header") == 0x02FF) {
+        version_ = 2;
+    } else {
+        throw DecodeError("not a PICT picture (no version opcode)");
+    }
+    canvas_.emplace(frame_);
+}
+
+void PictDecoder::skipPixPat() {
+    const std::uint16_t type = in_.u16("pattern");
+    in_.skip(8, "pattern");
+    if (type == 2) {
+        in_.skip(6, "pattern");
+        return;
+    }
+    if (type != 1) {
+        return;
+    }
+    const std::uint16_t rowBytesField = in_.u16("pattern");
+    const Rect bounds = readRect(in_);
+    const PixMapHeader header = readPixMapHeader(in_);
+    readColorTable(in_);
+    const std::size_t rowBytes = rowBytesField & 0x3FFF;
+    RowReader rows(in_, rowBytes, header.packType != 1);
+    for (std::int64_t y = 0; y < bounds.height(); ++y) {
+        rows.next();
+    }
+}
+
+void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes,
+                               std::size_t depth, const Palette& palette, bool packed, Rect source,
+                               Rect destination) {
+    const std::int64_t width = bounds.width();
+    const std::int64_t height = bounds.height();
+    if (auto problem = sizeProblem(width, height)) {
+        throw DecodeError("bitmap: " + *problem);
+    }
+    if (depth != 1 && depth != 2 && depth != 4 && depth != 8) {
+        throw DecodeError("indexed pixels of " + std::to_string(depth) + " bits");
+    }
+    if (rowBytes * 8 < std::size_t(width) * depth) {
+        throw DecodeError("bitmap rows shorter than its width");
+    }
+    RowReader rows(in, rowBytes, packed);
+    const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
+                     source.right - bounds.left};
+    canvas_->paintRows(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
+                       destination, [&](std::uint32_t, std::uint8_t* out) {
+                           const auto bits = rows.next();
+                           const std::size_t perByte = 8 / depth;
+                           const std::uint8_t mask = static_cast<std::uint8_t>((1u << depth) - 1);
+                           for (std::int64_t x = 0; x < width; ++x) {
+                               const std::size_t shift = 8 - depth * (x % perByte + 1);
+                               const std::uint8_t index = (bits[x / perByte] >> shift) & mask;
+                               std::memcpy(out + x * 4, palette[index].data(), 4);
+                           }
+                       });
+}
+
+void PictDecoder::indexedBits(std::uint16_t op) {
+    const bool packed = op == 0x0098 || op == 0x0099;
+    const bool withRegion = op == 0x0091 || op == 0x0099;
+    const std::uint16_t rowBytesField = in_.u16("bitmap");
+    const Rect bounds = readRect(in_);
+    std::size_t depth = 1;
+    Palette palette = blackAndWhite();
+    if (rowBytesField & 0x8000) {
+        depth = readPixMapHeader(in_).pixelSize;
+        palette = readColorTable(in_);
+    }
+    const Rect source = readRect(in_);
+    const Rect destination = readRect(in_);
+    in_.skip(2, "bitmap"); // transfer mode
+    if (withRegion) {
+        skipRegion();
+    }
+    paintIndexed(in_, bounds, rowBytesField & 0x3FFF, depth, palette, packed, source, destination);
+}
+
+void PictDecoder::directBits(std::uint16_t op) {
+    in_.skip(4, "direct pixels"); // baseAddr
+    const std::size_t rowBytes = in_.u16("direct pixels") & 0x3FFF;
+    const Rect bounds = readRect(in_);
+    const PixMapHeader header = readPixMapHeader(in_);
+    const Rect source = readRect(in_);
+    const Rect destination = readRect(in_);
+    in_.skip(2, "direct pixels"); // transfer mode
+    if (op == 0x009B) {
+        skipRegion();
+    }
+    const std::int64_t width = bounds.width();
+    const std::int64_t height = bounds.height();
+    if (auto problem = sizeProblem(width, height)) {
+        throw DecodeError("pixel map: " + *problem);
+    }
+    const std::uint16_t size = header.pixelSize;
+    if (size != 16 && size != 32) {
+        throw DecodeError("direct pixels of " + std::to_string(size) + " bits");
+    }
+    std::uint16_t packType = header.packType;
+    if (packType == 0) {
+        packType = size == 16 ? 3 : 4;
+    }
+    if (rowBytes < 8) {
+        packType = 1;
+    }
+    const bool valid = packType == 1 || (packType == 2 && size == 32) ||
+                       (packType == 3 && size == 16) || (packType == 4 && size == 32);
+    if (!valid) {
+        throw DecodeError("pack type " + std::to_string(packType) + " for " + std::to_string(size) +
+                          "-bit pixels");
+    }
+    const std::size_t components = header.componentCount == 4 ? 4 : 3;
+    std::size_t rowLength = rowBytes;
+    if (packType == 2) {
+        rowLength = std::size_t(width) * 3;
+    } else if (packType == 4) {
+        rowLength = std::size_t(width) * components;
+    }
+    if ((packType == 1 || packType == 3) && rowBytes < std::size_t(width) * size / 8) {
+        throw DecodeError("pixel rows shorter than their width");
+    }
+    RowReader rows(in_, rowLength, packType == 3 || packType == 4, packType == 3 ? 2 : 1);
+    const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
+                     source.right - bounds.left};
+    canvas_->paintRows(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
+                       destination, [&](std::uint32_t, std::uint8_t* out) {
+                           const auto bytes = rows.next();
+                           for (std::int64_t x = 0; x < width; ++x) {
+                               std::uint8_t* pixel = out + x * 4;
+                               if (size == 16) {
+                                   const unsigned value =
+                                       unsigned(bytes[x * 2]) << 8 | bytes[x * 2 + 1];
+                                   const auto expand = [](unsigned five) {
+                                       return static_cast<std::uint8_t>(five << 3 | five >> 2);
+                                   };
+                                   pixel[0] = expand(value >> 10 & 0x1F);
+                                   pixel[1] = expand(value >> 5 & 0x1F);
+                                   pixel[2] = expand(value & 0x1F);
+                                   pixel[3] = 255;
+                               } else if (packType == 1) { // x R G B
+                                   pixel[0] = bytes[x * 4 + 1];
+                                   pixel[1] = bytes[x * 4 + 2];
+                                   pixel[2] = bytes[x * 4 + 3];
+                                   pixel[3] = 255;
+                               } else if (packType == 2) {
+                                   std::memcpy(pixel, bytes.data() + x * 3, 3);
+                                   pixel[3] = 255;
+                               } else { // one plane a component: (A) R G B
+                                   const std::size_t plane = std::size_t(width);
+                                   const std::size_t rgb = components == 4 ? plane : 0;
+                                   pixel[0] = bytes[rgb + x];
+                                   pixel[1] = bytes[rgb + plane + x];
+                                   pixel[2] = bytes[rgb + 2 * plane + x];
+                                   pixel[3] = components == 4 ? bytes[x] : 255;
+                               }
+                           }
+                       });
+}
+
+void PictDecoder::quickTime() {
+    const std::uint32_t length = in_.u32("QuickTime image");
+    ByteCursor body(in_.take(length, "QuickTime image"));
+    try {
+        drawQuickTimeImage(body, *canvas_);
+        ++drawn_;
+    } catch (const DecodeError& error) {
+        // The QuickDraw opcodes that follow may still draw something.
+        skipped_ = error.what();
+    }
+}
+
+// One opcode; false at the end of the picture.
+bool PictDecoder::step() {
+    std::uint16_t op = 0;
+    if (version_ == 2) {
+        in_.alignToWord();
+        op = in_.u16("opcode");
+    } else {
+        op = in_.u8("opcode");
+    }
+    if (op == 0x00FF) {
+        return false;
+    }
+    if (auto length = fixedLength(op, version_)) {
+        in_.skip(*length, "opcode data");
+        return true;
+    }
+    switch (op) {
+    case 0x0001:
+    case 0x0070:
+    case 0x0071:
+    case 0x0072:
+    case 0x0073:
+    case 0x0074:
+    case 0x0075:
+    case 0x0076:
+    case 0x0077:
+    case 0x0080:
+    case 0x0081:
+    case 0x0082:
+    case 0x0083:
+    case 0x0084:
+    case 0x0085:
+    case 0x0086:
+    case 0x0087:
+        skipRegion(); // polygons, too, start with their size
+        return true;
+    case 0x0012:
+    case 0x0013:
+    case 0x0014:
+        skipPixPat();
+        return true;
+    case 0x0028:
+        in_.skip(4, "text");
+        in_.skip(in_.u8("text"), "text");
+        return true;
+    case 0x0029:
+    case 0x002A:
+        in_.skip(1, "text");
+        in_.skip(in_.u8("text"), "text");
+        return true;
+    case 0x002B:
+        in_.skip(2, "text");
+        in_.skip(in_.u8("text"), "text");
+        return true;
+    case 0x0090:
+    case 0x0091:
+    case 0x0098:
+    case 0x0099:
+        indexedBits(op);
+        ++drawn_;
+        return true;
+    case 0x009A:
+    case 0x009B:
+        directBits(op);
+        ++drawn_;
+        return true;
+    case 0x00A1:
+        in_.skip(2, "comment");
+        skipSized16();
+        return true;
+    case 0x8200:
+        quickTime();
+        return true;
+    default:
+        break;
+    }
+    if ((op >= 0x0024 && op <= 0x0027) || (op >= 0x002C && op <= 0x002F) ||
+        (op >= 0x0092 && op <= 0x0097) || (op >= 0x009C && op <= 0x009F) ||
+        (op >= 0x00A2 && op <= 0x00AF)) {
+        skipSized16();
+        return true;
+    }
+    if ((op >= 0x00D0 && op <= 0x00FE) || op >= 0x8100) {
+        // Includes 0x8201, uncompressed QuickTime, whose pixels follow as
+        // ordinary opcodes.
+        in_.skip(in_.u32("opcode data"), "opcode data");
+        return true;
+    }
+    throw DecodeError("unknown opcode " + std::to_string(op));
+}
+
+Image PictDecoder::run() {
+    readHeader();
+    try {
+        while (!in_.atEnd() && step()) {
+        }
+    } catch (const DecodeError&) {
+        // Cut short after a whole image (its end marker lost, say): show
+        // what is there. Cut short inside an image: refuse.
+        if (drawn_ == 0) {
+            throw;
+        }
+    }
+    if (drawn_ == 0) {
+        throw DecodeError(skipped_.empty() ? "nothing in the picture can be drawn "
+                                             "(no bitmap, pixel map or QuickTime image)"
+                                           : skipped_);
+    }
+    return canvas_->take();
+}
+
+} // namespace
+
+ImageResult decodePict(std::span<const std::uint8_t> bytes) {
+    try {
+        return PictDecoder(bytes).run();
+    } catch (const DecodeError& error) {
+        return std::string("not decodable: ") + error.what();
+    } catch (const std::bad_alloc&) {
+        return std::string("not decodable: out of memory");
+    }
+}
+
+} // namespace scrivlette::image

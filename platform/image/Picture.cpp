@@ -1,0 +1,33 @@
+#include "Picture.h"
+
+#include "platform/image/Codecs.h"
+#include "platform/image/Pict.h"
+
+namespace scrivlette::image {
+
+bool isPictureType(std::string_view typeIdentifier) {
+    return typeIdentifier == "public.tiff" || typeIdentifier == "com.apple.pict" ||
+           typeIdentifier == "public.png" || typeIdentifier == "public.jpeg";
+}
+
+ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes) {
+    try {
+        if (typeIdentifier == "com.apple.pict") {
+            return decodePict(bytes.span());
+        }
+        if (typeIdentifier == "public.tiff") {
+            return decodeTiff(bytes.span());
+        }
+        if (typeIdentifier == "public.png") {
+            return decodePng(bytes.span());
+        }
+        if (typeIdentifier == "public.jpeg") {
+            return decodeJpeg(bytes.span());
+        }
+    } catch (const std::bad_alloc&) {
+        return std::string("not decodable: out of memory");
+    }
+    return "not a picture (" + std::string(typeIdentifier) + ")";
+}
+
+} // namespace scrivlette::image

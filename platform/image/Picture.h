@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Bytes.h"
+#include "platform/image/Image.h"
+
+#include <string_view>
+
+namespace scrivlette::image {
+
+// True for the representations that hold a picture the decoder reads.
+bool isPictureType(std::string_view typeIdentifier);
+
+// Decodes a picture representation ("public.tiff", "com.apple.pict",
+// "public.png", "public.jpeg") to RGBA, or says why not.
+ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes);
+
+} // namespace scrivlette::image

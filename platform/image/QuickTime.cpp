@@ -1,0 +1,134 @@
+#include "QuickTime.h"
+
+#include "platform/image/Codecs.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace scrivlette::image {
+namespace {
+
+struct Description {
+    std::string codec;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint32_t dataSize = 0;
+    std::int16_t depth = 0;
+};
+
+// QuickTime's ImageDescription: 86 bytes, maybe followed by extensions.
+Description readDescription(ByteCursor& in) {
+    const std::uint32_t size = in.u32("image description");
+    if (size < 86) {
+        throw DecodeError("image description of " + std::to_string(size) + " bytes");
+    }
+    ByteCursor description(in.take(size - 4, "image description"));
+    Description result;
+    const auto codec = description.take(4, "image description");
+    result.codec.assign(codec.begin(), codec.end());
+    description.skip(4 + 2 + 2 + 2 + 2 + 4 + 4 + 4, "image description");
+    result.width = description.u16("image description");
+    result.height = description.u16("image description");
+    description.skip(8, "image description"); // resolution
+    result.dataSize = description.u32("image description");
+    description.skip(2 + 32, "image description"); // frame count, compressor name
+    result.depth = description.s16("image description");
+    return result;
+}
+
+// 'raw ' pixels: 32 bits a pixel as A R G B, 24 as R G B, 16 as x R5 G5 B5.
+void drawRaw(std::span<const std::uint8_t> data, const Description& image, Rect destination,
+             Canvas& canvas) {
+    const std::size_t bytesPerPixel = image.depth == 32   ? 4
+                                      : image.depth == 24 ? 3
+                                      : image.depth == 16 ? 2
+                                                          : 0;
+    if (bytesPerPixel == 0) {
+        throw DecodeError("'raw ' pixels of depth " + std::to_string(image.depth));
+    }
+    const std::size_t packed = std::size_t{image.width} * bytesPerPixel;
+    // Rows may carry padding: the data says how long each is.
+    const std::size_t rowBytes = std::max(packed, data.size() / image.height);
+    if (data.size() / image.height < packed) {
+        throw DecodeError("'raw ' pixels cut short");
+    }
+    const std::uint32_t width = image.width;
+    canvas.paintRows(width, image.height, Rect{0, 0, image.height, width}, destination,
+                     [&](std::uint32_t row, std::uint8_t* out) {
+                         const std::uint8_t* in = data.data() + row * rowBytes;
+                         if (bytesPerPixel == 4) {
+                             for (std::uint32_t x = 0; x < width; ++x, in += 4, out += 4) {
+                                 out[0] = in[1];
+                                 out[1] = in[2];
+                                 out[2] = in[3];
+                                 out[3] = in[0];
+                             }
+                         } else if (bytesPerPixel == 3) {
+                             for (std::uint32_t x = 0; x < width; ++x, in += 3, out += 4) {
+                                 std::memcpy(out, in, 3);
+                                 out[3] = 255;
+                             }
+                         } else {
+                             for (std::uint32_t x = 0; x < width; ++x, in += 2, out += 4) {
+                                 const unsigned value = unsigned(in[0]) << 8 | in[1];
+                                 const auto expand = [](unsigned five) {
+                                     return static_cast<std::uint8_t>(five << 3 | five >> 2);
+                                 };
+                                 out[0] = expand(value >> 10 & 0x1F);
+                                 out[1] = expand(value >> 5 & 0x1F);
+                                 out[2] = expand(value & 0x1F);
+                                 out[3] = 255;
+                             }
+                         }
+                     });
+}
+
+} // namespace
+
+void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
+    in.skip(2, "QuickTime image"); // version
+    // The matrix maps the image into the picture: a, b, u, c, d, v, x, y, w,
+    // with a, b, c, d, x, y in 16.16 fixed point. Scale and move only.
+    std::int32_t matrix[9];
+    for (std::int32_t& value : matrix) {
+        value = static_cast<std::int32_t>(in.u32("QuickTime matrix"));
+    }
+    const std::uint32_t matteSize = in.u32("QuickTime image");
+    in.skip(8 + 2 + 8 + 4, "QuickTime image"); // matte rect, mode, source rect, accuracy
+    const std::uint32_t maskSize = in.u32("QuickTime image");
+    in.skip(matteSize, "QuickTime matte");
+    in.skip(maskSize, "QuickTime mask");
+    const Description image = readDescription(in);
+    if (auto problem = sizeProblem(image.width, image.height)) {
+        throw DecodeError("QuickTime image: " + *problem);
+    }
+    const auto data =
+        in.take(std::min<std::size_t>(image.dataSize, in.remaining()), "QuickTime image data");
+    const auto fixed = [](std::int32_t value) { return double(value) / 65536.0; };
+    const double scaleX = matrix[1] == 0 && matrix[3] == 0 && matrix[0] != 0 ? fixed(matrix[0]) : 1;
+    const double scaleY = matrix[1] == 0 && matrix[3] == 0 && matrix[4] != 0 ? fixed(matrix[4]) : 1;
+    const double moveX = fixed(matrix[6]);
+    const double moveY = fixed(matrix[7]);
+    const Rect destination{std::llround(moveY), std::llround(moveX),
+                           std::llround(moveY + image.height * scaleY),
+                           std::llround(moveX + image.width * scaleX)};
+
+    if (image.codec == "raw ") {
+        drawRaw(data, image, destination, canvas);
+        return;
+    }
+    ImageResult decoded = std::string("unknown QuickTime codec '" + image.codec + "'");
+    if (image.codec == "jpeg") {
+        decoded = decodeJpeg(data);
+    } else if (image.codec == "png ") {
+        decoded = decodePng(data);
+    } else if (image.codec == "tiff") {
+        decoded = decodeTiff(data);
+    }
+    if (!decoded) {
+        throw DecodeError(decoded.error());
+    }
+    canvas.paint(*decoded, destination);
+}
+
+} // namespace scrivlette::image
