@@ -114,6 +114,30 @@ bool writeEntry(ClipInfo& info, const ClipDetail& clip, const Invocation& invoca
     return true;
 }
 
+// Converted output goes to a file, written atomically, or to standard output.
+bool writeConversion(const ClipDetail& clip, const Invocation& invocation, std::ostream& out,
+                     std::ostream& err) {
+    const Conversion conversion = *invocation.conversion;
+    if (invocation.output == "-") {
+        const auto converted = convertClip(clip, conversion);
+        if (!converted) {
+            err << "scrivlette-cli: entry " << invocation.entry << ": " << converted.error()
+                << '\n';
+            return false;
+        }
+        out.write(reinterpret_cast<const char*>(converted->data()),
+                  static_cast<std::streamsize>(converted->size()));
+        return true;
+    }
+    const WriteOutcome outcome = writeConvertedTo(
+        clip, conversion, std::filesystem::absolute(invocation.output).lexically_normal().string());
+    if (outcome.status != WriteOutcome::Status::written) {
+        err << "scrivlette-cli: entry " << invocation.entry << ": " << outcome.message << '\n';
+        return false;
+    }
+    return true;
+}
+
 bool allSucceeded(const std::vector<bool>& results) {
     return std::find(results.begin(), results.end(), false) == results.end();
 }
@@ -135,6 +159,10 @@ std::string usage() {
            "                     \"Write Clip to File\" would\n"
            "  write [--entry N] --dry-run\n"
            "                     print the file name and type the window would suggest\n"
+           "  write [--entry N] --as png|text --output PATH\n"
+           "                     write entry N converted: a picture as PNG, formatted\n"
+           "                     text (RTF, HTML, web archive, RTFD) as plain UTF-8 text;\n"
+           "                     PATH - is standard output\n"
            "  --help             show this help\n"
            "  --version          show the version\n"
            "\n"
@@ -175,6 +203,21 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         } else if (invocation.command == Command::write && argument == "--dry-run") {
             invocation.dryRun = true;
         } else if (invocation.command == Command::write &&
+                   (argument == "--as" || argument.starts_with("--as="))) {
+            std::string value;
+            if (argument == "--as") {
+                if (++i == arguments.size()) {
+                    return std::string("--as needs png or text");
+                }
+                value = arguments[i];
+            } else {
+                value = argument.substr(5);
+            }
+            invocation.conversion = conversionNamed(value);
+            if (!invocation.conversion) {
+                return "--as needs png or text, not '" + value + "'";
+            }
+        } else if (invocation.command == Command::write &&
                    (argument == "--output" || argument.starts_with("--output="))) {
             if (argument == "--output") {
                 if (++i == arguments.size()) {
@@ -213,6 +256,9 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
     if (invocation.command == Command::write && invocation.output.empty() == !invocation.dryRun) {
         return std::string("write needs either --output PATH or --dry-run");
     }
+    if (invocation.conversion && invocation.dryRun) {
+        return std::string("write --as needs --output PATH");
+    }
     return invocation;
 }
 
@@ -244,8 +290,10 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
             return usageError;
         }
         if (invocation.command == Command::write) {
-            const bool written =
-                writeEntry(*document.info, clips[invocation.entry - 1], invocation, out, err);
+            const ClipDetail& clip = clips[invocation.entry - 1];
+            const bool written = invocation.conversion
+                                     ? writeConversion(clip, invocation, out, err)
+                                     : writeEntry(*document.info, clip, invocation, out, err);
             return written ? status : someUnread;
         }
         out << plainText(clips[invocation.entry - 1]);

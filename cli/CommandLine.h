@@ -1,8 +1,10 @@
 #pragma once
 
+#include "model/ClipConversion.h"
 #include "platform/Expected.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,9 +14,10 @@ enum class Command { list, show, json, write, help, version };
 
 struct Invocation {
     Command command = Command::help;
-    std::size_t entry = 1; // 1-based, for show and write
-    std::string output;    // for write
-    bool dryRun = false;   // for write
+    std::size_t entry = 1;                // 1-based, for show and write
+    std::string output;                   // for write
+    bool dryRun = false;                  // for write
+    std::optional<Conversion> conversion; // for write --as; output "-" is standard output
     std::vector<std::string> files;
 };
 

@@ -1,5 +1,6 @@
 #include "ClipWriting.h"
 
+#include "model/ClipConversion.h"
 #include "model/ClipInfo.h"
 #include "platform/FileWriting.h"
 #include "platform/FlatRtfd.h"
@@ -111,18 +112,31 @@ void ClipInfo::writeClip(const ClipDetail& clip,
     panel->setCanCreateDirectories(true);
     const PanelSetup setup = panelSetupFor(clip);
     panel->setNameFieldStringValue(setup.suggestedName);
+    // Beside the entry's own type, a file a Linux desktop opens: PNG for a
+    // picture, plain text for formatted text.
+    const std::optional<Conversion> conversion =
+        setup.allowedType ? conversionFor(clip) : std::nullopt;
     if (setup.allowedType) {
-        panel->setAllowedContentTypes({*setup.allowedType});
+        std::vector<ContentType> types = {*setup.allowedType};
+        if (conversion) {
+            types.push_back(convertedType(*conversion));
+        }
+        panel->setAllowedContentTypes(std::move(types));
     }
     // The completion keeps the panel and its own copy of the entry, so the
     // write uses the entry as it was when the command ran.
-    panel->begin([panel, entry = clip, finished = std::move(finished)](int response) {
+    panel->begin([panel, entry = clip, conversion, finished = std::move(finished)](int response) {
         WriteOutcome outcome;
         if (response == SavePanel::okResponse) {
             const auto url = panel->url();
             const auto path = url ? url->filePath() : std::nullopt;
-            outcome = path ? writeClipTo(entry, *path)
-                           : WriteOutcome{WriteOutcome::Status::cancelled, "no location chosen", {}};
+            if (!path) {
+                outcome = {WriteOutcome::Status::cancelled, "no location chosen", {}};
+            } else if (conversion && panel->selectedTypeIndex() == 1) {
+                outcome = writeConvertedTo(entry, *conversion, *path);
+            } else {
+                outcome = writeClipTo(entry, *path);
+            }
         }
         if (finished) {
             finished(outcome);

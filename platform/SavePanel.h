@@ -32,6 +32,8 @@ public:
     virtual void begin(Completion completion) = 0;
     // The chosen location; read in the completion.
     virtual std::optional<Url> url() const = 0;
+    // Which of the allowed types the user chose; read in the completion.
+    virtual std::size_t selectedTypeIndex() const { return 0; }
 
     // Every new panel comes from the installed factory: the Qt dialog in the
     // application, a scripted panel in tests, a fixed answer in the

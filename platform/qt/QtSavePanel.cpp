@@ -68,6 +68,14 @@ void QtSavePanel::begin(Completion completion) {
     dialog_->show();
 }
 
+std::size_t QtSavePanel::selectedTypeIndex() const {
+    if (!dialog_) {
+        return 0;
+    }
+    const qsizetype index = dialog_->nameFilters().indexOf(dialog_->selectedNameFilter());
+    return index < 0 ? 0 : std::size_t(index);
+}
+
 std::optional<Url> QtSavePanel::url() const {
     if (!dialog_) {
         return std::nullopt;

@@ -21,6 +21,7 @@ public:
     void setAllowedContentTypes(std::vector<ContentType> types) override;
     void begin(Completion completion) override;
     std::optional<Url> url() const override;
+    std::size_t selectedTypeIndex() const override;
 
     QFileDialog* dialog() const { return dialog_; }
 

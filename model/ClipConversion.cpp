@@ -1,0 +1,71 @@
+#include "ClipConversion.h"
+
+#include "platform/FileWriting.h"
+#include "platform/TextDecoding.h"
+#include "platform/formatted/ReadableText.h"
+#include "platform/image/Codecs.h"
+#include "platform/image/Picture.h"
+
+namespace scrivlette {
+
+std::optional<Conversion> conversionNamed(std::string_view name) {
+    if (name == "png") {
+        return Conversion::png;
+    }
+    if (name == "text") {
+        return Conversion::text;
+    }
+    return std::nullopt;
+}
+
+std::optional<Conversion> conversionFor(const ClipDetail& clip) {
+    if (image::isPictureType(clip.title) && clip.data) {
+        return Conversion::png;
+    }
+    if (formatted::isFormattedType(clip.title)) {
+        return Conversion::text;
+    }
+    return std::nullopt;
+}
+
+ContentType convertedType(Conversion conversion) {
+    return *contentType(conversion == Conversion::png ? "public.png" : "public.plain-text");
+}
+
+Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conversion) {
+    if (conversionFor(clip) != conversion) {
+        return "a " + clip.title + " entry does not convert to " +
+               (conversion == Conversion::png ? "PNG" : "text");
+    }
+    if (conversion == Conversion::png) {
+        auto picture = image::decodePicture(clip.title, *clip.data);
+        if (!picture) {
+            return picture.error();
+        }
+        auto png = image::encodePng(*picture);
+        if (!png) {
+            return png.error();
+        }
+        return Bytes::adopt(std::move(png).value());
+    }
+    auto text = formatted::readableText(clip.title, clip.content, clip.data);
+    if (!text) {
+        return text.error();
+    }
+    return Bytes::copyOf(text->text);
+}
+
+WriteOutcome writeConvertedTo(const ClipDetail& clip, Conversion conversion,
+                              const std::string& path) {
+    using Status = WriteOutcome::Status;
+    auto converted = convertClip(clip, conversion);
+    if (!converted) {
+        return {Status::failed, converted.error(), path};
+    }
+    if (auto failure = writeFileAtomically(path, converted->span())) {
+        return {Status::failed, failure->message, path};
+    }
+    return {Status::written, {}, path};
+}
+
+} // namespace scrivlette

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Bytes.h"
+#include "platform/Expected.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace scrivlette::formatted {
+
+// Text made from a formatted representation (a type of its own, so that a
+// result and a reason cannot be mistaken for each other).
+struct PlainText {
+    std::string text;
+};
+
+// True for the formatted representations: RTF, HTML, web archives, RTFD.
+bool isFormattedType(std::string_view typeIdentifier);
+
+// What a reader of the formatted representation sees, as plain UTF-8 text.
+// `content` is the representation's own text where it has one (RTF and HTML
+// in clippings), `data` its bytes.
+Expected<PlainText, std::string> readableText(std::string_view typeIdentifier,
+                                              const std::string& content,
+                                              const std::optional<Bytes>& data);
+
+} // namespace scrivlette::formatted
