@@ -108,8 +108,14 @@ PixMapHeader readPixMapHeader(ByteCursor& in) {
 
 using Palette = std::array<std::array<std::uint8_t, 4>, 256>;
 
+Palette opaqueBlack() {
+    Palette palette;
+    palette.fill({0, 0, 0, 255});
+    return palette;
+}
+
 Palette readColorTable(ByteCursor& in) {
-    Palette palette{};
+    Palette palette = opaqueBlack();
     in.skip(4, "colour table"); // seed
     const std::uint16_t flags = in.u16("colour table");
     const std::uint16_t last = in.u16("colour table");
@@ -129,7 +135,7 @@ Palette readColorTable(ByteCursor& in) {
 }
 
 Palette blackAndWhite() {
-    Palette palette{};
+    Palette palette = opaqueBlack();
     palette[0] = {255, 255, 255, 255};
     palette[1] = {0, 0, 0, 255};
     return palette;
@@ -469,6 +475,9 @@ Image PictDecoder::run() {
         // Cut short after a whole image (its end marker lost, say): show
         // what is there. Cut short inside an image: refuse.
         if (drawn_ == 0) {
+            if (!skipped_.empty()) {
+                throw DecodeError(skipped_);
+            }
             throw;
         }
     }

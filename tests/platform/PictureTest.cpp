@@ -1,0 +1,430 @@
+#include "platform/image/Picture.h"
+
+#include "TestSupport.h"
+#include "platform/image/ByteCursor.h"
+#include "platform/image/Codecs.h"
+#include "platform/image/PackBits.h"
+#include "platform/image/Pict.h"
+#include "platform/plist/PropertyList.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <tiffio.h>
+
+namespace scrivlette::image {
+namespace {
+
+using Pixel = std::array<std::uint8_t, 4>;
+
+Pixel pixelAt(const Image& image, std::uint32_t x, std::uint32_t y) {
+    const std::uint8_t* p = image.rgba.data() + (std::size_t{y} * image.width + x) * 4;
+    return {p[0], p[1], p[2], p[3]};
+}
+
+// Writes a PICT, big-endian, opcode by opcode.
+class PictWriter {
+public:
+    explicit PictWriter(int version = 2, int width = 3, int height = 2, int left = 0)
+        : version_(version) {
+        u16(0);
+        rect(0, left, height, left + width);
+        if (version == 1) {
+            u8(0x11);
+            u8(0x01);
+        } else {
+            u16(0x0011);
+            u16(0x02FF);
+            u16(0x0C00);
+            bytes_.append(24, '\0');
+        }
+    }
+    PictWriter& u8(unsigned value) {
+        bytes_.push_back(static_cast<char>(value));
+        return *this;
+    }
+    PictWriter& u16(unsigned value) { return u8(value >> 8).u8(value & 0xFF); }
+    PictWriter& u32(std::uint32_t value) { return u16(value >> 16).u16(value & 0xFFFF); }
+    PictWriter& rect(int top, int left, int bottom, int right) {
+        for (int value : {top, left, bottom, right}) {
+            u16(static_cast<unsigned>(value) & 0xFFFF);
+        }
+        return *this;
+    }
+    PictWriter& raw(std::string_view data) {
+        bytes_.append(data);
+        return *this;
+    }
+    PictWriter& op(unsigned code) {
+        if (version_ == 2) {
+            if (bytes_.size() % 2) {
+                u8(0);
+            }
+            return u16(code);
+        }
+        return u8(code);
+    }
+    // The fields of a PixMap after rowBytes and bounds.
+    PictWriter& pixMap(unsigned packType, unsigned pixelSize, unsigned components) {
+        u16(0).u16(packType).u32(0).u32(0x00480000).u32(0x00480000);
+        u16(pixelSize > 8 ? 16 : 0).u16(pixelSize).u16(components);
+        return u16(pixelSize > 16 ? 8 : pixelSize > 8 ? 5 : pixelSize).u32(0).u32(0).u32(0);
+    }
+    std::string finish() {
+        op(0x00FF);
+        return bytes_;
+    }
+
+private:
+    int version_;
+    std::string bytes_;
+};
+
+// PackBits with one literal run, or one repeat when every unit is the same.
+std::string packRow(std::string_view row, std::size_t unit = 1) {
+    const std::size_t units = row.size() / unit;
+    bool same = units > 1;
+    for (std::size_t i = unit; i < row.size(); ++i) {
+        same = same && row[i] == row[i % unit];
+    }
+    if (same) {
+        return std::string(1, static_cast<char>(1 - static_cast<int>(units))) +
+               std::string(row.substr(0, unit));
+    }
+    return std::string(1, static_cast<char>(units - 1)) + std::string(row);
+}
+
+ImageResult decode(const std::string& pict) {
+    return decodePict(test::bytesOf(pict).span());
+}
+
+const Pixel red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
+    white{255, 255, 255, 255}, black{0, 0, 0, 255};
+
+// The 3 x 2 picture every synthetic PICT below draws.
+void expectRgbPicture(const ImageResult& result) {
+    ASSERT_TRUE(result) << result.error();
+    ASSERT_EQ(result->width, 3u);
+    ASSERT_EQ(result->height, 2u);
+    EXPECT_EQ(pixelAt(*result, 0, 0), red);
+    EXPECT_EQ(pixelAt(*result, 1, 0), green);
+    EXPECT_EQ(pixelAt(*result, 2, 0), blue);
+    EXPECT_EQ(pixelAt(*result, 0, 1), white);
+    EXPECT_EQ(pixelAt(*result, 2, 1), black);
+}
+
+std::string directBits(unsigned packType, unsigned pixelSize, unsigned components,
+                       std::size_t rowBytes, const std::vector<std::string>& rows) {
+    PictWriter pict;
+    pict.op(0x001E); // a zero-length opcode first, to be skipped
+    pict.op(0x00A1).u16(100).u16(4).raw("note");
+    pict.op(0x009A).u32(0xFF).u16(0x8000 | static_cast<unsigned>(rowBytes)).rect(0, 0, 2, 3);
+    pict.pixMap(packType, pixelSize, components).rect(0, 0, 2, 3).rect(0, 0, 2, 3).u16(0);
+    for (const std::string& row : rows) {
+        pict.raw(row);
+    }
+    return pict.finish();
+}
+
+std::string counted(const std::string& packed) {
+    return std::string(1, static_cast<char>(packed.size())) + packed;
+}
+
+TEST(Pict, EveryPixelFormatDrawsTheSamePicture) {
+    const std::string argb0 = std::string("\0\xFF\0\0\0\0\xFF\0\0\0\0\xFF", 12);
+    const std::string argb1 = std::string("\0\xFF\xFF\xFF\0\0\0\0", 8) + std::string(4, '\0');
+    std::string argb1Black = argb1;
+    argb1Black.replace(4, 4, std::string("\0\0\0\0", 4));
+    // 16 bits: x RRRRR GGGGG BBBBB.
+    const std::string rgb16Row0("\x7C\x00\x03\xE0\x00\x1F", 6);
+    const std::string rgb16Row1("\x7F\xFF\x7F\xFF\x00\x00", 6);
+    const std::string planes0("\xFF\x00\x00"
+                              "\x00\xFF\x00"
+                              "\x00\x00\xFF",
+                              9);
+    const std::string planes1("\xFF\xFF\x00"
+                              "\xFF\xFF\x00"
+                              "\xFF\xFF\x00",
+                              9);
+    const std::string alpha("\xFF\xFF\xFF", 3);
+    const struct {
+        const char* name;
+        std::string pict;
+    } cases[] = {
+        {"32 bits unpacked (pack type 1)",
+         directBits(1, 32, 3, 12,
+                    {argb0, std::string("\0\xFF\xFF\xFF\0\xFF\xFF\xFF\0\0\0\0", 12)})},
+        {"32 bits without pad byte (pack type 2)",
+         directBits(2, 32, 3, 12,
+                    {std::string("\xFF\0\0\0\xFF\0\0\0\xFF", 9),
+                     std::string("\xFF\xFF\xFF\xFF\xFF\xFF\0\0\0", 9)})},
+        {"32 bits packed by component (pack type 4)",
+         directBits(4, 32, 3, 12, {counted(packRow(planes0)), counted(packRow(planes1))})},
+        {"32 bits with alpha, packed by component",
+         directBits(4, 32, 4, 12,
+                    {counted(packRow(alpha + planes0)), counted(packRow(alpha + planes1))})},
+        {"16 bits unpacked", directBits(1, 16, 3, 6, {rgb16Row0, rgb16Row1})},
+        {"16 bits packed by word (pack type 3)",
+         directBits(3, 16, 3, 10,
+                    {counted(packRow(rgb16Row0 + std::string(4, '\0'), 2)),
+                     counted(packRow(rgb16Row1 + std::string(4, '\0'), 2))})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        expectRgbPicture(decode(c.pict));
+    }
+}
+
+// Indexed pixels through a colour table, unpacked and packed, 2 to 8 bits.
+TEST(Pict, IndexedPixelsAndBitmaps) {
+    const auto colourTable = [](PictWriter& pict) {
+        pict.u32(0).u16(0).u16(3); // four entries
+        const unsigned colours[4][3] = {
+            {0xFFFF, 0, 0}, {0, 0xFFFF, 0}, {0, 0, 0xFFFF}, {0xFFFF, 0xFFFF, 0xFFFF}};
+        for (unsigned i = 0; i < 4; ++i) {
+            pict.u16(i).u16(colours[i][0]).u16(colours[i][1]).u16(colours[i][2]);
+        }
+        // Index 4 and up: black, as an unset entry of the table.
+    };
+    const auto indexed = [&](unsigned depth, unsigned op, std::size_t rowBytes,
+                             std::vector<std::string> rows) {
+        PictWriter pict;
+        pict.op(op).u16(0x8000 | static_cast<unsigned>(rowBytes)).rect(0, 0, 2, 3).pixMap(0, depth, 1);
+        colourTable(pict);
+        pict.rect(0, 0, 2, 3).rect(0, 0, 2, 3).u16(0);
+        for (const std::string& row : rows) {
+            pict.raw(op == 0x0098 && rowBytes >= 8 ? counted(packRow(row)) : row);
+        }
+        return pict.finish();
+    };
+    std::string row8a("\x00\x01\x02", 3), row8b("\x03\x03\x05", 3);
+    row8a.resize(8, '\0');
+    row8b.resize(8, '\0');
+    expectRgbPicture(decode(indexed(8, 0x0098, 8, {row8a, row8b})));
+    expectRgbPicture(decode(indexed(8, 0x0090, 3, {row8a.substr(0, 3), row8b.substr(0, 3)})));
+    // 4 bits: 0 1 | 2 .  and 3 3 | 5 .
+    expectRgbPicture(decode(indexed(4, 0x0090, 2, {"\x01\x20", "\x33\x50"})));
+    // 2 bits: 00 01 10 00 and 11 11 01 00 -> index 1 is green, so the last is green.
+    const auto twoBits = decode(indexed(2, 0x0090, 1, {"\x18", "\xF4"}));
+    ASSERT_TRUE(twoBits) << twoBits.error();
+    EXPECT_EQ(pixelAt(*twoBits, 2, 0), blue);
+    EXPECT_EQ(pixelAt(*twoBits, 2, 1), green);
+
+    // A version 1 black-and-white bitmap: 1 is black, 0 white.
+    PictWriter one(1, 3, 2);
+    one.op(0x0090).u16(2).rect(0, 0, 2, 3).rect(0, 0, 2, 3).rect(0, 0, 2, 3).u16(0);
+    one.raw(std::string("\xA0\0\x40\0", 4));
+    const auto bitmap = decode(one.finish());
+    ASSERT_TRUE(bitmap) << bitmap.error();
+    EXPECT_EQ(pixelAt(*bitmap, 0, 0), black);
+    EXPECT_EQ(pixelAt(*bitmap, 1, 0), white);
+    EXPECT_EQ(pixelAt(*bitmap, 1, 1), black);
+}
+
+std::string quickTime(const std::string& codec, std::uint16_t width, std::uint16_t height,
+                      std::int16_t depth, const std::string& data) {
+    PictWriter pict;
+    std::string q;
+    const auto be16 = [&](unsigned v) { q += test::bigEndian(v, 2); };
+    const auto be32 = [&](std::uint32_t v) { q += test::bigEndian(v, 4); };
+    be16(0);
+    for (std::uint32_t m : {0x10000u, 0u, 0u, 0u, 0x10000u, 0u, 0u, 0u, 0x40000000u}) {
+        be32(m);
+    }
+    be32(0);                       // matte size
+    q.append(8 + 2 + 8 + 4, '\0'); // matte rect, mode, source rect, accuracy
+    be32(0);                       // mask size
+    be32(86);
+    q += codec;
+    q.append(4 + 2 + 2 + 2 + 2 + 4 + 4 + 4, '\0');
+    be16(width);
+    be16(height);
+    be32(0x00480000);
+    be32(0x00480000);
+    be32(static_cast<std::uint32_t>(data.size()));
+    be16(1);
+    q.append(32, '\0');
+    be16(static_cast<std::uint16_t>(depth));
+    be16(0xFFFF);
+    q += data;
+    pict.op(0x8200).u32(static_cast<std::uint32_t>(q.size())).raw(q);
+    // What a reader without QuickTime would draw instead: text, skipped.
+    pict.op(0x002C).u16(7).u16(3).raw(std::string("\x04Mono", 5));
+    pict.op(0x0028).u16(0).u16(10).u8(5).raw("Quick");
+    return pict.finish();
+}
+
+TEST(Pict, QuickTimeImagesInEachCodec) {
+    const std::string raw32 = std::string("\xFF\xFF\0\0\xFF\0\xFF\0\xFF\0\0\xFF", 12) +
+                              std::string("\xFF\xFF\xFF\xFF\x80\0\0\0\xFF\0\0\0", 12);
+    const auto rawPicture = decode(quickTime("raw ", 3, 2, 32, raw32));
+    ASSERT_TRUE(rawPicture) << rawPicture.error();
+    expectRgbPicture(rawPicture);
+    EXPECT_EQ(pixelAt(*rawPicture, 1, 1), (Pixel{0, 0, 0, 0x80})) << "alpha is kept";
+
+    Image source = blankImage(3, 2);
+    const Pixel pixels[] = {red, green, blue, white, white, black};
+    for (std::size_t i = 0; i < 6; ++i) {
+        std::copy(pixels[i].begin(), pixels[i].end(), source.rgba.begin() + i * 4);
+    }
+    const auto png = encodePng(source);
+    ASSERT_TRUE(png) << png.error();
+    expectRgbPicture(decode(quickTime("png ", 3, 2, 32, std::string(png->begin(), png->end()))));
+
+    EXPECT_FALSE(decode(quickTime("rle ", 3, 2, 32, raw32)));
+    EXPECT_FALSE(decode(quickTime("raw ", 3, 2, 32, raw32.substr(0, 20))));
+    const auto huge = decode(quickTime("raw ", 40000, 2, 32, raw32));
+    ASSERT_FALSE(huge);
+    EXPECT_NE(huge.error().find("too large"), std::string::npos) << huge.error();
+}
+
+// Every prefix of a picture, and a few lies, end in an image or a reason.
+TEST(Pict, HostilePicturesGiveReasons) {
+    const std::string whole =
+        directBits(1, 32, 3, 12, {std::string(12, '\x7F'), std::string(12, '\x7F')});
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        const auto result = decode(whole.substr(0, length));
+        // Cut short before the pixels are whole, nothing can be shown.
+        if (length < whole.size() - 2) {
+            EXPECT_FALSE(result) << "prefix of " << length;
+        }
+    }
+    const struct {
+        const char* name;
+        std::string pict;
+        const char* reason;
+    } cases[] = {
+        {"not a PICT", "hello, world", "not a PICT"},
+        {"only text", PictWriter().finish(), "nothing in the picture can be drawn"},
+        {"a frame too large",
+         [] {
+             PictWriter pict(2, 40000, 2, -20000);
+             pict.op(0x009A).u32(0xFF).u16(0x8000 | 12).rect(0, 0, 1, 3);
+             pict.pixMap(1, 32, 3).rect(0, 0, 1, 3).rect(0, 0, 1, 3).u16(0);
+             pict.raw(std::string(12, '\0'));
+             return pict.finish();
+         }(),
+         "too large"},
+        {"rows longer than their bounds",
+         directBits(4, 32, 3, 12, {counted(packRow(std::string(20, 'x'))), ""}),
+         "longer than its bounds"},
+        {"a colour table of 70,000 entries",
+         [] {
+             PictWriter pict;
+             pict.op(0x0098).u16(0x8000 | 8).rect(0, 0, 2, 3).pixMap(0, 8, 1);
+             pict.u32(0).u16(0).u16(0xFFFF);
+             return pict.finish();
+         }(),
+         "colour table"},
+        {"a region claiming less than itself",
+         [] {
+             PictWriter pict;
+             pict.op(0x0001).u16(1);
+             return pict.finish();
+         }(),
+         "region"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = decode(c.pict);
+        ASSERT_FALSE(result);
+        EXPECT_NE(result.error().find(c.reason), std::string::npos) << result.error();
+    }
+}
+
+std::vector<std::uint8_t> readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(Tiff, RoundTripAndRefusals) {
+    const auto path = std::filesystem::temp_directory_path() / "scrivlette-roundtrip.tiff";
+    {
+        TIFF* tiff = TIFFOpen(path.c_str(), "w");
+        ASSERT_NE(tiff, nullptr);
+        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, 3);
+        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, 2);
+        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3);
+        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
+        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+        std::uint8_t rows[2][9] = {{255, 0, 0, 0, 255, 0, 0, 0, 255},
+                                   {255, 255, 255, 9, 9, 9, 0, 0, 0}};
+        TIFFWriteScanline(tiff, rows[0], 0, 0);
+        TIFFWriteScanline(tiff, rows[1], 1, 0);
+        TIFFClose(tiff);
+    }
+    const auto bytes = readAll(path);
+    std::filesystem::remove(path);
+    expectRgbPicture(decodeTiff(bytes));
+    expectRgbPicture(decodePicture("public.tiff", Bytes::adopt(std::vector(bytes))));
+
+    EXPECT_FALSE(decodeTiff(std::vector<std::uint8_t>{'I', 'I', 42, 0}));
+    auto lying = bytes;
+    lying.resize(lying.size() / 2);
+    EXPECT_FALSE(decodeTiff(lying));
+    EXPECT_FALSE(decodePicture("public.utf8-plain-text", Bytes()));
+}
+
+// The real picture clipping holds the same picture as a PDF; rendered by
+// poppler at the PICT's size, it must look the same, where a blank or a
+// channel-swapped picture would not.
+TEST(Pict, RealClippingMatchesItsPdfTwin) {
+    const auto root = plist::parse(
+        test::readBytes(test::realFile("Picture clipping with QuickTime pixels.pictClipping")));
+    ASSERT_TRUE(root);
+    const plist::Dictionary& data = *(*root)->asDictionary()->find("UTI-Data")->asDictionary();
+    const auto picture = decodePicture("com.apple.pict", *data.find("com.apple.pict")->asData());
+    ASSERT_TRUE(picture) << picture.error();
+    ASSERT_EQ(picture->width, 295u);
+    ASSERT_EQ(picture->height, 329u);
+
+    const auto folder = std::filesystem::temp_directory_path() / "scrivlette-pdf-twin";
+    std::filesystem::create_directories(folder);
+    const Bytes& pdf = *data.find("com.adobe.pdf")->asData();
+    std::ofstream(folder / "twin.pdf", std::ios::binary)
+        .write(reinterpret_cast<const char*>(pdf.data()), static_cast<std::streamsize>(pdf.size()));
+    const std::string command = "pdftoppm -singlefile -scale-to-x 295 -scale-to-y 329 '" +
+                                (folder / "twin.pdf").string() + "' '" +
+                                (folder / "twin").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const auto ppm = readAll(folder / "twin.ppm");
+    std::filesystem::remove_all(folder);
+    const std::string header = "P6\n295 329\n255\n";
+    ASSERT_EQ(std::string(ppm.begin(), ppm.begin() + header.size()), header);
+
+    const auto meanDifference = [&](std::array<int, 3> order) {
+        double total = 0;
+        for (std::size_t i = 0; i < std::size_t{295} * 329; ++i) {
+            for (int c = 0; c < 3; ++c) {
+                total += std::abs(int(picture->rgba[i * 4 + order[c]]) -
+                                  int(ppm[header.size() + i * 3 + c]));
+            }
+        }
+        return total / (295.0 * 329 * 3);
+    };
+    EXPECT_LT(meanDifference({0, 1, 2}), 10.0);
+    EXPECT_GT(meanDifference({1, 2, 0}), 20.0) << "the check would see the channels swapped";
+    double blank = 0;
+    for (std::size_t i = header.size(); i < ppm.size(); ++i) {
+        blank += 255 - ppm[i];
+    }
+    EXPECT_GT(blank / static_cast<double>(ppm.size() - header.size()), 20.0) << "the check would see a white page";
+}
+
+TEST(PackBits, RunsLiteralsAndOverruns) {
+    std::vector<std::uint8_t> out(6);
+    unpackBits(test::bytesOf(std::string("\xFE\x07\x02\x01\x02\x03", 6)).span(), out);
+    EXPECT_EQ(out, (std::vector<std::uint8_t>{7, 7, 7, 1, 2, 3}));
+    std::vector<std::uint8_t> words(6);
+    unpackBits(test::bytesOf(std::string("\xFF\xAB\xCD\x00\x01\x02", 6)).span(), words, 2);
+    EXPECT_EQ(words, (std::vector<std::uint8_t>{0xAB, 0xCD, 0xAB, 0xCD, 1, 2}));
+    EXPECT_THROW(unpackBits(test::bytesOf("\x05\x01").span(), out), DecodeError);
+    EXPECT_THROW(unpackBits(test::bytesOf("\xF0\x01").span(), out), DecodeError);
+}
+
+} // namespace
+} // namespace scrivlette::image
