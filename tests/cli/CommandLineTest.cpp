@@ -145,6 +145,41 @@ TEST_F(CommandLine, WriteUsesTheWindowsRules) {
     EXPECT_EQ(invoke({"write", "--dry-run", "--output", target, text}).status, usageError);
 }
 
+TEST_F(CommandLine, WriteAsConvertsOrRefusesWithoutWriting) {
+    const std::string picture = real("Picture clipping.pictClipping");
+    const std::string png = (directory_ / "picture.png").string();
+    const Output written = invoke({"write", "--as", "png", "--output", png, picture});
+    EXPECT_EQ(written.status, allRead) << written.err;
+    std::ifstream in(png, std::ios::binary);
+    std::string signature(8, '\0');
+    in.read(signature.data(), 8);
+    EXPECT_EQ(signature, "\x89PNG\r\n\x1A\n");
+
+    const Output text = invoke(
+        {"write", "--entry=7", "--as=text", "--output", "-", real("Rich web text.textClipping")});
+    EXPECT_EQ(text.status, allRead) << text.err;
+    EXPECT_EQ(text.out, "index.html");
+
+    const struct {
+        std::vector<std::string> arguments;
+        const char* says;
+    } refusals[] = {
+        {{"write", "--as", "text", "--output", png + ".txt", picture}, "does not convert to text"},
+        {{"write", "--as", "png", "--output", png + "2",
+          real("Picture clipping from illustration.pictClipping")},
+         "nothing in the picture can be drawn"},
+    };
+    for (const auto& refusal : refusals) {
+        const Output failed = invoke(refusal.arguments);
+        EXPECT_EQ(failed.status, someUnread);
+        EXPECT_NE(failed.err.find(refusal.says), std::string::npos) << failed.err;
+        EXPECT_EQ(std::count(failed.err.begin(), failed.err.end(), '\n'), 1) << "one line";
+        EXPECT_FALSE(std::filesystem::exists(refusal.arguments[4])) << "nothing written";
+    }
+    EXPECT_EQ(invoke({"write", "--as", "gif", "--output", png, picture}).status, usageError);
+    EXPECT_EQ(invoke({"write", "--as", "png", "--dry-run", picture}).status, usageError);
+}
+
 TEST_F(CommandLine, UsageErrorsAndEntriesOutOfRangeExitWithTwo) {
     const std::vector<std::vector<std::string>> usageErrors = {
         {},

@@ -1,5 +1,6 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
+#include "model/ClipConversion.h"
 #include "platform/SavePanel.h"
 
 #include <fstream>
@@ -20,9 +21,11 @@ public:
     }
     void begin(Completion done) override { completion = std::move(done); }
     std::optional<Url> url() const override { return location; }
+    std::size_t selectedTypeIndex() const override { return chosenType; }
 
-    void answer(int response, std::optional<Url> chosen) {
+    void answer(int response, std::optional<Url> chosen, std::size_t type = 0) {
         location = std::move(chosen);
+        chosenType = type;
         auto done = std::move(completion);
         completion = nullptr;
         done(response);
@@ -33,6 +36,7 @@ public:
     std::vector<ContentType> allowedTypes;
     Completion completion;
     std::optional<Url> location;
+    std::size_t chosenType = 0;
 };
 
 class ClipWriting : public test::ModelTest {
@@ -52,10 +56,11 @@ protected:
     }
 
     // Writes `clip` through a panel confirmed with `name` in the scratch folder.
-    WriteOutcome writeThroughPanel(const ClipDetail& clip, const std::string& name) {
+    WriteOutcome writeThroughPanel(const ClipDetail& clip, const std::string& name,
+                                   std::size_t type = 0) {
         WriteOutcome outcome;
         info_->writeClip(clip, [&](const WriteOutcome& result) { outcome = result; });
-        panels_.back()->answer(SavePanel::okResponse, urlOf(directory_ / name));
+        panels_.back()->answer(SavePanel::okResponse, urlOf(directory_ / name), type);
         return outcome;
     }
 
@@ -123,12 +128,32 @@ TEST_F(ClipWriting, PanelAndWriteRulesFollowTheEntrysType) {
         const ScriptedPanel& panel = *panels_.back();
         EXPECT_TRUE(panel.canCreateDirectories);
         EXPECT_EQ(panel.suggestedName, row.name);
-        ASSERT_EQ(panel.allowedTypes.size(), std::string(row.type).empty() ? 0u : 1u);
+        // Pictures and formatted text also offer what they convert to.
+        const std::size_t offered = std::string(row.type).empty() ? 0u
+                                    : conversionFor(clip)         ? 2u
+                                                                  : 1u;
+        ASSERT_EQ(panel.allowedTypes.size(), offered);
+        if (offered > 0) {
+            EXPECT_EQ(panel.allowedTypes.front().identifier, row.type);
+        }
         // An open panel keeps itself alive, as a window would; close it.
         panels_.back()->answer(SavePanel::cancelResponse, std::nullopt);
     }
     const ClipDetail empty("public.utf8-plain-text", "", std::nullopt, true);
     EXPECT_EQ(writeRuleFor(empty), WriteRule::nothing);
+}
+
+// The panel's second type writes the entry converted.
+TEST_F(ClipWriting, TheSecondTypeWritesTheConversion) {
+    const ClipDetail html("public.html", "<p>one<br>two</p>", std::nullopt, true);
+    EXPECT_EQ(writeThroughPanel(html, "page.txt", 1).status, WriteOutcome::Status::written);
+    EXPECT_EQ(contentsOf("page.txt"), "one\ntwo");
+    const ClipDetail pict("com.apple.pict", "[data size: 3]",
+                          Bytes::copyOf(std::string_view("abc")), false);
+    const WriteOutcome refused = writeThroughPanel(pict, "x.png", 1);
+    EXPECT_EQ(refused.status, WriteOutcome::Status::failed);
+    EXPECT_NE(refused.message.find("not decodable"), std::string::npos) << refused.message;
+    EXPECT_FALSE(fs::exists(directory_ / "x.png"));
 }
 
 TEST_F(ClipWriting, TextIsWrittenAsUtf8AndBytesAsTheyAre) {
