@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
+#include <QVariant>
 
 namespace scrivlette {
 namespace {
@@ -43,6 +45,13 @@ Qt::Alignment toQtAlignment(rtf::Alignment alignment) {
 
 } // namespace
 
+QUrl attachmentUrl(const std::string& name) {
+    QUrl url;
+    url.setScheme(QStringLiteral("attachment"));
+    url.setPath(QString::fromStdString(name));
+    return url;
+}
+
 void fillTextDocument(QTextDocument& target, const rtf::Document& source) {
     target.clear();
     QTextCursor cursor(&target);
@@ -57,6 +66,16 @@ void fillTextDocument(QTextDocument& target, const rtf::Document& source) {
             cursor.insertBlock(block);
         }
         for (const rtf::Run& run : paragraph.runs) {
+            if (!run.attachment.empty()) {
+                const QUrl url = attachmentUrl(run.attachment);
+                const QVariant image = target.resource(QTextDocument::ImageResource, url);
+                if (image.isValid()) {
+                    QTextImageFormat format;
+                    format.setName(url.toString());
+                    cursor.insertImage(format);
+                }
+                continue;
+            }
             // U+2028 in the text is a line break inside the paragraph, as in Qt.
             cursor.insertText(QString::fromStdString(run.text), characterFormat(run.style));
         }

@@ -28,9 +28,12 @@ struct CharacterStyle {
 enum class Alignment { left, center, right, justified };
 
 // Text with one style. A line break inside a paragraph is U+2028; a tab is '\t'.
+// A run with an attachment stands for an attached file (in RTFD, a file of the
+// package by that name) and has no text.
 struct Run {
     std::string text; // UTF-8
     CharacterStyle style;
+    std::string attachment;
 };
 
 struct Paragraph {

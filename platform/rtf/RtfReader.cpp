@@ -13,7 +13,7 @@
 namespace scrivlette::rtf {
 namespace {
 
-enum class Destination { text, skip, fontTable, colorTable };
+enum class Destination { text, skip, fontTable, colorTable, attachmentName };
 
 // What a group carries and a closing brace restores.
 struct GroupState {
@@ -25,6 +25,7 @@ struct GroupState {
     int background = 0;
     int unicodeSkip = 1;
     bool dropAttachmentCharacter = false;
+    std::string attachmentName; // the file the next attachment character stands for
 };
 
 constexpr std::size_t maxWordLength = 32;
@@ -127,6 +128,13 @@ void Reader::byte(char c) {
         --skipCharacters_;
         return;
     }
+    if (state().destination == Destination::attachmentName && stack_.size() >= 2) {
+        std::string& name = stack_[stack_.size() - 2].attachmentName;
+        if (name.size() < 255 && (c != ' ' || !name.empty())) {
+            name.push_back(c);
+        }
+        return;
+    }
     if (state().destination != Destination::text) {
         return;
     }
@@ -178,12 +186,22 @@ void Reader::appendText(std::string_view utf8) {
     }
     GroupState& current = state();
     if (current.dropAttachmentCharacter) {
-        // The character that stands for an attached picture is no text.
+        // The character that stands for an attached picture is no text; the
+        // picture's file name takes its place, in a run of its own.
         current.dropAttachmentCharacter = false;
         std::string marker;
         appendUtf8(marker, attachmentCharacter);
         if (utf8.starts_with(marker)) {
             utf8.remove_prefix(marker.size());
+            std::string name = std::exchange(current.attachmentName, {});
+            while (!name.empty() && name.back() == ' ') {
+                name.pop_back();
+            }
+            if (!name.empty() && isValidUtf8(name)) {
+                Run attachment;
+                attachment.attachment = std::move(name);
+                document_.paragraphs.back().runs.push_back(std::move(attachment));
+            }
         }
     }
     if (utf8.empty()) {
@@ -194,10 +212,11 @@ void Reader::appendText(std::string_view utf8) {
     style.background = color(current.background);
     Paragraph& paragraph = document_.paragraphs.back();
     paragraph.alignment = current.alignment;
-    if (!paragraph.runs.empty() && paragraph.runs.back().style == style) {
+    if (!paragraph.runs.empty() && paragraph.runs.back().style == style &&
+        paragraph.runs.back().attachment.empty()) {
         paragraph.runs.back().text.append(utf8);
     } else {
-        paragraph.runs.push_back({std::string(utf8), style});
+        paragraph.runs.push_back({std::string(utf8), style, {}});
     }
 }
 
@@ -310,8 +329,16 @@ void Reader::controlWord(std::string_view word, std::optional<int> parameter) {
         definingColor_.reset();
         return;
     }
+    if (state().destination == Destination::attachmentName) {
+        // The first control word ends the attachment's file name.
+        state().destination = Destination::skip;
+        return;
+    }
     if (word == "NeXTGraphic" && stack_.size() >= 2) {
         stack_[stack_.size() - 2].dropAttachmentCharacter = true;
+        stack_[stack_.size() - 2].attachmentName.clear();
+        state().destination = Destination::attachmentName;
+        return;
     }
     if (isSkippedDestination(word) || destinationMarked) {
         flushBytes();
@@ -443,6 +470,7 @@ Expected<Document, std::string> Reader::run() {
             {
                 GroupState inner = state();
                 inner.dropAttachmentCharacter = false;
+                inner.attachmentName.clear();
                 stack_.push_back(inner);
             }
             break;

@@ -118,6 +118,19 @@ TEST(RtfReader, CharactersThroughCodePagesAndUnicode) {
     }
 }
 
+// An attached picture stays in its place, as a run naming its file.
+TEST(RtfReader, AttachmentsKeepTheirPlaceAndName) {
+    const auto document =
+        parseRtf("{\\rtf1 before{{\\NeXTGraphic pic one.png \\width100 \\height100}\\'ac}after}");
+    ASSERT_TRUE(document);
+    const auto& runs = document->paragraphs.front().runs;
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].text, "before");
+    EXPECT_EQ(runs[1].attachment, "pic one.png");
+    EXPECT_EQ(runs[1].text, "");
+    EXPECT_EQ(runs[2].text, "after");
+}
+
 TEST(RtfReader, HostileInputEndsCleanly) {
     EXPECT_FALSE(parseRtf("plain text"));
     EXPECT_FALSE(parseRtf(""));
