@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
 # files beside the repository.
-# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork [seconds]
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -16,6 +16,17 @@ case $format in
     rtf) seeds=(fuzz/seeds/rtf/*) ;;
     fork) seeds=(fuzz/seeds/fork/*) ;;
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
+    pict)
+        # The real pictures, taken out of their clippings for this run only.
+        python3 - "$corpus" ../shared/testdata/real/*.pictClipping <<'PY'
+import plistlib, sys, pathlib
+for index, name in enumerate(sys.argv[2:]):
+    with open(name, 'rb') as clipping:
+        pict = plistlib.load(clipping)['UTI-Data'].get('com.apple.pict')
+    if pict:
+        pathlib.Path(sys.argv[1], f'real-{index}.pict').write_bytes(pict)
+PY
+        seeds=(fuzz/seeds/pict/*) ;;
     *) seeds=(tests/fixtures/plistlib/* ../shared/testdata/real/* fuzz/seeds/openstep/*) ;;
 esac
 for seed in "${seeds[@]}"; do
@@ -25,6 +36,8 @@ target=fuzz_plist_$format
 [ "$format" = flat-rtfd ] && target=fuzz_flat_rtfd
 [ "$format" = rtf ] && target=fuzz_rtf
 [ "$format" = fork ] && target=fuzz_fork
+max_len=65536
+[ "$format" = pict ] && target=fuzz_pict && max_len=600000
 exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
-    -max_len=65536 -rss_limit_mb=2048 -timeout=10 -artifact_prefix=fuzz/artifacts/"$format"- \
+    -max_len="$max_len" -rss_limit_mb=2048 -timeout=10 -artifact_prefix=fuzz/artifacts/"$format"- \
     -print_final_stats=1

@@ -1,5 +1,6 @@
 #include "ContentView.h"
 
+#include "model/ClipConversion.h"
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
 #include "views/ClipRowDelegate.h"
@@ -37,6 +38,19 @@ QString windowTitleFor(const std::string& clippingName) {
     QString name = QString::fromStdString(clippingName);
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     return QStringLiteral("Scrivlette ") + name;
+}
+
+QMimeData* mimeDataFor(const ClipDetail& clip) {
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(plainText(clip)));
+    if (conversionFor(clip) == Conversion::png) {
+        if (auto png = convertClip(clip, Conversion::png)) {
+            mime->setData(QStringLiteral("image/png"),
+                          QByteArray(reinterpret_cast<const char*>(png->data()),
+                                     static_cast<qsizetype>(png->size())));
+        }
+    }
+    return mime;
 }
 
 QString readSummaryText(const ReadSummary& summary) {
@@ -176,12 +190,8 @@ void ContentView::createContent() {
     layout->addWidget(split_);
     setCentralWidget(content);
 
-    auto* drags = new DragSource(this, [this]() -> std::optional<QString> {
-        if (!selectKey_) {
-            return std::nullopt;
-        }
-        return QString::fromStdString(plainText(*selectKey_));
-    });
+    auto* drags = new DragSource(
+        this, [this]() -> QMimeData* { return selectKey_ ? mimeDataFor(*selectKey_) : nullptr; });
     // A press-and-pull in the detail text selects text there (and pulls out
     // a selection); the entry as a whole is dragged from the list.
     drags->watch(sidebar_->viewport());
@@ -436,9 +446,7 @@ void ContentView::copySelection() {
     if (!selectKey_) {
         return;
     }
-    auto* mime = new QMimeData;
-    mime->setText(QString::fromStdString(plainText(*selectKey_)));
-    QApplication::clipboard()->setMimeData(mime);
+    QApplication::clipboard()->setMimeData(mimeDataFor(*selectKey_));
 }
 
 void ContentView::writeSelection() {

@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QListView;
 class QSplitter;
 class QToolBar;
@@ -108,6 +109,10 @@ private:
 // "Scrivlette <name>", with Qt's "[*]" placeholder defused so a file name
 // holding it shows as written.
 QString windowTitleFor(const std::string& clippingName);
+
+// What copy and drag of an entry carry: its content as plain text, and for a
+// picture entry the picture as PNG too.
+QMimeData* mimeDataFor(const ClipDetail& clip);
 
 // The status line after files were read: nothing when all were.
 QString readSummaryText(const ReadSummary& summary);

@@ -1,14 +1,24 @@
 #include "DetailPane.h"
 
 #include "platform/UnicodeText.h"
+#include "platform/formatted/ReadableText.h"
+#include "platform/image/Picture.h"
+#include "views/FormattedView.h"
+#include "views/PictureView.h"
 
+#include <QBoxLayout>
+#include <QButtonGroup>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMetaObject>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QThreadPool>
+#include <QToolButton>
 
 namespace scrivlette {
 
@@ -19,7 +29,9 @@ QString sizeLine(const ClipDetail& clip) {
 
 DetailPane::DetailPane(QWidget* parent)
     : QStackedWidget(parent), placeholder_(new QLabel(tr("Nothing selected."), this)),
-      text_(new QPlainTextEdit(this)) {
+      entryPage_(new QWidget(this)), text_(new QPlainTextEdit(entryPage_)),
+      formatted_(new FormattedView(entryPage_)), pictureArea_(new QScrollArea(entryPage_)),
+      picture_(new PictureView), pictureNote_(new QLabel) {
     placeholder_->setTextFormat(Qt::PlainText);
     placeholder_->setAlignment(Qt::AlignCenter);
 
@@ -39,9 +51,73 @@ DetailPane::DetailPane(QWidget* parent)
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setUndoRedoEnabled(false);
 
+    formatted_->setAcceptDrops(false);
+    formatted_->viewport()->setAcceptDrops(false);
+    formatted_->hide();
+
+    // The picture sits under the size line, in a scrolling area of its own.
+    auto* pictureBox = new QWidget;
+    auto* pictureLayout = new QVBoxLayout(pictureBox);
+    pictureLayout->setContentsMargins(5, 0, 5, 5);
+    pictureNote_->setTextFormat(Qt::PlainText);
+    pictureNote_->setForegroundRole(QPalette::PlaceholderText);
+    pictureLayout->addWidget(pictureNote_);
+    pictureLayout->addWidget(picture_);
+    pictureLayout->addStretch(1);
+    pictureArea_->setWidget(pictureBox);
+    pictureArea_->setWidgetResizable(true);
+    pictureArea_->setFrameShape(QFrame::NoFrame);
+    pictureArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pictureArea_->hide();
+
+    createSwitch();
+    auto* layout = new QVBoxLayout(entryPage_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(switch_);
+    layout->addWidget(text_, 1);
+    layout->addWidget(formatted_, 1);
+    layout->addWidget(pictureArea_, 3);
+
     addWidget(placeholder_);
-    addWidget(text_);
+    addWidget(entryPage_);
     showClip(std::nullopt);
+}
+
+void DetailPane::createSwitch() {
+    switch_ = new QWidget(entryPage_);
+    auto* layout = new QHBoxLayout(switch_);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->setSpacing(0);
+    auto* group = new QButtonGroup(switch_);
+    for (const QString& label : {tr("Text"), tr("Formatted")}) {
+        auto* button = new QToolButton(switch_);
+        button->setText(label);
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        group->addButton(button);
+        layout->addWidget(button);
+        (textButton_ ? formattedButton_ : textButton_) = button;
+    }
+    layout->addStretch(1);
+    textButton_->setChecked(true);
+    connect(formattedButton_, &QAbstractButton::toggled, this,
+            [this](bool on) { showFormatted(on); });
+    switch_->hide();
+}
+
+void DetailPane::showFormatted(bool formatted) {
+    if (formatted && shown_ && !formattedBuilt_) {
+        formatted_->showEntry(*shown_);
+        formattedBuilt_ = true;
+    }
+    formatted_->setVisible(formatted);
+    text_->setVisible(!formatted);
+}
+
+QString DetailPane::pictureProblem() const {
+    return pictureArea_->isVisible() || !pictureNote_->text().isEmpty() ? pictureNote_->text()
+                                                                        : QString();
 }
 
 void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
@@ -50,16 +126,64 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     pending_.clear();
     pendingSizeLine_.clear();
     added_ = 0;
+    shown_ = clip;
+    formattedBuilt_ = false;
+    decoding_ = false;
+    picture_->setImage({});
+    pictureNote_->clear();
+    textButton_->setChecked(true);
     if (!clip) {
         setCurrentWidget(placeholder_);
         return;
     }
+    const bool isPicture = clip->data && image::isPictureType(clip->title);
+    switch_->setVisible(formatted::isFormattedType(clip->title));
+    pictureArea_->setVisible(isPicture);
+    // A picture's size line needs one line, not the pane.
+    text_->setMaximumHeight(isPicture ? text_->fontMetrics().height() * 2 + 12 : QWIDGETSIZE_MAX);
     pending_ = QString::fromStdString(clip->content);
     if (clip->useStringForData) {
         pendingSizeLine_ = sizeLine(*clip);
     }
-    setCurrentWidget(text_);
+    setCurrentWidget(entryPage_);
     addNextPiece();
+    if (isPicture) {
+        decodePicture(*clip);
+    }
+}
+
+// Decoded on a worker: a large picture must not stop the window.
+void DetailPane::decodePicture(const ClipDetail& clip) {
+    decoding_ = true;
+    pictureNote_->setText(tr("Decoding the picture…"));
+    QPointer<DetailPane> pane(this);
+    QThreadPool::globalInstance()->start([pane, clip, generation = generation_] {
+        auto decoded = image::decodePicture(clip.title, *clip.data);
+        QImage image;
+        QString problem;
+        if (decoded) {
+            image = QImage(static_cast<int>(decoded->width), static_cast<int>(decoded->height),
+                           QImage::Format_RGBA8888);
+            for (std::uint32_t y = 0; y < decoded->height; ++y) {
+                std::memcpy(image.scanLine(static_cast<int>(y)),
+                            decoded->rgba.data() + std::size_t{y} * decoded->width * 4,
+                            std::size_t{decoded->width} * 4);
+            }
+        } else {
+            problem = QString::fromStdString(decoded.error());
+        }
+        QMetaObject::invokeMethod(
+            pane,
+            [pane, image = std::move(image), problem, generation]() mutable {
+                if (!pane || pane->generation_ != generation) {
+                    return; // a newer selection has taken over
+                }
+                pane->decoding_ = false;
+                pane->pictureNote_->setText(problem);
+                pane->picture_->setImage(std::move(image));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void DetailPane::addNextPiece() {

@@ -5,17 +5,25 @@
 #include <QStackedWidget>
 #include <optional>
 
+class QAbstractButton;
 class QLabel;
 class QPlainTextEdit;
+class QScrollArea;
 
 namespace scrivlette {
 
+class FormattedView;
+class PictureView;
+
 // "Nothing selected.", or the selected entry's content in a monospaced font,
 // followed for text entries by a bold line with its title and length.
+// Beyond that: a picture entry shows its picture under its size line, and a
+// formatted one (RTF, HTML, web archive, RTFD) offers "Text | Formatted",
+// Text being the view above.
 //
 // Long content goes in piece by piece, one piece per pass of the event loop:
 // the first screenful shows at once and the window stays responsive while
-// the rest of a 50 MB text arrives.
+// the rest of a 50 MB text arrives. Pictures are decoded off the GUI thread.
 class DetailPane final : public QStackedWidget {
 public:
     explicit DetailPane(QWidget* parent = nullptr);
@@ -23,17 +31,40 @@ public:
     void showClip(const std::optional<ClipDetail>& clip);
     // True while the shown content is still being added.
     bool isLoading() const { return !pending_.isEmpty() || !pendingSizeLine_.isEmpty(); }
+    // True while a picture is being decoded.
+    bool isDecoding() const { return decoding_; }
 
     QLabel* placeholder() const { return placeholder_; }
+    QWidget* entryPage() const { return entryPage_; }
     QPlainTextEdit* text() const { return text_; }
+    PictureView* picture() const { return picture_; }
+    FormattedView* formatted() const { return formatted_; }
+    QAbstractButton* textButton() const { return textButton_; }
+    QAbstractButton* formattedButton() const { return formattedButton_; }
+    // Why the picture could not be shown, or empty.
+    QString pictureProblem() const;
 
     static constexpr qsizetype pieceLength = 512 * 1024; // UTF-16 units
 
 private:
+    void createSwitch();
     void addNextPiece();
+    void showFormatted(bool formatted);
+    void decodePicture(const ClipDetail& clip);
 
     QLabel* placeholder_;
+    QWidget* entryPage_;
+    QWidget* switch_ = nullptr;
+    QAbstractButton* textButton_ = nullptr;
+    QAbstractButton* formattedButton_ = nullptr;
     QPlainTextEdit* text_;
+    FormattedView* formatted_;
+    QScrollArea* pictureArea_;
+    PictureView* picture_;
+    QLabel* pictureNote_;
+    std::optional<ClipDetail> shown_;
+    bool formattedBuilt_ = false;
+    bool decoding_ = false;
     QString pending_;
     qsizetype added_ = 0;
     QString pendingSizeLine_;

@@ -34,12 +34,10 @@ bool DragSource::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         pressedAt_.reset();
-        const auto text = payload_();
-        if (!text) {
+        QMimeData* mime = payload_();
+        if (!mime) {
             break;
         }
-        auto* mime = new QMimeData;
-        mime->setText(*text);
         auto* drag = new QDrag(watched);
         drag->setMimeData(mime);
         drag->exec(Qt::CopyAction);

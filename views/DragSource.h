@@ -5,16 +5,17 @@
 #include <functional>
 #include <optional>
 
+class QMimeData;
 class QWidget;
 
 namespace scrivlette {
 
-// Starts a plain-text drag when the mouse is pulled far enough from where it
-// was pressed in any of the watched widgets. The text is asked for when the
-// drag starts; with none, there is no drag. Presses still reach the widgets.
+// Starts a drag when the mouse is pulled far enough from where it was pressed
+// in any of the watched widgets. What it carries is asked for when the drag
+// starts; with nothing, there is no drag. Presses still reach the widgets.
 class DragSource final : public QObject {
 public:
-    using Payload = std::function<std::optional<QString>()>;
+    using Payload = std::function<QMimeData*()>;
 
     DragSource(QObject* parent, Payload payload);
     void watch(QWidget* widget);

@@ -193,6 +193,14 @@ TEST_F(ContentViewTest, CopyPutsTheSelectedContentOnTheClipboard) {
     EXPECT_EQ(QApplication::clipboard()->mimeData()->formats(),
               QStringList{QStringLiteral("text/plain")});
     EXPECT_EQ(view_.copyAction()->shortcut(), QKeySequence(QKeySequence::Copy));
+
+    // A picture entry also travels as a picture.
+    open({realUrl("Picture clipping.pictClipping")});
+    selectRow(0);
+    view_.copyAction()->trigger();
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    EXPECT_EQ(copied->text(), QStringLiteral("[data size: 481762]"));
+    EXPECT_EQ(QImage::fromData(copied->data(QStringLiteral("image/png"))).size(), QSize(235, 510));
 }
 
 TEST_F(ContentViewTest, TextFromFilesIsNeverInterpreted) {

@@ -1,8 +1,16 @@
 #include "views/DetailPane.h"
 
+#include "../platform/TestSupport.h"
+#include "model/ClipInfo.h"
+#include "views/FormattedView.h"
+#include "views/PictureView.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace scrivlette {
@@ -26,7 +34,7 @@ TEST(DetailPane, LongContentArrivesWholeAndInOrder) {
     const ClipDetail clip("public.utf8-plain-text", content, std::nullopt, true);
     pane.showClip(clip);
     EXPECT_TRUE(pane.isLoading()) << "the rest comes on later passes";
-    EXPECT_EQ(pane.currentWidget(), pane.text());
+    EXPECT_EQ(pane.currentWidget(), pane.entryPage());
     const QString shown = waitForWholeText(pane);
     EXPECT_FALSE(pane.isLoading());
     EXPECT_EQ(shown, QString::fromStdString(content) + QStringLiteral("\n\n") + sizeLine(clip));
@@ -58,6 +66,108 @@ TEST(DetailPane, SizeLineCountsCharacters) {
     EXPECT_EQ(sizeLine(ClipDetail("t", "👩‍👩‍👧\r\n", std::nullopt, true)),
               QStringLiteral("t Size: 2"));
     EXPECT_EQ(sizeLine(ClipDetail("t", "", std::nullopt, true)), QStringLiteral("t Size: 0"));
+}
+
+std::vector<ClipDetail> realEntries(const char* name) {
+    const auto info = ClipInfo::create();
+    info->readClipping(*Url::fromFilePath(test::realFile(name).string()));
+    return info->clipList();
+}
+
+const ClipDetail& entryTitled(const std::vector<ClipDetail>& clips, std::string_view title) {
+    return *std::find_if(clips.begin(), clips.end(),
+                         [&](const ClipDetail& clip) { return clip.title == title; });
+}
+
+void waitForPicture(DetailPane& pane) {
+    QDeadlineTimer deadline(5000);
+    while (pane.isDecoding() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+// A picture entry shows its size line and, under it, its picture; one that
+// cannot be drawn says why.
+TEST(DetailPane, PictureEntriesShowTheirPicture) {
+    DetailPane pane;
+    pane.resize(600, 500);
+    pane.show();
+    const auto pictures = realEntries("Picture clipping with QuickTime pixels.pictClipping");
+    pane.showClip(entryTitled(pictures, "com.apple.pict"));
+    EXPECT_EQ(waitForWholeText(pane), QStringLiteral("[data size: 390582]"));
+    waitForPicture(pane);
+    EXPECT_EQ(pane.picture()->image().size(), QSize(295, 329));
+    EXPECT_TRUE(pane.pictureProblem().isEmpty());
+    EXPECT_FALSE(pane.textButton()->isVisible()) << "no Text | Formatted for a picture";
+
+    const auto drawing = realEntries("Picture clipping from illustration.pictClipping");
+    pane.showClip(entryTitled(drawing, "com.apple.pict"));
+    waitForPicture(pane);
+    EXPECT_TRUE(pane.picture()->image().isNull());
+    EXPECT_TRUE(pane.pictureProblem().contains(QStringLiteral("not decodable")));
+}
+
+// Text is the entry as it stands; Formatted shows what its reader would see.
+TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
+    DetailPane pane;
+    pane.resize(600, 500);
+    pane.show();
+    const auto clips = realEntries("Rich web text.textClipping");
+    for (const char* title :
+         {"public.rtf", "public.html", "com.apple.webarchive", "com.apple.flat-rtfd"}) {
+        SCOPED_TRACE(title);
+        const ClipDetail& clip = entryTitled(clips, title);
+        pane.showClip(clip);
+        waitForWholeText(pane);
+        ASSERT_TRUE(pane.formattedButton()->isVisible());
+        EXPECT_TRUE(pane.textButton()->isChecked()) << "Text first";
+        EXPECT_TRUE(pane.text()->isVisible());
+        EXPECT_TRUE(pane.text()->toPlainText().startsWith(QString::fromStdString(clip.content)));
+        pane.formattedButton()->click();
+        EXPECT_TRUE(pane.formatted()->isVisible());
+        EXPECT_FALSE(pane.text()->isVisible());
+        // Pictures stand in the text as U+FFFC.
+        EXPECT_EQ(pane.formatted()->toPlainText().remove(QChar(0xFFFC)).simplified(),
+                  QStringLiteral("index.html"));
+    }
+    // The RTFD's SVG attachment is drawn in its place.
+    pane.showClip(entryTitled(clips, "com.apple.flat-rtfd"));
+    pane.formattedButton()->click();
+    EXPECT_TRUE(pane.formatted()->toHtml().contains(QStringLiteral("<img src=\"attachment:")));
+}
+
+// Rendering asks only the entry: a picture or style sheet anywhere else, on
+// the disk or the network, is refused and never read.
+TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
+    QTemporaryDir folder;
+    const QString local = folder.filePath(QStringLiteral("secret.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(local);
+    const QUrl localUrl = QUrl::fromLocalFile(local);
+    const QUrl styleUrl = QUrl::fromLocalFile(folder.filePath(QStringLiteral("style.css")));
+    const std::string html = "<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"" +
+                             styleUrl.toString().toStdString() + "\"></head><body><p>x<img src=\"" +
+                             localUrl.toString().toStdString() +
+                             "\"><img src=\"http://example.com/a.png\"></p></body></html>";
+    FormattedView view;
+    view.showEntry(ClipDetail("public.html", html, std::nullopt, true));
+    view.resize(300, 300);
+    view.show(); // images are asked for when laid out
+    QApplication::processEvents();
+    const auto& refused = view.entryDocument()->refused();
+    EXPECT_NE(std::find(refused.begin(), refused.end(), localUrl), refused.end());
+    EXPECT_NE(std::find(refused.begin(), refused.end(), styleUrl), refused.end());
+    EXPECT_NE(std::find(refused.begin(), refused.end(), QUrl("http://example.com/a.png")),
+              refused.end());
+    EXPECT_FALSE(view.document()->resource(QTextDocument::ImageResource, localUrl).isValid());
+
+    // Links are offered to the desktop only for the web and mail.
+    std::vector<QUrl> opened;
+    view.openLink = [&](const QUrl& url) { opened.push_back(url); };
+    for (const char* link : {"https://example.com/", "http://a.example/", "mailto:a@example.com",
+                             "file:///etc/passwd", "javascript:alert(1)", "ftp://x/"}) {
+        emit view.anchorClicked(QUrl(QString::fromUtf8(link)));
+    }
+    EXPECT_EQ(opened.size(), 3u);
 }
 
 } // namespace

@@ -44,7 +44,14 @@ TEST(DragSource, CarriesTheTextOnlyWhenThereIsSome) {
     widget.resize(200, 200);
     widget.show();
     std::optional<QString> payload;
-    auto* source = new DragSource(&widget, [&] { return payload; });
+    auto* source = new DragSource(&widget, [&]() -> QMimeData* {
+        if (!payload) {
+            return nullptr;
+        }
+        auto* mime = new QMimeData;
+        mime->setText(*payload);
+        return mime;
+    });
     source->watch(&widget);
 
     EXPECT_EQ(pull(widget), std::nullopt) << "nothing selected: no drag";

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/ClipDetail.h"
+
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <functional>
+#include <map>
+
+namespace scrivlette {
+
+// A document that answers requests for images and style sheets only from
+// what it was given: the entry's own parts. Everything else (http:, file:,
+// anything) is refused, so showing a clipping never reaches the network or
+// the disk.
+class EntryDocument final : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+    void provide(const QUrl& url, int type, QVariant value);
+    // What was asked for and refused, so tests can see an attempt.
+    const std::vector<QUrl>& refused() const { return refused_; }
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    std::map<std::pair<int, QUrl>, QVariant> parts_;
+    std::vector<QUrl> refused_;
+};
+
+// Formatted text as its reader would see it: RTF (with an RTFD's pictures in
+// place), HTML, and a web archive's page with the pictures it carries. Links
+// show as links; a click opens only http, https and mailto links, in the
+// user's browser or mail program.
+class FormattedView final : public QTextBrowser {
+public:
+    explicit FormattedView(QWidget* parent = nullptr);
+
+    void showEntry(const ClipDetail& clip);
+    EntryDocument* entryDocument() const { return document_; }
+
+    // Where a clicked link goes; the desktop's handler unless a test says.
+    std::function<void(const QUrl&)> openLink;
+
+private:
+    void showReason(const QString& reason);
+    void follow(const QUrl& url);
+
+    EntryDocument* document_ = nullptr;
+};
+
+} // namespace scrivlette

@@ -1,0 +1,71 @@
+#include "PictureView.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace scrivlette {
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void PictureView::setImage(QImage image) {
+    image_ = std::move(image);
+    updateGeometry();
+    update();
+}
+
+QSizeF PictureView::naturalSize() const {
+    return QSizeF(image_.size()) / devicePixelRatioF();
+}
+
+int PictureView::heightForWidth(int width) const {
+    const QSizeF natural = naturalSize();
+    if (natural.isEmpty()) {
+        return 0;
+    }
+    const double shown = std::min<double>(width, natural.width());
+    return static_cast<int>(std::ceil(natural.height() * shown / natural.width()));
+}
+
+QSize PictureView::sizeHint() const {
+    return naturalSize().toSize();
+}
+
+QRectF PictureView::placement() const {
+    const QSizeF natural = naturalSize();
+    if (natural.isEmpty()) {
+        return {};
+    }
+    const double scale = std::min(1.0, width() / natural.width());
+    return QRectF(QPointF(0, 0), natural * scale);
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    const QRectF where = placement();
+    if (where.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    if (image_.hasAlphaChannel()) {
+        // Light and dark squares: transparency shows whatever the theme.
+        const QColor light = palette().color(QPalette::Base);
+        const QColor dark = palette().color(QPalette::Midlight);
+        constexpr int square = 8;
+        painter.save();
+        painter.setClipRect(where);
+        painter.fillRect(where, light);
+        for (int y = 0; y < where.height(); y += square) {
+            for (int x = (y / square) % 2 * square; x < where.width(); x += 2 * square) {
+                painter.fillRect(QRect(x, y, square, square), dark);
+            }
+        }
+        painter.restore();
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, where.width() < naturalSize().width());
+    painter.drawImage(where, image_);
+}
+
+} // namespace scrivlette
