@@ -62,6 +62,7 @@ bench: build
 	@$(BUILD_DIR)/bench/bench_plist
 	@$(BUILD_DIR)/bench/bench_clipping
 	@$(BUILD_DIR)/bench/bench_window
+	@$(BUILD_DIR)/bench/bench_picture
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,6 +1,8 @@
 // The main window under load, on Qt's offscreen platform:
 //  - selecting an entry holding 50 MB of text, then scrolling it;
-//  - dropping 1,000 clipping files, from the drop to the final render.
+//  - dropping 1,000 clipping files, from the drop to the final render;
+//  - selecting the largest real picture clipping's picture, until it shows;
+//  - switching a 1 MB HTML entry to Formatted, until it has painted.
 //
 //   bench_window [megabytes] [files]     (defaults: 50, 1000)
 
@@ -10,7 +12,9 @@
 #include "views/ClipListModel.h"
 #include "views/ContentView.h"
 #include "views/DetailPane.h"
+#include "views/PictureView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDropEvent>
@@ -21,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 using namespace scrivlette;
@@ -103,9 +108,9 @@ void dropManyFiles(int count) {
     const double seconds = bench::secondsSince([&] {
         const QPoint middle(450, 300);
         QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(view.centralWidget(), &enter);
+        QApplication::sendEvent(&view, &enter);
         QDropEvent drop(QPointF(middle), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(view.centralWidget(), &drop);
+        QApplication::sendEvent(&view, &drop);
         QDeadlineTimer deadline(60000);
         while (static_cast<std::size_t>(view.sidebar()->model()->rowCount()) < expected &&
                !deadline.hasExpired()) {
@@ -119,6 +124,55 @@ void dropManyFiles(int count) {
         seconds * 1e6 / count, view.renderCount() - rendersBefore);
 }
 
+void selectPicture() {
+    ContentView view;
+    view.resize(900, 600);
+    view.show();
+    const auto path =
+        std::filesystem::path(SCRIVLETTE_REAL_TESTDATA) / "Picture clipping.pictClipping";
+    view.clipInfo()->readClipping(*Url::fromFilePath(path.string()));
+    QApplication::processEvents();
+    const double seconds = bench::secondsSince([&] {
+        view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
+        while (view.detailPane()->isDecoding()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        view.repaint();
+    });
+    if (view.detailPane()->picture()->image().isNull()) {
+        std::printf("the picture was not shown\n");
+        std::exit(1);
+    }
+    std::printf("select the picture of %s (%zu bytes): shown after %.1f ms\n",
+                path.filename().c_str(), static_cast<std::size_t>(std::filesystem::file_size(path)),
+                seconds * 1000);
+}
+
+void formattedHtml(std::size_t megabytes) {
+    std::string html = "<html><body>";
+    for (int row = 0; html.size() < (megabytes << 20); ++row) {
+        html += "<p>Paragraph " + std::to_string(row) +
+                " with <b>bold</b>, <i>italic</i> and <a href=\"https://example.com/\">a link</a>, "
+                "café 随后.</p>\n";
+    }
+    html += "</body></html>";
+    ContentView view;
+    view.resize(900, 600);
+    view.show();
+    view.clipInfo()->appendClip(ClipDetail("public.html", html, std::nullopt, true));
+    QApplication::processEvents();
+    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
+    while (view.detailPane()->isLoading()) {
+        QApplication::processEvents();
+    }
+    const double seconds = bench::secondsSince([&] {
+        view.detailPane()->formattedButton()->click();
+        view.repaint();
+    });
+    std::printf("switch a %zu MiB HTML entry to Formatted: painted after %.1f ms\n", megabytes,
+                seconds * 1000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,5 +183,7 @@ int main(int argc, char** argv) {
     MainQueue::install(std::make_shared<QtMainQueue>());
     selectLargeEntry(argc > 1 ? std::stoul(argv[1]) : 50);
     dropManyFiles(argc > 2 ? std::stoi(argv[2]) : 1000);
+    selectPicture();
+    formattedHtml(1);
     return 0;
 }

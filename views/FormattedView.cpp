@@ -59,18 +59,24 @@ void FormattedView::follow(const QUrl& url) {
     }
 }
 
-void FormattedView::showReason(const QString& reason) {
-    document_->setPlainText(tr("This entry cannot be shown formatted: %1").arg(reason));
-}
-
 void FormattedView::showEntry(const ClipDetail& clip) {
-    // A fresh document each time: no part of an earlier entry can answer.
+    // A fresh document each time: no part of an earlier entry can answer. It
+    // is filled before it is shown, so it is laid out once, not per paragraph.
     auto* document = new EntryDocument(this);
+    document->setUndoRedoEnabled(false); // nothing is edited; importing goes faster
+    fill(*document, clip);
     setDocument(document);
     if (document_) {
         document_->deleteLater();
     }
     document_ = document;
+}
+
+void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
+    EntryDocument* document = &target;
+    const auto showReason = [document](const QString& reason) {
+        document->setPlainText(tr("This entry cannot be shown formatted: %1").arg(reason));
+    };
 
     if (clip.title == "public.rtf" || clip.title == "com.apple.flat-rtfd") {
         std::string rtf = clip.content;

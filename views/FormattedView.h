@@ -45,7 +45,7 @@ public:
     std::function<void(const QUrl&)> openLink;
 
 private:
-    void showReason(const QString& reason);
+    static void fill(EntryDocument& document, const ClipDetail& clip);
     void follow(const QUrl& url);
 
     EntryDocument* document_ = nullptr;
