@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "cli/Extraction.h"
 #include "model/ClipInfo.h"
 #include "platform/SavePanel.h"
 #include "platform/UnicodeText.h"
@@ -163,6 +164,14 @@ std::string usage() {
            "                     write entry N converted: a picture as PNG, formatted\n"
            "                     text (RTF, HTML, web archive, RTFD) as plain UTF-8 text;\n"
            "                     PATH - is standard output\n"
+           "  extract [--to DIR] [--all] [--dry-run] PATH...\n"
+           "                     turn every clipping in the files and folder trees into\n"
+           "                     files a Linux desktop opens, under DIR (default: here):\n"
+           "                     text as .txt (and .rtf, .html, .webarchive, .rtfd),\n"
+           "                     pictures as .png (and .pdf), locations as .desktop\n"
+           "                     links; --all also writes every representation as\n"
+           "                     stored. Never replaces a file. One JSON line per\n"
+           "                     clipping on standard output.\n"
            "  --help             show this help\n"
            "  --version          show the version\n"
            "\n"
@@ -190,6 +199,8 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         invocation.command = Command::json;
     } else if (command == "write") {
         invocation.command = Command::write;
+    } else if (command == "extract") {
+        invocation.command = Command::extract;
     } else {
         return "unknown command '" + command + "'";
     }
@@ -200,8 +211,25 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
             invocation.files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (invocation.command == Command::write && argument == "--dry-run") {
+        } else if ((invocation.command == Command::write ||
+                    invocation.command == Command::extract) &&
+                   argument == "--dry-run") {
             invocation.dryRun = true;
+        } else if (invocation.command == Command::extract && argument == "--all") {
+            invocation.all = true;
+        } else if (invocation.command == Command::extract &&
+                   (argument == "--to" || argument.starts_with("--to="))) {
+            if (argument == "--to") {
+                if (++i == arguments.size()) {
+                    return std::string("--to needs a folder");
+                }
+                invocation.to = arguments[i];
+            } else {
+                invocation.to = argument.substr(5);
+            }
+            if (invocation.to.empty()) {
+                return std::string("--to needs a folder");
+            }
         } else if (invocation.command == Command::write &&
                    (argument == "--as" || argument.starts_with("--as="))) {
             std::string value;
@@ -271,6 +299,11 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
         out << "scrivlette-cli " << SCRIVLETTE_VERSION << '\n';
         return allRead;
     }
+    if (invocation.command == Command::extract) {
+        return extract(ExtractOptions{invocation.to, invocation.all, invocation.dryRun,
+                                      invocation.progress, invocation.files},
+                       out, err);
+    }
     const Document document = readAll(invocation.files, err);
     const std::vector<ClipDetail> clips = document.info->clipList();
     const int status = allSucceeded(document.results) ? allRead : someUnread;
@@ -299,15 +332,25 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
         out << plainText(clips[invocation.entry - 1]);
         return status;
     case Command::json: {
-        nlohmann::ordered_json document_json;
-        document_json["clippingName"] = document.info->clippingName();
-        document_json["clipList"] = nlohmann::ordered_json::array();
-        for (const ClipDetail& clip : clips) {
-            document_json["clipList"].push_back(encode(clip));
+        // One entry at a time: entries can share their bytes in the file, so
+        // their JSON may be far larger than the file and must not be held whole.
+        using Json = nlohmann::ordered_json;
+        const auto dump = [](const Json& value, int indent) {
+            return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+        };
+        out << "{\n  \"clippingName\": " << dump(document.info->clippingName(), -1)
+            << ",\n  \"clipList\": [";
+        for (std::size_t i = 0; i < clips.size(); ++i) {
+            std::string entry = dump(encode(clips[i]), 2);
+            // Indent the entry as it sits in the list.
+            for (std::size_t at = entry.find('\n'); at != std::string::npos;
+                 at = entry.find('\n', at + 1)) {
+                entry.insert(at + 1, "    ");
+            }
+            out << (i == 0 ? "\n    " : ",\n    ") << entry;
         }
-        document_json["results"] = document.results;
-        out << document_json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-            << '\n';
+        out << (clips.empty() ? "]" : "\n  ]") << ",\n  \"results\": " << dump(document.results, -1)
+            << "\n}\n";
         return status;
     }
     default:

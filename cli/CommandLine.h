@@ -10,7 +10,7 @@
 
 namespace scrivlette::cli {
 
-enum class Command { list, show, json, write, help, version };
+enum class Command { list, show, json, write, extract, help, version };
 
 struct Invocation {
     Command command = Command::help;
@@ -19,6 +19,9 @@ struct Invocation {
     bool dryRun = false;                  // for write
     std::optional<Conversion> conversion; // for write --as; output "-" is standard output
     std::vector<std::string> files;
+    std::string to = ".";  // for extract
+    bool all = false;      // for extract
+    bool progress = false; // for extract: a progress bar on standard error
 };
 
 // Exit statuses.

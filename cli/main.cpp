@@ -3,6 +3,7 @@
 #include "platform/ManualMainQueue.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     using namespace scrivlette;
@@ -10,13 +11,21 @@ int main(int argc, char** argv) {
     MainQueue::install(std::make_shared<ManualMainQueue>());
     std::ios::sync_with_stdio(false);
 
-    const auto invocation = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    auto invocation = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!invocation) {
         std::cerr << "scrivlette-cli: " << invocation.error() << "\n"
                   << "Try 'scrivlette-cli --help'.\n";
         return cli::usageError;
     }
-    const int status = cli::run(*invocation, std::cout, std::cerr);
-    std::cout.flush();
-    return std::cout ? status : cli::someUnread;
+    invocation.value().progress = ::isatty(STDERR_FILENO) != 0;
+    try {
+        const int status = cli::run(*invocation, std::cout, std::cerr);
+        std::cout.flush();
+        return std::cout ? status : cli::someUnread;
+    } catch (const std::bad_alloc&) {
+        // A file can claim more than memory holds; say so rather than abort.
+        std::cout.flush();
+        std::cerr << "scrivlette-cli: out of memory\n";
+        return cli::someUnread;
+    }
 }

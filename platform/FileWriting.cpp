@@ -1,6 +1,7 @@
 #include "FileWriting.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,7 +65,8 @@ std::optional<FileError> writeFilePlain(const std::string& path,
 }
 
 std::optional<FileError> writeFileAtomically(const std::string& path,
-                                             std::span<const std::uint8_t> bytes) {
+                                             std::span<const std::uint8_t> bytes,
+                                             AtomicWrite how) {
     const std::size_t slash = path.rfind('/');
     const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -77,14 +79,21 @@ std::optional<FileError> writeFileAtomically(const std::string& path,
     if (!failure && ::fchmod(fd, defaultFileMode()) != 0) {
         failure = lastSystemError("chmod");
     }
-    if (!failure && ::fsync(fd) != 0) {
+    if (!failure && how.flush && ::fsync(fd) != 0) {
         failure = lastSystemError("fsync");
     }
     if (::close(fd) != 0 && !failure) {
         failure = lastSystemError("close");
     }
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        failure = lastSystemError("");
+    // renameat2 with RENAME_NOREPLACE refuses to replace in the same step,
+    // so a file that appears meanwhile is never lost.
+    if (!failure) {
+        const int renamed = how.replace ? ::rename(temporary.c_str(), path.c_str())
+                                        : ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD,
+                                                      path.c_str(), RENAME_NOREPLACE);
+        if (renamed != 0) {
+            failure = lastSystemError("");
+        }
     }
     if (failure) {
         ::unlink(temporary.c_str());

@@ -16,11 +16,18 @@ namespace scrivlette {
 std::optional<FileError> writeFilePlain(const std::string& path,
                                         std::span<const std::uint8_t> bytes);
 
+// How an atomic write treats what is there and the disk.
+struct AtomicWrite {
+    bool replace = true; // false: fail with EEXIST rather than replace a file
+    bool flush = true;   // false: leave flushing to the caller (many small files)
+};
+
 // Writes `bytes` to a temporary file beside `path`, flushes it to disk and
 // renames it over `path`. On failure the temporary file is removed and `path`
 // is as it was.
 std::optional<FileError> writeFileAtomically(const std::string& path,
-                                             std::span<const std::uint8_t> bytes);
+                                             std::span<const std::uint8_t> bytes,
+                                             AtomicWrite how = {});
 
 // Writes all of `bytes` to an open descriptor.
 std::optional<FileError> writeAll(int fd, std::span<const std::uint8_t> bytes);

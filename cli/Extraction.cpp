@@ -1,0 +1,512 @@
+#include "Extraction.h"
+
+#include "model/ClipConversion.h"
+#include "model/ClipInfo.h"
+#include "model/ClipReading.h"
+#include "model/ClipWriting.h"
+#include "platform/FileReading.h"
+#include "platform/FileType.h"
+#include "platform/FileWriting.h"
+#include "platform/FlatRtfd.h"
+#include "platform/fork/Companion.h"
+#include "platform/image/Picture.h"
+#include "platform/plist/PropertyList.h"
+
+#include <fcntl.h>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <set>
+#include <unistd.h>
+
+namespace scrivlette::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Outputs may be at most this many times the clipping's own size, pictures
+// aside: a property list can name one stored object thousands of times.
+constexpr std::uintmax_t outputBound = 16;
+
+// One file to make for a clipping.
+struct Output {
+    std::string suffix; // ".txt", ".rtfd", ".public.jpeg.bin" ...
+    Bytes bytes;
+    std::optional<FileWrapper> folder; // an RTFD, unpacked
+    bool decodedPicture = false;       // exempt from the size bound
+    std::uintmax_t size() const {
+        if (!folder) {
+            return bytes.size();
+        }
+        std::uintmax_t total = 0;
+        std::vector<const FileWrapper*> pending{&*folder};
+        while (!pending.empty()) {
+            const FileWrapper* wrapper = pending.back();
+            pending.pop_back();
+            total += wrapper->contents.size();
+            for (const auto& child : wrapper->children) {
+                pending.push_back(&child.wrapper);
+            }
+        }
+        return total;
+    }
+};
+
+struct Found {
+    fs::path file;
+    fs::path relativeFolder; // where it lies under the PATH it was found under
+};
+
+// Companions carry an old clipping's fork; they are never clippings themselves.
+bool isCompanion(const fs::path& path) {
+    const std::string name = path.filename().string();
+    if (name.starts_with("._") || path.extension() == ".rsrc") {
+        return true;
+    }
+    for (const auto& part : path.parent_path()) {
+        if (part == ".AppleDouble" || part == "__MACOSX") {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A clipping as the window recognises one: one of the four kinds by its
+// extension in any case, or a file without one whose companion says so.
+std::optional<ClippingKind> clippingKindOf(const fs::path& path) {
+    if (isCompanion(path)) {
+        return std::nullopt;
+    }
+    const auto identifier = typeIdentifierOfFile(path.string());
+    if (!identifier) {
+        return std::nullopt;
+    }
+    if (*identifier) {
+        return clippingKindFor(**identifier);
+    }
+    const auto finderInfo = findCompanion(path.string()).finderInfo;
+    const auto type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
+    return type ? clippingKindFor(*type) : std::nullopt;
+}
+
+std::string stem(const fs::path& file) {
+    const std::string name = file.filename().string();
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+const ClipDetail* entryTitled(const std::vector<ClipDetail>& clips, std::string_view title) {
+    for (const ClipDetail& clip : clips) {
+        if (clip.title == title) {
+            return &clip;
+        }
+    }
+    return nullptr;
+}
+
+// The plain text: the first of UTF-8, UTF-16, UTF-16 little-endian and Mac
+// OS Roman that decodes (a failed decoding leaves the entry empty).
+const ClipDetail* plainTextEntry(const std::vector<ClipDetail>& clips) {
+    for (const char* title : {"public.utf8-plain-text", "public.utf16-external-plain-text",
+                              "public.utf16-plain-text", "com.apple.traditional-mac-plain-text"}) {
+        const ClipDetail* clip = entryTitled(clips, title);
+        if (clip && clip->useStringForData && !clip->content.empty()) {
+            return clip;
+        }
+    }
+    return nullptr;
+}
+
+Bytes storedBytes(const ClipDetail& clip) {
+    return clip.data ? *clip.data : Bytes::copyOf(clip.content);
+}
+
+// A freedesktop link, which file managers open with the browser or mailer.
+std::string desktopLink(const std::string& name, const std::string& url) {
+    const auto escaped = [](std::string_view text) {
+        std::string out;
+        for (char c : text) {
+            if (c == '\n') {
+                out += "\\n";
+            } else if (c == '\r') {
+                out += "\\r";
+            } else if (c == '\\') {
+                out += "\\\\";
+            } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
+                out.push_back(c);
+            }
+        }
+        return out;
+    };
+    return "[Desktop Entry]\nType=Link\nName=" + escaped(name) + "\nURL=" + escaped(url) +
+           "\nIcon=text-html\n";
+}
+
+// The PDF a picture clipping carries, which the reader leaves out of its entries.
+std::optional<Bytes> pdfOf(const fs::path& file) {
+    const auto bytes = readWholeFile(file.string());
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const auto root = plist::parse(*bytes);
+    const plist::Dictionary* top = root ? (*root)->asDictionary() : nullptr;
+    const plist::Node* data = top ? top->find("UTI-Data") : nullptr;
+    const plist::Dictionary* representations = data ? data->asDictionary() : nullptr;
+    const plist::Node* pdf = representations ? representations->find("com.adobe.pdf") : nullptr;
+    return pdf && pdf->asData() ? std::optional(*pdf->asData()) : std::nullopt;
+}
+
+struct Plan {
+    std::vector<Output> outputs;
+    std::string note; // what could not be made, though the rest could
+};
+
+Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const Found& found,
+                 bool all) {
+    Plan plan;
+    if (kind == ClippingKind::text) {
+        if (const ClipDetail* text = plainTextEntry(clips)) {
+            plan.outputs.push_back({".txt", Bytes::copyOf(text->content), {}, false});
+        }
+        if (const ClipDetail* rtf = entryTitled(clips, "public.rtf")) {
+            plan.outputs.push_back({".rtf", storedBytes(*rtf), {}, false});
+        }
+        if (const ClipDetail* html = entryTitled(clips, "public.html")) {
+            plan.outputs.push_back({".html", storedBytes(*html), {}, false});
+        }
+        if (const ClipDetail* archive = entryTitled(clips, "com.apple.webarchive")) {
+            plan.outputs.push_back({".webarchive", storedBytes(*archive), {}, false});
+        }
+        if (const ClipDetail* rtfd = entryTitled(clips, "com.apple.flat-rtfd");
+            rtfd && rtfd->data) {
+            if (auto wrapper = readFlatRtfd(*rtfd->data)) {
+                plan.outputs.push_back({".rtfd", {}, std::move(wrapper).value(), false});
+            } else {
+                plan.note = "RTFD not unpacked: " + wrapper.error();
+            }
+        }
+    } else if (kind == ClippingKind::picture) {
+        std::string problem = "no picture in the clipping";
+        for (const ClipDetail& clip : clips) {
+            if (conversionFor(clip) != Conversion::png) {
+                continue;
+            }
+            auto png = convertClip(clip, Conversion::png);
+            if (png) {
+                plan.outputs.push_back({".png", std::move(png).value(), {}, true});
+                break;
+            }
+            problem = png.error();
+        }
+        if (plan.outputs.empty()) {
+            plan.note = "picture " + problem;
+        }
+        if (auto pdf = pdfOf(found.file)) {
+            plan.outputs.push_back({".pdf", *pdf, {}, false});
+        }
+    } else if (const ClipDetail* url = entryTitled(clips, "URL")) {
+        plan.outputs.push_back(
+            {".desktop", Bytes::copyOf(desktopLink(stem(found.file), url->content)), {}, false});
+    }
+    if (all) {
+        for (const ClipDetail& clip : clips) {
+            // Named by the type the window would write it as, if it knows one.
+            const std::string suggested = panelSetupFor(clip).suggestedName;
+            const bool known = panelSetupFor(clip).allowedType &&
+                               panelSetupFor(clip).allowedType->identifier != "public.text";
+            const std::string suffix = known ? suggested.substr(suggested.rfind('.'))
+                                             : "." + safeName(clip.title) + ".bin";
+            plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
+        }
+    }
+    return plan;
+}
+
+class Extractor {
+public:
+    Extractor(const ExtractOptions& options, std::ostream& out, std::ostream& err)
+        : options_(options), out_(out), err_(err) {}
+    int run();
+
+private:
+    void walk(const fs::path& root, const std::function<void(const Found&)>& visit);
+    void extractOne(const Found& found);
+    std::optional<fs::path> freeName(const fs::path& folder, const std::string& base,
+                                     const std::string& suffix);
+    std::optional<std::string> write(const fs::path& path, const Output& output);
+    void report(const Found& found, bool ok, const std::vector<std::string>& outputs,
+                const std::string& reason);
+    void showProgress();
+
+    const ExtractOptions& options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    fs::path outputRoot_;
+    std::set<fs::path> reserved_; // names a dry run has handed out
+    bool counting_ = false;       // the first pass, for the progress bar
+    std::size_t total_ = 0;
+    std::size_t done_ = 0;
+    std::size_t failed_ = 0;
+    std::size_t written_ = 0;
+};
+
+void Extractor::walk(const fs::path& root, const std::function<void(const Found&)>& visit) {
+    std::error_code error;
+    const auto status = fs::symlink_status(root, error);
+    if (error || !fs::exists(status)) {
+        report({root, {}}, false, {}, "no such file or folder");
+        return;
+    }
+    if (!fs::is_directory(fs::status(root, error))) {
+        if (clippingKindOf(root)) {
+            visit({root, {}});
+        }
+        return;
+    }
+    const fs::path inside = fs::weakly_canonical(root, error);
+    fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error);
+    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        const fs::path path = it->path();
+        const auto type = it->symlink_status(error).type();
+        if (type == fs::file_type::directory) {
+            // Companion folders and our own output hold no clippings.
+            const std::string name = path.filename().string();
+            if (name == ".AppleDouble" || name == "__MACOSX" ||
+                fs::weakly_canonical(path, error) == outputRoot_) {
+                it.disable_recursion_pending();
+            }
+            continue;
+        }
+        if (!clippingKindOf(path) && type != fs::file_type::symlink) {
+            continue;
+        }
+        const Found found{path, path.parent_path().lexically_relative(root)};
+        if (type == fs::file_type::symlink) {
+            const fs::path target = fs::weakly_canonical(path, error);
+            const auto [end, _] =
+                std::mismatch(inside.begin(), inside.end(), target.begin(), target.end());
+            if (end != inside.end()) {
+                if (clippingKindOf(path)) {
+                    err_ << "scrivlette-cli: " << path.string()
+                         << ": skipped: a symbolic link out of the tree\n";
+                }
+                continue;
+            }
+            if (!fs::is_regular_file(target, error) || !clippingKindOf(path)) {
+                continue;
+            }
+        } else if (type != fs::file_type::regular) {
+            err_ << "scrivlette-cli: " << path.string() << ": skipped: not a regular file\n";
+            continue;
+        }
+        visit(found);
+    }
+    if (error) {
+        report({root, {}}, false, {}, "cannot walk the folder: " + error.message());
+    }
+}
+
+std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::string& base,
+                                            const std::string& suffix) {
+    for (int attempt = 1; attempt < 10000; ++attempt) {
+        const std::string name =
+            base + (attempt == 1 ? "" : " (" + std::to_string(attempt) + ")") + suffix;
+        const fs::path path = folder / name;
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(path, error)) && !reserved_.contains(path)) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Extractor::write(const fs::path& path, const Output& output) {
+    if (output.folder) {
+        if (auto failure = writeWrapperAtomically(*output.folder, path.string())) {
+            return failure->message;
+        }
+        return std::nullopt;
+    }
+    if (auto failure = writeFileAtomically(path.string(), output.bytes.span(),
+                                           AtomicWrite{.replace = false, .flush = false})) {
+        return failure->message;
+    }
+    return std::nullopt;
+}
+
+void Extractor::extractOne(const Found& found) {
+    const auto url = Url::fromFilePath(fs::absolute(found.file).lexically_normal().string());
+    const auto info = ClipInfo::create();
+    const ReadOutcome outcome =
+        url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};
+    if (!outcome.read) {
+        report(found, false, {}, outcome.reason);
+        return;
+    }
+    const std::vector<ClipDetail> clips = info->clipList();
+    Plan plan = planOutputs(*clippingKindOf(found.file), clips, found, options_.all);
+
+    std::error_code error;
+    std::uintmax_t ownSize = fs::file_size(found.file, error);
+    if (ownSize == 0) {
+        const auto companion = findCompanion(found.file.string());
+        ownSize = companion.resourceFork ? companion.resourceFork->size() : 0;
+    }
+    std::uintmax_t planned = 0;
+    for (const Output& output : plan.outputs) {
+        planned += output.decodedPicture ? 0 : output.size();
+    }
+    if (planned > std::max<std::uintmax_t>(ownSize, 4096) * outputBound) {
+        report(found, false, {},
+               "its files would take " + std::to_string(planned) + " bytes, more than " +
+                   std::to_string(outputBound) + " times the clipping's own " +
+                   std::to_string(ownSize));
+        return;
+    }
+    if (plan.outputs.empty()) {
+        report(found, false, {}, plan.note.empty() ? "nothing in it to extract" : plan.note);
+        return;
+    }
+
+    fs::path folder = outputRoot_;
+    for (const auto& part : found.relativeFolder) {
+        if (part != ".") {
+            folder /= safeName(part.string());
+        }
+    }
+    if (!options_.dryRun) {
+        fs::create_directories(folder, error);
+        if (error) {
+            report(found, false, {}, "cannot make " + folder.string() + ": " + error.message());
+            return;
+        }
+    }
+    const std::string base = safeName(stem(found.file));
+    std::vector<std::string> written;
+    for (const Output& output : plan.outputs) {
+        std::optional<std::string> failure;
+        // A name taken meanwhile by someone else is not replaced: try the next.
+        for (int tries = 0; tries < 100; ++tries) {
+            const auto path = freeName(folder, base, output.suffix);
+            if (!path) {
+                failure = "no free name for " + base + output.suffix;
+                break;
+            }
+            if (options_.dryRun) {
+                reserved_.insert(*path);
+                written.push_back(path->string());
+                failure.reset();
+                break;
+            }
+            failure = write(*path, output);
+            if (!failure) {
+                written.push_back(path->string());
+                break;
+            }
+            if (!fs::exists(*path, error)) {
+                break; // a real failure, not a name taken
+            }
+        }
+        if (failure) {
+            written_ += written.size();
+            report(found, false, written, *failure);
+            return;
+        }
+    }
+    written_ += written.size();
+    report(found, true, written, plan.note);
+}
+
+void Extractor::report(const Found& found, bool ok, const std::vector<std::string>& outputs,
+                       const std::string& reason) {
+    if (counting_) {
+        return;
+    }
+    ++done_;
+    failed_ += ok ? 0 : 1;
+    nlohmann::ordered_json line;
+    line["source"] = found.file.string();
+    line["status"] = ok ? "ok" : "failed";
+    line["outputs"] = outputs;
+    if (!reason.empty()) {
+        line["reason"] = reason;
+    }
+    out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    showProgress();
+}
+
+void Extractor::showProgress() {
+    if (!options_.progress || total_ == 0) {
+        return;
+    }
+    constexpr std::size_t width = 30;
+    const std::size_t filled = std::min(width, done_ * width / total_);
+    err_ << "\r[" << std::string(filled, '#') << std::string(width - filled, ' ') << "] " << done_
+         << "/" << total_ << std::flush;
+    if (done_ >= total_) {
+        err_ << "\r" << std::string(width + 24, ' ') << "\r";
+    }
+}
+
+std::string grouped(std::size_t count) {
+    std::string digits = std::to_string(count);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            out.push_back(',');
+        }
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+int Extractor::run() {
+    std::error_code error;
+    outputRoot_ = fs::weakly_canonical(options_.to, error);
+    if (options_.progress) {
+        counting_ = true;
+        for (const std::string& path : options_.paths) {
+            walk(path, [this](const Found&) { ++total_; });
+        }
+        counting_ = false;
+    }
+    for (const std::string& path : options_.paths) {
+        walk(path, [this](const Found& found) { extractOne(found); });
+    }
+    if (!options_.dryRun) {
+        // The files were not flushed one by one; one flush of the file system
+        // they went to does it for all.
+        if (const int folder = ::open(options_.to.c_str(), O_RDONLY | O_DIRECTORY); folder >= 0) {
+            ::syncfs(folder);
+            ::close(folder);
+        }
+    }
+    err_ << grouped(done_) << (done_ == 1 ? " clipping: " : " clippings: ")
+         << grouped(done_ - failed_) << " extracted, " << grouped(failed_) << " failed; "
+         << grouped(written_) << (written_ == 1 ? " file " : " files ")
+         << (options_.dryRun ? "would be written to " : "written to ") << options_.to.string()
+         << '\n';
+    return failed_ == 0 ? 0 : 1;
+}
+
+} // namespace
+
+std::string safeName(std::string_view name) {
+    std::string out;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        out.push_back(c == '/' || byte < 0x20 || byte == 0x7F ? '_' : c);
+    }
+    if (out.empty() || out == "." || out == "..") {
+        return "_";
+    }
+    if (out.front() == '.') {
+        out.front() = '_';
+    }
+    return out;
+}
+
+int extract(const ExtractOptions& options, std::ostream& out, std::ostream& err) {
+    return Extractor(options, out, err).run();
+}
+
+} // namespace scrivlette::cli
