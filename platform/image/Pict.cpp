@@ -256,7 +256,8 @@ void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t r
                            const std::uint8_t mask = static_cast<std::uint8_t>((1u << depth) - 1);
                            for (std::int64_t x = 0; x < width; ++x) {
                                const std::size_t shift = 8 - depth * (x % perByte + 1);
-                               const std::uint8_t index = (bits[x / perByte] >> shift) & mask;
+                               const auto index =
+                                   static_cast<std::uint8_t>((bits[x / perByte] >> shift) & mask);
                                std::memcpy(out + x * 4, palette[index].data(), 4);
                            }
                        });
