@@ -24,6 +24,23 @@ std::optional<std::size_t> parseIndex(const std::string& text) {
     return value;
 }
 
+// True when arguments[i] is the option `name`, as "--name VALUE" (moving i to
+// the value) or "--name=VALUE"; `value` is then its value, empty if missing.
+bool takeOption(const std::vector<std::string>& arguments, std::size_t& i, std::string_view name,
+                std::string& value) {
+    const std::string& argument = arguments[i];
+    if (argument == name) {
+        value = i + 1 < arguments.size() ? arguments[++i] : std::string();
+        return true;
+    }
+    if (argument.starts_with(name) && argument.size() > name.size() &&
+        argument[name.size()] == '=') {
+        value = argument.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
 // One line per entry must stay one line, whatever the title holds.
 std::string singleLine(std::string_view text) {
     std::string out(text);
@@ -205,6 +222,7 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         return "unknown command '" + command + "'";
     }
     bool optionsEnded = false;
+    std::string value;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
@@ -218,57 +236,25 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         } else if (invocation.command == Command::extract && argument == "--all") {
             invocation.all = true;
         } else if (invocation.command == Command::extract &&
-                   (argument == "--to" || argument.starts_with("--to="))) {
-            if (argument == "--to") {
-                if (++i == arguments.size()) {
-                    return std::string("--to needs a folder");
-                }
-                invocation.to = arguments[i];
-            } else {
-                invocation.to = argument.substr(5);
-            }
-            if (invocation.to.empty()) {
+                   takeOption(arguments, i, "--to", value)) {
+            if (value.empty()) {
                 return std::string("--to needs a folder");
             }
+            invocation.to = value;
         } else if (invocation.command == Command::write &&
-                   (argument == "--as" || argument.starts_with("--as="))) {
-            std::string value;
-            if (argument == "--as") {
-                if (++i == arguments.size()) {
-                    return std::string("--as needs png or text");
-                }
-                value = arguments[i];
-            } else {
-                value = argument.substr(5);
-            }
+                   takeOption(arguments, i, "--as", value)) {
             invocation.conversion = conversionNamed(value);
             if (!invocation.conversion) {
                 return "--as needs png or text, not '" + value + "'";
             }
         } else if (invocation.command == Command::write &&
-                   (argument == "--output" || argument.starts_with("--output="))) {
-            if (argument == "--output") {
-                if (++i == arguments.size()) {
-                    return std::string("--output needs a path");
-                }
-                invocation.output = arguments[i];
-            } else {
-                invocation.output = argument.substr(9);
-            }
-            if (invocation.output.empty()) {
+                   takeOption(arguments, i, "--output", value)) {
+            if (value.empty()) {
                 return std::string("--output needs a path");
             }
+            invocation.output = value;
         } else if ((invocation.command == Command::show || invocation.command == Command::write) &&
-                   (argument == "--entry" || argument.starts_with("--entry="))) {
-            std::string value;
-            if (argument == "--entry") {
-                if (++i == arguments.size()) {
-                    return std::string("--entry needs a number");
-                }
-                value = arguments[i];
-            } else {
-                value = argument.substr(8);
-            }
+                   takeOption(arguments, i, "--entry", value)) {
             const auto index = parseIndex(value);
             if (!index) {
                 return "--entry needs a number from 1 up, not '" + value + "'";

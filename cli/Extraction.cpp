@@ -1,6 +1,7 @@
 #include "Extraction.h"
 
 #include "model/ClipConversion.h"
+#include "model/ClipDescription.h"
 #include "model/ClipInfo.h"
 #include "model/ClipReading.h"
 #include "model/ClipWriting.h"
@@ -447,18 +448,6 @@ void Extractor::showProgress() {
     }
 }
 
-std::string grouped(std::size_t count) {
-    std::string digits = std::to_string(count);
-    std::string out;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            out.push_back(',');
-        }
-        out.push_back(digits[i]);
-    }
-    return out;
-}
-
 int Extractor::run() {
     std::error_code error;
     outputRoot_ = fs::weakly_canonical(options_.to, error);
@@ -480,9 +469,9 @@ int Extractor::run() {
             ::close(folder);
         }
     }
-    err_ << grouped(done_) << (done_ == 1 ? " clipping: " : " clippings: ")
-         << grouped(done_ - failed_) << " extracted, " << grouped(failed_) << " failed; "
-         << grouped(written_) << (written_ == 1 ? " file " : " files ")
+    err_ << groupedCount(done_) << (done_ == 1 ? " clipping: " : " clippings: ")
+         << groupedCount(done_ - failed_) << " extracted, " << groupedCount(failed_) << " failed; "
+         << groupedCount(written_) << (written_ == 1 ? " file " : " files ")
          << (options_.dryRun ? "would be written to " : "written to ") << options_.to.string()
          << '\n';
     return failed_ == 0 ? 0 : 1;

@@ -3,6 +3,7 @@
 #include "platform/image/ByteCursor.h"
 #include "platform/image/Canvas.h"
 #include "platform/image/PackBits.h"
+#include "platform/image/Pixels.h"
 #include "platform/image/QuickTime.h"
 
 #include <array>
@@ -335,15 +336,7 @@ void PictDecoder::directBits(std::uint16_t op) {
                            for (std::int64_t x = 0; x < width; ++x) {
                                std::uint8_t* pixel = out + x * 4;
                                if (size == 16) {
-                                   const unsigned value =
-                                       unsigned(bytes[x * 2]) << 8 | bytes[x * 2 + 1];
-                                   const auto expand = [](unsigned five) {
-                                       return static_cast<std::uint8_t>(five << 3 | five >> 2);
-                                   };
-                                   pixel[0] = expand(value >> 10 & 0x1F);
-                                   pixel[1] = expand(value >> 5 & 0x1F);
-                                   pixel[2] = expand(value & 0x1F);
-                                   pixel[3] = 255;
+                                   rgb555ToRgba(bytes.data() + x * 2, pixel);
                                } else if (packType == 1) { // x R G B
                                    pixel[0] = bytes[x * 4 + 1];
                                    pixel[1] = bytes[x * 4 + 2];

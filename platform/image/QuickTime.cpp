@@ -1,6 +1,7 @@
 #include "QuickTime.h"
 
 #include "platform/image/Codecs.h"
+#include "platform/image/Pixels.h"
 
 #include <cmath>
 #include <cstring>
@@ -70,14 +71,7 @@ void drawRaw(std::span<const std::uint8_t> data, const Description& image, Rect 
                              }
                          } else {
                              for (std::uint32_t x = 0; x < width; ++x, in += 2, out += 4) {
-                                 const unsigned value = unsigned(in[0]) << 8 | in[1];
-                                 const auto expand = [](unsigned five) {
-                                     return static_cast<std::uint8_t>(five << 3 | five >> 2);
-                                 };
-                                 out[0] = expand(value >> 10 & 0x1F);
-                                 out[1] = expand(value >> 5 & 0x1F);
-                                 out[2] = expand(value & 0x1F);
-                                 out[3] = 255;
+                                 rgb555ToRgba(in, out);
                              }
                          }
                      });
