@@ -210,12 +210,18 @@ Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const 
     }
     if (all) {
         for (const ClipDetail& clip : clips) {
-            // Named by the type the window would write it as, if it knows one.
-            const std::string suggested = panelSetupFor(clip).suggestedName;
-            const bool known = panelSetupFor(clip).allowedType &&
-                               panelSetupFor(clip).allowedType->identifier != "public.text";
-            const std::string suffix = known ? suggested.substr(suggested.rfind('.'))
-                                             : "." + safeName(clip.title) + ".bin";
+            // Named by the type the window would write it as, if it knows one;
+            // bytes of a kind it does not know get their identifier.
+            const PanelSetup setup = panelSetupFor(clip);
+            const bool known =
+                setup.allowedType &&
+                (setup.allowedType->identifier != "public.text" || clip.useStringForData);
+            std::string suffix = ".";
+            if (known) {
+                suffix = setup.suggestedName.substr(setup.suggestedName.rfind('.'));
+            } else {
+                suffix.append(safeName(clip.title)).append(".bin");
+            }
             plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
         }
     }

@@ -106,9 +106,12 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
 
 // A second run writes beside the first, never over it; a dry run writes nothing.
 TEST_F(Extraction, NeverOverwritesAndDryRunsWriteNothing) {
-    const Run dry = extractTree(true);
+    const Run dry = extractTree(true, true);
     EXPECT_FALSE(fs::exists(output_));
-    EXPECT_EQ(dry.bySource.at("Notes.TEXTCLIPPING")["outputs"].size(), 1u);
+    // With --all, the plain text and each of the three representations.
+    const Json& notes = dry.bySource.at("Notes.TEXTCLIPPING")["outputs"];
+    ASSERT_EQ(notes.size(), 4u);
+    EXPECT_TRUE(notes[3].get<std::string>().ends_with(".txt"));
     EXPECT_NE(dry.err.find("would be written to"), std::string::npos);
 
     extractTree();
