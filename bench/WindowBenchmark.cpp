@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -160,17 +161,32 @@ void formattedHtml(std::size_t megabytes) {
     view.resize(900, 600);
     view.show();
     view.clipInfo()->appendClip(ClipDetail("public.html", html, std::nullopt, true));
+    view.clipInfo()->appendClip(ClipDetail("public.utf8-plain-text", "x", std::nullopt, true));
     QApplication::processEvents();
     view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
     while (view.detailPane()->isLoading()) {
         QApplication::processEvents();
     }
-    const double seconds = bench::secondsSince([&] {
+    const double immediately = bench::secondsSince([&] {
         view.detailPane()->formattedButton()->click();
         view.repaint();
     });
-    std::printf("switch a %zu MiB HTML entry to Formatted: painted after %.1f ms\n", megabytes,
-                seconds * 1000);
+    // As a person would: the switch is reached a moment after the selection,
+    // while the page is made on a worker.
+    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(1, 0));
+    QApplication::processEvents();
+    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
+    const auto pause = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < pause) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    const double afterAMoment = bench::secondsSince([&] {
+        view.detailPane()->formattedButton()->click();
+        view.repaint();
+    });
+    std::printf("switch a %zu MiB HTML entry to Formatted: painted after %.1f ms when clicked at "
+                "once, %.1f ms when clicked 300 ms after selecting it\n",
+                megabytes, immediately * 1000, afterAMoment * 1000);
 }
 
 } // namespace

@@ -137,7 +137,11 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
         return;
     }
     const bool isPicture = clip->data && image::isPictureType(clip->title);
-    switch_->setVisible(formatted::isFormattedType(clip->title));
+    const bool isFormatted = formatted::isFormattedType(clip->title);
+    switch_->setVisible(isFormatted);
+    if (isFormatted) {
+        formatted_->prepare(*clip);
+    }
     pictureArea_->setVisible(isPicture);
     // A picture's size line needs one line, not the pane.
     text_->setMaximumHeight(isPicture ? text_->fontMetrics().height() * 2 + 12 : QWIDGETSIZE_MAX);

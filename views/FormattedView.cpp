@@ -8,6 +8,10 @@
 #include <QDesktopServices>
 #include <QImage>
 #include <QStringDecoder>
+#include <QThread>
+#include <QThreadPool>
+#include <condition_variable>
+#include <mutex>
 
 namespace scrivlette {
 namespace {
@@ -59,12 +63,75 @@ void FormattedView::follow(const QUrl& url) {
     }
 }
 
+// A document made on a worker and handed to the GUI thread, or dropped there
+// when its entry is no longer wanted.
+struct FormattedView::Preparation {
+    explicit Preparation(ClipDetail entry) : clip(std::move(entry)) {}
+    ClipDetail clip;
+    std::mutex mutex;
+    std::condition_variable ready;
+    EntryDocument* document = nullptr; // lives in the GUI thread once done
+    bool done = false;
+    bool abandoned = false;
+};
+
+FormattedView::~FormattedView() {
+    abandonPreparation();
+}
+
+void FormattedView::abandonPreparation() {
+    if (!preparation_) {
+        return;
+    }
+    const std::lock_guard lock(preparation_->mutex);
+    preparation_->abandoned = true;
+    delete preparation_->document; // made, moved here, and never shown
+    preparation_->document = nullptr;
+    preparation_.reset();
+}
+
+void FormattedView::prepare(const ClipDetail& clip) {
+    abandonPreparation();
+    auto preparation = std::make_shared<Preparation>(clip);
+    preparation_ = preparation;
+    QThread* gui = thread();
+    QThreadPool::globalInstance()->start([preparation, gui] {
+        // Text documents are reentrant: one made here is used by no one else.
+        auto document = std::make_unique<EntryDocument>();
+        document->setUndoRedoEnabled(false);
+        fill(*document, preparation->clip);
+        const std::lock_guard lock(preparation->mutex);
+        if (!preparation->abandoned) {
+            document->moveToThread(gui);
+            preparation->document = document.release();
+        }
+        preparation->done = true;
+        preparation->ready.notify_all();
+    });
+}
+
 void FormattedView::showEntry(const ClipDetail& clip) {
+    if (preparation_ && preparation_->clip.id == clip.id) {
+        std::unique_lock lock(preparation_->mutex);
+        preparation_->ready.wait(lock, [&] { return preparation_->done; });
+        EntryDocument* prepared = std::exchange(preparation_->document, nullptr);
+        lock.unlock();
+        preparation_.reset();
+        if (prepared) {
+            display(prepared);
+            return;
+        }
+    }
     // A fresh document each time: no part of an earlier entry can answer. It
     // is filled before it is shown, so it is laid out once, not per paragraph.
-    auto* document = new EntryDocument(this);
+    auto* document = new EntryDocument;
     document->setUndoRedoEnabled(false); // nothing is edited; importing goes faster
     fill(*document, clip);
+    display(document);
+}
+
+void FormattedView::display(EntryDocument* document) {
+    document->setParent(this);
     setDocument(document);
     if (document_) {
         document_->deleteLater();

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace scrivlette {
 
@@ -38,17 +39,29 @@ class FormattedView final : public QTextBrowser {
 public:
     explicit FormattedView(QWidget* parent = nullptr);
 
+    // Starts making the entry's document on a worker, so that showing it
+    // later takes only its layout: a large page takes a while to import.
+    void prepare(const ClipDetail& clip);
+    // Shows the entry: the prepared document when it is this entry's (waiting
+    // for it if need be), otherwise one made now.
     void showEntry(const ClipDetail& clip);
     EntryDocument* entryDocument() const { return document_; }
 
     // Where a clicked link goes; the desktop's handler unless a test says.
     std::function<void(const QUrl&)> openLink;
 
+    ~FormattedView() override;
+
 private:
+    struct Preparation;
+
     static void fill(EntryDocument& document, const ClipDetail& clip);
     void follow(const QUrl& url);
+    void abandonPreparation();
+    void display(EntryDocument* document);
 
     EntryDocument* document_ = nullptr;
+    std::shared_ptr<Preparation> preparation_;
 };
 
 } // namespace scrivlette
