@@ -264,8 +264,13 @@ void Extractor::walk(const fs::path& root, const std::function<void(const Found&
         return;
     }
     if (!fs::is_directory(fs::status(root, error))) {
-        if (clippingKindOf(root)) {
+        // A file named on its own is meant as a clipping: say when it is none.
+        if (!fs::is_regular_file(fs::status(root, error))) {
+            report({root, {}}, false, {}, "not a regular file");
+        } else if (clippingKindOf(root)) {
             visit({root, {}});
+        } else {
+            report({root, {}}, false, {}, "not a clipping file");
         }
         return;
     }

@@ -101,7 +101,18 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
               std::string::npos);
     EXPECT_NE(run.err.find("pipe.textClipping: skipped: not a regular file"), std::string::npos);
     EXPECT_NE(run.err.find("7 clippings: 6 extracted, 1 failed; "), std::string::npos) << run.err;
-    EXPECT_FALSE(fs::exists(output_ / "notes.txt")) << "a text file is no clipping";
+    EXPECT_FALSE(fs::exists(output_ / "notes.txt")) << "a text file in a folder is passed over";
+
+    // Named on their own, a file that is no clipping and one that is missing fail.
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = extract(
+        ExtractOptions{
+            output_, false, true, false, {(tree_ / "notes.txt").string(), "missing.webloc"}},
+        out, err);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.str().find("not a clipping file"), std::string::npos);
+    EXPECT_NE(out.str().find("no such file or folder"), std::string::npos);
 }
 
 // A second run writes beside the first, never over it; a dry run writes nothing.
