@@ -1,0 +1,45 @@
+#pragma once
+
+// What extraction makes of one clipping: which files, with what in them.
+
+#include "model/ClipDetail.h"
+#include "model/ClipReading.h"
+#include "platform/Bytes.h"
+#include "platform/FileWrapper.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scrivlette::cli {
+
+// One file to make for a clipping.
+struct Output {
+    std::string suffix; // ".txt", ".rtfd", ".public.jpeg.bin" ...
+    Bytes bytes;
+    std::optional<FileWrapper> folder; // an RTFD, unpacked
+    bool decodedPicture = false;       // exempt from the size bound
+    std::uintmax_t size() const;
+};
+
+// What to make of a clipping, and what could not be made though the rest can.
+struct Plan {
+    std::vector<Output> outputs;
+    std::string note;
+};
+
+// A clipping as the window recognises one: one of the four kinds by its
+// extension in any case, or a file without one whose companion says so.
+// Companions themselves never are.
+std::optional<ClippingKind> clippingKindOf(const std::filesystem::path& path);
+
+// The name without its extension.
+std::string stem(const std::filesystem::path& file);
+
+// The files for a clipping read from `file`, holding `clips`; `all` adds every
+// representation as it is stored.
+Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips,
+                 const std::filesystem::path& file, bool all);
+
+} // namespace scrivlette::cli
