@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 #include <tiffio.h>
 
 namespace scrivlette::image {
@@ -191,7 +192,10 @@ TEST(Pict, IndexedPixelsAndBitmaps) {
     const auto indexed = [&](unsigned depth, unsigned op, std::size_t rowBytes,
                              std::vector<std::string> rows) {
         PictWriter pict;
-        pict.op(op).u16(0x8000 | static_cast<unsigned>(rowBytes)).rect(0, 0, 2, 3).pixMap(0, depth, 1);
+        pict.op(op)
+            .u16(0x8000 | static_cast<unsigned>(rowBytes))
+            .rect(0, 0, 2, 3)
+            .pixMap(0, depth, 1);
         colourTable(pict);
         pict.rect(0, 0, 2, 3).rect(0, 0, 2, 3).u16(0);
         for (const std::string& row : rows) {
@@ -225,7 +229,7 @@ TEST(Pict, IndexedPixelsAndBitmaps) {
 
 std::string quickTime(const std::string& codec, std::uint16_t width, std::uint16_t height,
                       std::int16_t depth, const std::string& data) {
-    PictWriter pict;
+    PictWriter pict(2, width, height);
     std::string q;
     const auto be16 = [&](unsigned v) { q += test::bigEndian(v, 2); };
     const auto be32 = [&](std::uint32_t v) { q += test::bigEndian(v, 4); };
@@ -256,6 +260,36 @@ std::string quickTime(const std::string& codec, std::uint16_t width, std::uint16
     return pict.finish();
 }
 
+// A solid red JPEG, made with libjpeg itself.
+std::string redJpeg(unsigned side) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = side;
+    info.image_height = side;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(side * 3);
+    for (unsigned x = 0; x < side; ++x) {
+        row[x * 3] = 255;
+    }
+    while (info.next_scanline < side) {
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::string jpeg(reinterpret_cast<char*>(buffer), size);
+    std::free(buffer);
+    return jpeg;
+}
+
 TEST(Pict, QuickTimeImagesInEachCodec) {
     const std::string raw32 = std::string("\xFF\xFF\0\0\xFF\0\xFF\0\xFF\0\0\xFF", 12) +
                               std::string("\xFF\xFF\xFF\xFF\x80\0\0\0\xFF\0\0\0", 12);
@@ -272,6 +306,19 @@ TEST(Pict, QuickTimeImagesInEachCodec) {
     const auto png = encodePng(source);
     ASSERT_TRUE(png) << png.error();
     expectRgbPicture(decode(quickTime("png ", 3, 2, 32, std::string(png->begin(), png->end()))));
+
+    const std::string jpeg = redJpeg(16);
+    const auto fromJpeg = decode(quickTime("jpeg", 16, 16, 24, jpeg));
+    ASSERT_TRUE(fromJpeg) << fromJpeg.error();
+    const Pixel nearRed = pixelAt(*fromJpeg, 8, 8);
+    EXPECT_GT(nearRed[0], 240);
+    EXPECT_LT(nearRed[1] + nearRed[2], 20);
+    // A JPEG cut short is padded by libjpeg, or refused; one with no image is refused.
+    const std::string cut = jpeg.substr(0, jpeg.size() / 3);
+    if (const auto partial = decodeJpeg(test::bytesOf(cut).span())) {
+        EXPECT_EQ(partial->width, 16u);
+    }
+    EXPECT_FALSE(decodeJpeg(test::bytesOf("\xFF\xD8 nothing more").span()));
 
     EXPECT_FALSE(decode(quickTime("rle ", 3, 2, 32, raw32)));
     EXPECT_FALSE(decode(quickTime("raw ", 3, 2, 32, raw32.substr(0, 20))));
@@ -412,7 +459,8 @@ TEST(Pict, RealClippingMatchesItsPdfTwin) {
     for (std::size_t i = header.size(); i < ppm.size(); ++i) {
         blank += 255 - ppm[i];
     }
-    EXPECT_GT(blank / static_cast<double>(ppm.size() - header.size()), 20.0) << "the check would see a white page";
+    EXPECT_GT(blank / static_cast<double>(ppm.size() - header.size()), 20.0)
+        << "the check would see a white page";
 }
 
 TEST(PackBits, RunsLiteralsAndOverruns) {
