@@ -118,8 +118,11 @@ void Extractor::walk(const fs::path& root, const std::function<void(const Found&
 std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::string& base,
                                             const std::string& suffix) {
     for (int attempt = 1; attempt < 10000; ++attempt) {
-        const std::string name =
-            base + (attempt == 1 ? "" : " (" + std::to_string(attempt) + ")") + suffix;
+        std::string name = base;
+        if (attempt > 1) {
+            name.append(" (").append(std::to_string(attempt)).append(")");
+        }
+        name += suffix;
         const fs::path path = folder / name;
         std::error_code error;
         if (!fs::exists(fs::symlink_status(path, error)) && !reserved_.contains(path)) {

@@ -57,9 +57,9 @@ QString readSummaryText(const ReadSummary& summary) {
     if (summary.failed == 0) {
         return {};
     }
-    const QString why = ContentView::tr("Could not read %1: %2")
-                            .arg(QString::fromStdString(summary.failedName),
-                                 QString::fromStdString(summary.reason));
+    QString why = ContentView::tr("Could not read %1: %2")
+                      .arg(QString::fromStdString(summary.failedName),
+                           QString::fromStdString(summary.reason));
     if (summary.files == 1) {
         return why;
     }

@@ -41,8 +41,8 @@ private:
 // happens to the view meanwhile.
 void read(const Binding<std::shared_ptr<ClipInfo>>& clipInfo, const Url& url,
           const std::shared_ptr<ReadBatch>& batch) {
-    const std::shared_ptr<ClipInfo> document =
-        clipInfo.get(); // NOLINT(performance-unnecessary-copy-initialization)
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the copy keeps it alive
+    const std::shared_ptr<ClipInfo> document = clipInfo.get();
     batch->finished(url.lastPathComponent(), document->readClippingWithReason(url));
 }
 
