@@ -39,10 +39,16 @@ def tiny_tiff():
 
 
 def tiny_pict():
-    """A version 2 PICT of an empty 2 by 2 frame, without the 512-byte file header."""
+    """A version 2 PICT, without the 512-byte file header: a 2 by 2 grey
+    picture as 32-bit direct pixels (DirectBitsRect, unpacked)."""
     frame = struct.pack(">hhhh", 0, 0, 2, 2)
     header = struct.pack(">hhIIhhhhI", -2, 0, 72 << 16, 72 << 16, 0, 0, 2, 2, 0)
-    body = frame + b"\x00\x11\x02\xff" + b"\x0c\x00" + header + b"\x00\xff"
+    pixmap = struct.pack(">IH", 0xFF, 0x8000 | 8) + frame
+    pixmap += struct.pack(">HHIIIHHHHIII", 0, 1, 0, 72 << 16, 72 << 16, 16, 32, 3, 8, 0, 0, 0)
+    pixmap += frame + frame + struct.pack(">H", 0)
+    pixels = bytes([0, 0, 0, 0, 0, 85, 85, 85, 0, 170, 170, 170, 0, 255, 255, 255])
+    body = frame + b"\x00\x11\x02\xff" + b"\x0c\x00" + header + b"\x00\x9a" + pixmap + pixels
+    body += b"\x00\xff"
     return struct.pack(">H", 2 + len(body)) + body
 
 
