@@ -96,6 +96,14 @@ void FormattedView::prepare(const ClipDetail& clip) {
     preparation_ = preparation;
     QThread* gui = thread();
     QThreadPool::globalInstance()->start([preparation, gui] {
+        {
+            // Quick selections leave queued work nobody wants any more.
+            const std::lock_guard lock(preparation->mutex);
+            if (preparation->abandoned) {
+                preparation->done = true;
+                return;
+            }
+        }
         // Text documents are reentrant: one made here is used by no one else.
         auto document = std::make_unique<EntryDocument>();
         document->setUndoRedoEnabled(false);
