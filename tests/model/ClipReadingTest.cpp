@@ -253,6 +253,10 @@ TEST_F(ClipReading, RealFilesGiveTheEntriesTheyHold) {
          {{"com.apple.traditional-mac-plain-text", "Notes"},
           {"public.utf8-plain-text", "Notes"},
           {"public.utf16-plain-text", "Notes"}}},
+        {"README.textClipping",
+         {{"com.apple.traditional-mac-plain-text", "README"},
+          {"public.utf8-plain-text", "README"},
+          {"public.utf16-plain-text", "README"}}},
         {"1.textClipping",
          {{"com.apple.traditional-mac-plain-text", ""},
           {"public.utf8-plain-text", "ラハ\u3099ーコースター導入の総合提案"},
@@ -261,6 +265,7 @@ TEST_F(ClipReading, RealFilesGiveTheEntriesTheyHold) {
         {"Picture clipping from illustration.pictClipping",
          {{"com.apple.pict", "[data size: 94]"}}},
         {"Donate.webloc", {{"URL", "http://cyberduck.ch/donate/"}}},
+        {"PLAY_ME.webloc", {{"URL", "https://bit.ly/2YGgKAr"}}},
         {"Documentation.webloc",
          {{"URL", "https://roomscan-api.locometric.com/documentation/roomscanapi/"}}},
     };
