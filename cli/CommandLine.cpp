@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "cli/Extraction.h"
+#include "cli/Paths.h"
 #include "model/ClipInfo.h"
 #include "platform/SavePanel.h"
 #include "platform/UnicodeText.h"
@@ -66,8 +67,7 @@ struct Document {
 Document readAll(const std::vector<std::string>& files, std::ostream& err) {
     Document document;
     for (const std::string& file : files) {
-        const auto url =
-            Url::fromFilePath(std::filesystem::absolute(file).lexically_normal().string());
+        const auto url = Url::fromFilePath(absolutePath(file));
         const ReadOutcome outcome = url ? document.info->readClippingWithReason(*url)
                                         : ReadOutcome{false, "cannot make a file URL"};
         document.results.push_back(outcome.read);
@@ -105,8 +105,7 @@ bool writeEntry(ClipInfo& info, const ClipDetail& clip, const Invocation& invoca
                 std::ostream& out, std::ostream& err) {
     std::optional<Url> answer;
     if (!invocation.dryRun) {
-        answer = Url::fromFilePath(
-            std::filesystem::absolute(invocation.output).lexically_normal().string());
+        answer = Url::fromFilePath(absolutePath(invocation.output));
         if (!answer) {
             err << "scrivlette-cli: " << invocation.output << ": not a usable path\n";
             return false;
@@ -147,8 +146,8 @@ bool writeConversion(const ClipDetail& clip, const Invocation& invocation, std::
                   static_cast<std::streamsize>(converted->size()));
         return true;
     }
-    const WriteOutcome outcome = writeConvertedTo(
-        clip, conversion, std::filesystem::absolute(invocation.output).lexically_normal().string());
+    const WriteOutcome outcome =
+        writeConvertedTo(clip, conversion, absolutePath(invocation.output));
     if (outcome.status != WriteOutcome::Status::written) {
         err << "scrivlette-cli: entry " << invocation.entry << ": " << outcome.message << '\n';
         return false;

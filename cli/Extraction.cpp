@@ -1,6 +1,7 @@
 #include "Extraction.h"
 
 #include "cli/ExtractionPlan.h"
+#include "cli/Paths.h"
 #include "model/ClipDescription.h"
 #include "model/ClipInfo.h"
 #include "platform/FileWriting.h"
@@ -147,7 +148,7 @@ std::optional<std::string> Extractor::write(const fs::path& path, const Output& 
 }
 
 void Extractor::extractOne(const Found& found) {
-    const auto url = Url::fromFilePath(fs::absolute(found.file).lexically_normal().string());
+    const auto url = Url::fromFilePath(absolutePath(found.file));
     const auto info = ClipInfo::create();
     const ReadOutcome outcome =
         url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};
