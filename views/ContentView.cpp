@@ -1,6 +1,5 @@
 #include "ContentView.h"
 
-#include "model/ClipConversion.h"
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
 #include "views/ClipRowDelegate.h"
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -30,7 +28,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace scrivlette {
 
@@ -38,52 +35,6 @@ QString windowTitleFor(const std::string& clippingName) {
     QString name = QString::fromStdString(clippingName);
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     return QStringLiteral("Scrivlette ") + name;
-}
-
-QMimeData* mimeDataFor(const ClipDetail& clip) {
-    auto* mime = new QMimeData;
-    mime->setText(QString::fromStdString(plainText(clip)));
-    if (conversionFor(clip) == Conversion::png) {
-        if (auto png = convertClip(clip, Conversion::png)) {
-            mime->setData(QStringLiteral("image/png"),
-                          QByteArray(reinterpret_cast<const char*>(png->data()),
-                                     static_cast<qsizetype>(png->size())));
-        }
-    }
-    return mime;
-}
-
-QString readSummaryText(const ReadSummary& summary) {
-    if (summary.failed == 0) {
-        return {};
-    }
-    QString why = ContentView::tr("Could not read %1: %2")
-                      .arg(QString::fromStdString(summary.failedName),
-                           QString::fromStdString(summary.reason));
-    if (summary.files == 1) {
-        return why;
-    }
-    return ContentView::tr("%1 of %2 files could not be read. %3")
-        .arg(summary.failed)
-        .arg(summary.files)
-        .arg(why);
-}
-
-QString writeOutcomeText(const WriteOutcome& outcome) {
-    const QString path = QFile::decodeName(QByteArray::fromStdString(outcome.path));
-    switch (outcome.status) {
-    case WriteOutcome::Status::written:
-        return ContentView::tr("Wrote %1").arg(path);
-    case WriteOutcome::Status::cancelled:
-        return {};
-    case WriteOutcome::Status::nothingToWrite:
-        return ContentView::tr("Nothing written: %1").arg(QString::fromStdString(outcome.message));
-    case WriteOutcome::Status::notAFileWrapper:
-    case WriteOutcome::Status::failed:
-        break;
-    }
-    return ContentView::tr("Could not write %1: %2")
-        .arg(path, QString::fromStdString(outcome.message));
 }
 
 ContentView::ContentView(QWidget* parent) : QMainWindow(parent), clipInfo_(ClipInfo::create()) {
@@ -245,7 +196,6 @@ void ContentView::chooseFilesToOpen() {
     // The Finder writes these with any letter case; the filter must not care.
     dialog->setNameFilters(
         {tr("Clippings (*.textClipping *.pictClipping *.webloc *.mailloc)"), tr("All files (*)")});
-    dialog->setOption(QFileDialog::HideNameFilterDetails, false);
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
     connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
         std::vector<Url> urls;

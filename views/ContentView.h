@@ -3,6 +3,8 @@
 #include "model/ClipInfo.h"
 #include "platform/State.h"
 #include "views/ScrivletteDropDelegate.h"
+#include "views/StatusMessages.h"
+#include "views/Transfer.h"
 
 #include <QMainWindow>
 #include <optional>
@@ -10,7 +12,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMimeData;
 class QListView;
 class QSplitter;
 class QToolBar;
@@ -109,14 +110,5 @@ private:
 // "Scrivlette <name>", with Qt's "[*]" placeholder defused so a file name
 // holding it shows as written.
 QString windowTitleFor(const std::string& clippingName);
-
-// What copy and drag of an entry carry: its content as plain text, and for a
-// picture entry the picture as PNG too.
-QMimeData* mimeDataFor(const ClipDetail& clip);
-
-// The status line after files were read: nothing when all were.
-QString readSummaryText(const ReadSummary& summary);
-// The status line after a write; nothing when the user cancelled.
-QString writeOutcomeText(const WriteOutcome& outcome);
 
 } // namespace scrivlette

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/ClipDetail.h"
+
+class QMimeData;
+
+namespace scrivlette {
+
+// What copy and drag of an entry carry: its content as plain text, and for a
+// picture entry the picture as PNG too.
+QMimeData* mimeDataFor(const ClipDetail& clip);
+
+} // namespace scrivlette
