@@ -9,6 +9,8 @@
 namespace scrivlette::plist {
 namespace {
 
+enum class Format { Xml, OpenStep };
+
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
@@ -45,15 +47,6 @@ std::optional<Format> detectTextFormat(std::string_view text) {
 }
 
 } // namespace
-
-std::optional<Format> detectFormat(const Bytes& input) {
-    if (input.view().starts_with("bplist")) {
-        return Format::Binary;
-    }
-    const auto form = decodeTextForm(input);
-    // Text that does not decode still goes to a text reader, which says why.
-    return form ? detectTextFormat(form->text()) : Format::Xml;
-}
 
 // The encoding is found before the format, so UTF-16 and UTF-32 OpenStep
 // text reads as well as XML does.

@@ -6,14 +6,7 @@
 #include "platform/plist/Error.h"
 #include "platform/plist/Node.h"
 
-#include <optional>
-
 namespace scrivlette::plist {
-
-enum class Format { Binary, Xml, OpenStep };
-
-// Decides the format from the first bytes; nothing for empty input.
-std::optional<Format> detectFormat(const Bytes& input);
 
 // Parses binary, XML or OpenStep property lists, whichever `input` holds.
 // Binary data values are slices of `input`, never copies.
