@@ -5,6 +5,7 @@
 #include "platform/plist/XmlReader.h"
 
 #include <array>
+#include <optional>
 
 namespace scrivlette::plist {
 namespace {
