@@ -11,9 +11,18 @@ exec xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$program" "$shot" <<'SESSIO
 set -euo pipefail
 program=$1
 shot=$2
-fail() { echo "launch: $*" >&2; kill "$pid" 2>/dev/null || true; exit 1; }
+log=$(mktemp)
+fail() {
+    echo "launch: $*" >&2
+    sed 's/^/launch: the program said: /' "$log" >&2
+    kill "$pid" 2>/dev/null || true
+    exit 1
+}
+# Window settings a user has saved must not shape the test, nor the test theirs.
+export XDG_CONFIG_HOME=$(mktemp -d)
+# A loaded machine (a sanitizer build, tests in parallel) can take long to start.
 wait_for() { # window title regex
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         xdotool search --onlyvisible --name "$1" 2>/dev/null && return 0
         sleep 0.1
     done
@@ -31,7 +40,7 @@ timeout 20 "$program" --frobnicate 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option exited with $status, not 2"
 [ -z "$(xdotool search --name 'Scrivlette' 2>/dev/null)" ] || fail 'an unknown option opened a window'
 
-"$program" 2>/dev/null &
+"$program" 2>"$log" &
 pid=$!
 main=$(wait_for '^Scrivlette $' | head -n 1) || fail 'no main window titled "Scrivlette "'
 [ "$(net_wm_name "$main")" = "Scrivlette " ] || fail "the desktop shows '$(net_wm_name "$main")'"

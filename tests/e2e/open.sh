@@ -18,7 +18,7 @@ trap cleanup EXIT
 fail() { echo "open: $*" >&2; exit 1; }
 # Waits for a window whose _NET_WM_NAME is exactly $1; prints its id.
 wait_for_title() {
-    for _ in $(seq 150); do
+    for _ in $(seq 300); do
         for window in $(xdotool search --onlyvisible --name '^Scrivlette' 2>/dev/null); do
             title=$(xprop -id "$window" _NET_WM_NAME 2>/dev/null |
                 sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
