@@ -64,6 +64,7 @@ bench: build
 	@$(BUILD_DIR)/bench/bench_window
 	@$(BUILD_DIR)/bench/bench_picture
 	@$(BUILD_DIR)/bench/bench_extract
+	@$(BUILD_DIR)/bench/bench_hostile
 
 fuzz: deps
 	@cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

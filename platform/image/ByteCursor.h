@@ -14,12 +14,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A picture that asks for more work or memory than it may have: refused
+// whole, even after parts of it were drawn.
+class BudgetExceeded : public DecodeError {
+public:
+    using DecodeError::DecodeError;
+};
+
 // Reads big-endian values, never past the end of its bytes.
 class ByteCursor {
 public:
     explicit ByteCursor(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::size_t position() const { return at_; }
+    std::size_t size() const { return bytes_.size(); }
     std::size_t remaining() const { return bytes_.size() - at_; }
     bool atEnd() const { return at_ >= bytes_.size(); }
 

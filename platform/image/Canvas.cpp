@@ -6,13 +6,18 @@
 #include <cstring>
 
 namespace scrivlette::image {
+namespace {
+
+constexpr std::int64_t maxOverdraw = 16;
+
+} // namespace
 
 void Canvas::allocate() {
     if (painted_) {
         return;
     }
-    if (auto problem = sizeProblem(frame_.width(), frame_.height())) {
-        throw DecodeError("picture frame: " + *problem);
+    if (auto problem = sizeProblem(frame_.width(), frame_.height(), inputBytes_)) {
+        throw BudgetExceeded("picture frame: " + *problem);
     }
     image_ = blankImage(static_cast<std::uint32_t>(frame_.width()),
                         static_cast<std::uint32_t>(frame_.height()));
@@ -42,6 +47,16 @@ void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, R
                         source.width() == target.width() && source.height() == target.height() &&
                         target.left >= 0 && target.right <= canvasWidth;
 
+    // Scaling lets a few bytes paint the whole frame; many such images would
+    // cost time without bound, and no real picture paints its frame over
+    // more than a few times.
+    if (visible) {
+        paintedPixels_ += (endRow - firstRow) * (endColumn - firstColumn);
+        if (paintedPixels_ > maxOverdraw * canvasWidth * canvasHeight + freePixels) {
+            throw BudgetExceeded("the picture paints its frame over more than " +
+                                 std::to_string(maxOverdraw) + " times");
+        }
+    }
     row_.resize(std::size_t{width} * 4);
     std::int64_t nextRow = firstRow;
     for (std::uint32_t row = 0; row < height; ++row) {

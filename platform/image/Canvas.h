@@ -19,7 +19,11 @@ struct Rect {
 // when something is first drawn (a frame may claim far more than it holds).
 class Canvas {
 public:
-    explicit Canvas(Rect frame) : frame_(frame) {}
+    // `inputBytes` is the size of the whole picture, which bounds how large
+    // a frame it can justify.
+    Canvas(Rect frame, std::size_t inputBytes) : frame_(frame), inputBytes_(inputBytes) {}
+
+    std::size_t inputBytes() const { return inputBytes_; }
 
     // Writes one row of a source picture, `width` RGBA pixels, to `out`.
     using RowFiller = std::function<void(std::uint32_t row, std::uint8_t* out)>;
@@ -39,6 +43,8 @@ private:
     void allocate();
 
     Rect frame_;
+    std::size_t inputBytes_;
+    std::int64_t paintedPixels_ = 0;
     Image image_;
     bool painted_ = false;
     std::vector<std::uint8_t> row_;

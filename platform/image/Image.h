@@ -5,6 +5,7 @@
 
 #include "platform/Expected.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ struct Image {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     std::vector<std::uint8_t> rgba;
+    // The ICC profile the pixels are in, as the file embeds it; empty for
+    // sRGB or when the file names none.
+    std::vector<std::uint8_t> iccProfile;
 };
 
 using ImageResult = Expected<Image, std::string>;
@@ -26,8 +30,21 @@ using ImageResult = Expected<Image, std::string>;
 inline constexpr std::int64_t maxSide = 32768;
 inline constexpr std::int64_t maxPixels = std::int64_t{256} * 1024 * 1024;
 
-// Why a picture of this size is refused, or nothing when it is acceptable.
-std::optional<std::string> sizeProblem(std::int64_t width, std::int64_t height);
+// A picture may be as large as its bytes can justify, so a few hundred bytes
+// that claim a vast frame cost no more than an ordinary picture: anything may
+// have 16 Mi pixels (a 4,096-pixel square, larger than any screen), and
+// beyond that 128 pixels for each byte of the file. Deflate, the best
+// squeezer of flat pictures any of our formats uses, stops near 1,000:1, or
+// 258 RGBA pixels a byte; real photographs and screenshots hold well under
+// 20 pixels a byte.
+inline constexpr std::int64_t freePixels = std::int64_t{16} * 1024 * 1024;
+inline constexpr std::int64_t pixelsPerByte = 128;
+std::int64_t pixelBudget(std::size_t inputBytes);
+
+// Why a picture of this size, read from `inputBytes` bytes, is refused, or
+// nothing when it is acceptable.
+std::optional<std::string> sizeProblem(std::int64_t width, std::int64_t height,
+                                       std::size_t inputBytes);
 
 // A transparent picture; the caller has checked the size.
 Image blankImage(std::uint32_t width, std::uint32_t height);

@@ -2,10 +2,17 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <jpeglib.h>
 
 namespace scrivlette::image {
 namespace {
+
+// A progressive JPEG may repeat empty scans without end, each costing a pass
+// over the whole picture; real ones have about ten. libtiff stops at the
+// same number.
+constexpr int maxScans = 100;
 
 // libjpeg reports errors by calling error_exit, which must not return: it
 // jumps back to the decoder with the message kept.
@@ -23,11 +30,31 @@ struct JpegErrors {
 
 void onMessage(j_common_ptr, int) {}
 
+void onProgress(j_common_ptr info) {
+    if (info->is_decompressor &&
+        reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > maxScans) {
+        auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+        std::snprintf(errors->message, sizeof errors->message, "more than %d scans", maxScans);
+        std::longjmp(errors->back, 1);
+    }
+}
+
+void readProfile(j_decompress_ptr info, Image& image) {
+    JOCTET* profile = nullptr;
+    unsigned int size = 0;
+    if (jpeg_read_icc_profile(info, &profile, &size)) {
+        image.iccProfile.assign(profile, profile + size);
+    }
+    std::free(profile);
+}
+
 } // namespace
 
 ImageResult decodeJpeg(std::span<const std::uint8_t> bytes) {
     jpeg_decompress_struct info{};
     JpegErrors errors;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = onProgress;
     info.err = jpeg_std_error(&errors.manager);
     errors.manager.error_exit = onError;
     errors.manager.emit_message = onMessage;
@@ -38,15 +65,24 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes) {
         return std::string("JPEG: ") + errors.message;
     }
     jpeg_create_decompress(&info);
+    info.progress = &progress;
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF); // ICC profile chunks
     jpeg_read_header(&info, TRUE);
-    if (auto problem = sizeProblem(info.image_width, info.image_height)) {
+    if (auto problem = sizeProblem(info.image_width, info.image_height, bytes.size())) {
         jpeg_destroy_decompress(&info);
         return "JPEG: " + *problem;
     }
+    // A progressive picture keeps every coefficient, two bytes each, of up
+    // to four components; past that, libjpeg fails rather than spill to disk.
+    info.mem->max_memory_to_use =
+        static_cast<long>(pixelBudget(bytes.size()) * 8 + (std::int64_t{32} << 20));
+    readProfile(&info, image);
     info.out_color_space = JCS_EXT_RGBA;
     jpeg_start_decompress(&info);
-    image = blankImage(info.output_width, info.output_height);
+    image.width = info.output_width;
+    image.height = info.output_height;
+    image.rgba.assign(std::size_t{image.width} * image.height * 4, 0);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.rgba.data() + std::size_t{info.output_scanline} * image.width * 4;
         jpeg_read_scanlines(&info, &row, 1);

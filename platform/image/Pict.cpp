@@ -209,7 +209,7 @@ void PictDecoder::readHeader() {
     } else {
         throw DecodeError("not a PICT picture (no version opcode)");
     }
-    canvas_.emplace(frame_);
+    canvas_.emplace(frame_, in_.size());
 }
 
 void PictDecoder::skipPixPat() {
@@ -238,7 +238,7 @@ void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t r
                                Rect destination) {
     const std::int64_t width = bounds.width();
     const std::int64_t height = bounds.height();
-    if (auto problem = sizeProblem(width, height)) {
+    if (auto problem = sizeProblem(width, height, in_.size())) {
         throw DecodeError("bitmap: " + *problem);
     }
     if (depth != 1 && depth != 2 && depth != 4 && depth != 8) {
@@ -297,7 +297,7 @@ void PictDecoder::directBits(std::uint16_t op) {
     }
     const std::int64_t width = bounds.width();
     const std::int64_t height = bounds.height();
-    if (auto problem = sizeProblem(width, height)) {
+    if (auto problem = sizeProblem(width, height, in_.size())) {
         throw DecodeError("pixel map: " + *problem);
     }
     const std::uint16_t size = header.pixelSize;
@@ -363,6 +363,8 @@ void PictDecoder::quickTime() {
     try {
         drawQuickTimeImage(body, *canvas_);
         ++drawn_;
+    } catch (const BudgetExceeded&) {
+        throw;
     } catch (const DecodeError& error) {
         // The QuickDraw opcodes that follow may still draw something.
         skipped_ = error.what();
@@ -465,6 +467,8 @@ Image PictDecoder::run() {
     try {
         while (!in_.atEnd() && step()) {
         }
+    } catch (const BudgetExceeded&) {
+        throw;
     } catch (const DecodeError&) {
         // Cut short after a whole image (its end marker lost, say): show
         // what is there. Cut short inside an image: refuse.

@@ -93,7 +93,7 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
     in.skip(matteSize, "QuickTime matte");
     in.skip(maskSize, "QuickTime mask");
     const Description image = readDescription(in);
-    if (auto problem = sizeProblem(image.width, image.height)) {
+    if (auto problem = sizeProblem(image.width, image.height, canvas.inputBytes())) {
         throw DecodeError("QuickTime image: " + *problem);
     }
     const auto data =

@@ -75,8 +75,9 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes) {
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, keepError, &source);
     TIFFOpenOptionsSetWarningHandlerExtR(options, ignoreWarning, nullptr);
-    // No single allocation past the largest picture allowed, plus slack.
-    TIFFOpenOptionsSetMaxSingleMemAlloc(options, maxPixels * 4 + (1 << 20));
+    // No single allocation past the largest picture these bytes may hold, plus
+    // slack: a strip or tile that claims more is refused before it is read.
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options, pixelBudget(bytes.size()) * 4 + (1 << 20));
     TIFF* tiff = TIFFClientOpenExt("clipping", "rm", &source, readBytes, writeBytes, seekTo,
                                    closeSource, sizeOf, mapNothing, unmapNothing, options);
     TIFFOpenOptionsFree(options);
@@ -87,11 +88,16 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes) {
     std::uint32_t height = 0;
     TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
     TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-    if (auto problem = sizeProblem(width, height)) {
+    if (auto problem = sizeProblem(width, height, bytes.size())) {
         TIFFClose(tiff);
         return "TIFF: " + *problem;
     }
     Image image = blankImage(width, height);
+    std::uint32_t profileSize = 0;
+    const std::uint8_t* profile = nullptr;
+    if (TIFFGetField(tiff, TIFFTAG_ICCPROFILE, &profileSize, &profile) && profile) {
+        image.iccProfile.assign(profile, profile + profileSize);
+    }
     // RGBA in memory order R, G, B, A on a little-endian machine.
     const int ok = TIFFReadRGBAImageOriented(tiff, width, height,
                                              reinterpret_cast<std::uint32_t*>(image.rgba.data()),

@@ -1,6 +1,7 @@
 #include "platform/image/Picture.h"
 
 #include "TestSupport.h"
+#include "hostile/HostileFiles.h"
 #include "platform/image/ByteCursor.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/PackBits.h"
@@ -472,6 +473,37 @@ TEST(PackBits, RunsLiteralsAndOverruns) {
     EXPECT_EQ(words, (std::vector<std::uint8_t>{0xAB, 0xCD, 0xAB, 0xCD, 1, 2}));
     EXPECT_THROW(unpackBits(test::bytesOf("\x05\x01").span(), out), DecodeError);
     EXPECT_THROW(unpackBits(test::bytesOf("\xF0\x01").span(), out), DecodeError);
+}
+
+// Files of a few hundred bytes that claim gigabytes or endless work.
+TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
+    const struct {
+        const char* name;
+        const char* type;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"JPEG scan bomb", "public.jpeg", hostile::jpegScanBomb(2048, 2048, 1000),
+         "more than 100 scans"},
+        {"JPEG frame", "public.jpeg", hostile::jpegScanBomb(16384, 16384, 1), "too large for its"},
+        {"PICT frame", "com.apple.pict", hostile::pictFrameBomb(16384), "too large for its"},
+        {"PICT overdraw", "com.apple.pict", hostile::pictFrameBomb(1024, 40, 1024),
+         "paints its frame over"},
+        {"PNG header", "public.png", hostile::pngHeaderBomb(16384), "too large for its"},
+        {"TIFF header", "public.tiff", hostile::tiffHeaderBomb(16384, 1u << 28),
+         "too large for its"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = decodePicture(c.type, test::bytesOf(c.bytes));
+        ASSERT_FALSE(result);
+        EXPECT_NE(result.error().find(c.reason), std::string::npos) << result.error();
+    }
+    // Within its budget the same picture draws: the budget is no blanket refusal.
+    const auto small = decodePicture("com.apple.pict", test::bytesOf(hostile::pictFrameBomb(64)));
+    ASSERT_TRUE(small) << small.error();
+    EXPECT_EQ(pixelAt(*small, 0, 0), red);
+    EXPECT_EQ(pixelAt(*small, 63, 63)[3], 0);
 }
 
 } // namespace

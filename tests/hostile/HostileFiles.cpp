@@ -1,0 +1,123 @@
+#include "HostileFiles.h"
+
+#include <array>
+
+namespace scrivlette::hostile {
+namespace {
+
+class BigEndian {
+public:
+    BigEndian& u8(unsigned value) {
+        bytes.push_back(static_cast<char>(value & 0xFF));
+        return *this;
+    }
+    BigEndian& u16(unsigned value) { return u8(value >> 8).u8(value); }
+    BigEndian& u32(std::uint32_t value) { return u16(value >> 16).u16(value & 0xFFFF); }
+    BigEndian& raw(const std::string& data) {
+        bytes += data;
+        return *this;
+    }
+    std::string bytes;
+};
+
+std::uint32_t crc32(const std::string& data) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (unsigned char byte : data) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+} // namespace
+
+std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans) {
+    BigEndian jpeg;
+    jpeg.u16(0xFFD8);
+    jpeg.u16(0xFFDB).u16(67).u8(0); // quantisation table 0: all ones
+    for (int i = 0; i < 64; ++i) {
+        jpeg.u8(1);
+    }
+    jpeg.u16(0xFFC2).u16(11).u8(8).u16(height).u16(width).u8(1); // progressive
+    jpeg.u8(1).u8(0x11).u8(0);
+    for (unsigned tableClass : {0u, 1u}) { // one code of one bit, for symbol 0
+        jpeg.u16(0xFFC4).u16(2 + 1 + 16 + 1).u8(tableClass << 4).u8(1);
+        for (int i = 1; i < 16; ++i) {
+            jpeg.u8(0);
+        }
+        jpeg.u8(0);
+    }
+    for (int scan = 0; scan < scans; ++scan) {
+        // A DC scan with no data: the next marker ends it at once.
+        jpeg.u16(0xFFDA).u16(8).u8(1).u8(1).u8(0x00).u8(0).u8(0).u8(0);
+    }
+    return jpeg.u16(0xFFD9).bytes;
+}
+
+std::string pictFrameBomb(std::uint16_t side, int paints, std::uint16_t stretch) {
+    BigEndian pict;
+    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
+    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    for (int i = 0; i < paints; ++i) {
+        pict.u16(0x009A).u32(0xFF).u16(0x8000 | 4).u16(0).u16(0).u16(1).u16(1);
+        // pixMap: version, pack type 1, pack size, 72 dpi, direct, 32 bits, 3 x 8
+        pict.u16(0).u16(1).u32(0).u32(0x00480000).u32(0x00480000);
+        pict.u16(16).u16(32).u16(3).u16(8).u32(0).u32(0).u32(0);
+        pict.u16(0).u16(0).u16(1).u16(1);                    // source
+        pict.u16(0).u16(0).u16(stretch).u16(stretch).u16(0); // destination, mode
+        pict.u32(0x00FF0000);                                // one red pixel
+    }
+    return pict.u16(0x00FF).bytes;
+}
+
+std::string pngHeaderBomb(std::uint32_t side) {
+    BigEndian header;
+    header.raw("IHDR").u32(side).u32(side).u8(8).u8(6).u8(0).u8(0).u8(0);
+    BigEndian png;
+    png.raw("\x89PNG\r\n\x1A\n").u32(13).raw(header.bytes).u32(crc32(header.bytes));
+    return png.u32(1000).raw("IDAT").raw(std::string(8, '\0')).bytes;
+}
+
+std::string tiffHeaderBomb(std::uint32_t side, std::uint32_t stripBytes) {
+    // Little-endian, as most TIFFs are.
+    std::string tiff = "II*";
+    tiff.push_back('\0');
+    const auto u16 = [&](unsigned value) {
+        tiff.push_back(static_cast<char>(value & 0xFF));
+        tiff.push_back(static_cast<char>(value >> 8 & 0xFF));
+    };
+    const auto u32 = [&](std::uint32_t value) {
+        u16(value & 0xFFFF);
+        u16(value >> 16);
+    };
+    u32(8);
+    const std::array<std::array<std::uint32_t, 3>, 9> entries = {
+        {{256, 4, side},         // width
+         {257, 4, side},         // height
+         {258, 3, 8},            // bits per sample
+         {259, 3, 1},            // no compression
+         {262, 3, 1},            // grey, black is zero
+         {273, 4, 200},          // strip offset
+         {277, 3, 1},            // samples per pixel
+         {278, 4, side},         // rows per strip
+         {279, 4, stripBytes}}}; // strip byte count
+    u16(entries.size());
+    for (const auto& [tag, type, value] : entries) {
+        u16(tag);
+        u16(type);
+        u32(1);
+        if (type == 3) {
+            u16(value);
+            u16(0);
+        } else {
+            u32(value);
+        }
+    }
+    u32(0);
+    tiff.resize(231, '\0');
+    return tiff;
+}
+
+} // namespace scrivlette::hostile

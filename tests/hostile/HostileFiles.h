@@ -1,0 +1,25 @@
+#pragma once
+
+// Small files that claim far more than they hold, made in memory for the
+// tests and benchmarks that check every decoder keeps to its budget.
+
+#include <cstdint>
+#include <string>
+
+namespace scrivlette::hostile {
+
+// A progressive greyscale JPEG of `width` x `height` whose `scans` scans hold
+// no data: each still costs a pass over every block.
+std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans);
+
+// A version 2 PICT whose `side` x `side` frame holds one 1 x 1 pixel map,
+// painted `paints` times, each stretched over `stretch` x `stretch` pixels.
+std::string pictFrameBomb(std::uint16_t side, int paints = 1, std::uint16_t stretch = 1);
+
+// A PNG header claiming `side` x `side` RGBA pixels, cut short after it.
+std::string pngHeaderBomb(std::uint32_t side);
+
+// A TIFF header claiming `side` x `side` grey pixels in one strip of `stripBytes`.
+std::string tiffHeaderBomb(std::uint32_t side, std::uint32_t stripBytes);
+
+} // namespace scrivlette::hostile
