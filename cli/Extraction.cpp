@@ -2,15 +2,23 @@
 
 #include "cli/ExtractionPlan.h"
 #include "cli/Paths.h"
+#include "cli/TreeWalk.h"
 #include "model/ClipDescription.h"
 #include "model/ClipInfo.h"
 #include "platform/FileWriting.h"
+#include "platform/TextDecoding.h"
 #include "platform/fork/Companion.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scrivlette::cli {
@@ -22,10 +30,70 @@ namespace fs = std::filesystem;
 // aside: a property list can name one stored object thousands of times.
 constexpr std::uintmax_t outputBound = 16;
 
+// A clipping is rarely over a few megabytes; a file past this is not read, so
+// one huge file cannot take the memory the rest of the run needs.
+constexpr std::uintmax_t maxClippingBytes = std::uintmax_t{1} << 30;
+
+// The longest file name Linux file systems take, in bytes.
+constexpr std::size_t maxNameBytes = 255;
+
 struct Found {
     fs::path file;
     fs::path relativeFolder; // where it lies under the PATH it was found under
 };
+
+enum class Status { ok, failed, skipped };
+
+// A path written into JSON: as it is when it is UTF-8; otherwise with every
+// byte outside UTF-8, and every "%", as %XX, so it can be found on disk.
+std::string escapedPath(std::string_view path) {
+    std::string out;
+    for (std::size_t at = 0; at < path.size();) {
+        std::size_t length = 1;
+        const auto byte = static_cast<unsigned char>(path[at]);
+        if (byte >= 0x80) {
+            length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            if (length == 1 || at + length > path.size() || !isValidUtf8(path.substr(at, length))) {
+                length = 0;
+            }
+        }
+        if (length == 0 || byte == '%') {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            out.push_back('%');
+            out.push_back(hex[byte >> 4]);
+            out.push_back(hex[byte & 0xF]);
+            ++at;
+            continue;
+        }
+        out.append(path.substr(at, length));
+        at += length;
+    }
+    return out;
+}
+
+// The kind a name alone says, for entries that cannot be examined further
+// (a link that loops, a path too long to open).
+std::optional<ClippingKind> clippingKindByName(const std::string& name) {
+    const fs::path path(name);
+    if (name.starts_with("._") || path.extension() == ".rsrc" || !path.has_extension()) {
+        return std::nullopt;
+    }
+    const auto identifier = typeIdentifierForExtension(path.extension().string().substr(1));
+    return identifier ? clippingKindFor(*identifier) : std::nullopt;
+}
+
+// `name` with " (n)" and `suffix` after it, its stem cut (at a character's
+// boundary) where the whole would pass what a file system takes.
+std::string fittedName(std::string stem, const std::string& tail) {
+    if (stem.size() + tail.size() > maxNameBytes && tail.size() < maxNameBytes) {
+        std::size_t cut = maxNameBytes - tail.size();
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        stem.resize(cut);
+    }
+    return stem + tail;
+}
 
 class Extractor {
 public:
@@ -34,12 +102,15 @@ public:
     int run();
 
 private:
-    void walk(const fs::path& root, const std::function<void(const Found&)>& visit);
+    void walk(const std::string& given, const std::function<void(const Found&)>& visit);
+    void walkEntry(const WalkEntry& entry, const std::string& inside,
+                   const std::function<void(const Found&)>& visit);
     void extractOne(const Found& found);
+    void extractRead(const Found& found);
     std::optional<fs::path> freeName(const fs::path& folder, const std::string& base,
                                      const std::string& suffix);
-    std::optional<std::string> write(const fs::path& path, const Output& output);
-    void report(const Found& found, bool ok, const std::vector<std::string>& outputs,
+    std::optional<FileError> write(const fs::path& path, const Output& output);
+    void report(const std::string& source, Status status, const std::vector<std::string>& outputs,
                 const std::string& reason);
     void showProgress();
 
@@ -47,84 +118,114 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     fs::path outputRoot_;
+    struct stat outputStatus_ {};
     std::set<fs::path> reserved_; // names a dry run has handed out
     bool counting_ = false;       // the first pass, for the progress bar
     std::size_t total_ = 0;
     std::size_t done_ = 0;
     std::size_t failed_ = 0;
+    std::size_t skipped_ = 0;
     std::size_t written_ = 0;
 };
 
-void Extractor::walk(const fs::path& root, const std::function<void(const Found&)>& visit) {
-    std::error_code error;
-    const auto status = fs::symlink_status(root, error);
-    if (error || !fs::exists(status)) {
-        report({root, {}}, false, {}, "no such file or folder");
+void Extractor::walk(const std::string& given, const std::function<void(const Found&)>& visit) {
+    const std::string root = absolutePath(given);
+    struct stat status {};
+    if (::lstat(root.c_str(), &status) != 0) {
+        report(root, Status::failed, {},
+               errno == ENOENT ? "no such file or folder" : std::strerror(errno));
         return;
     }
-    if (!fs::is_directory(fs::status(root, error))) {
+    if (::stat(root.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
         // A file named on its own is meant as a clipping: say when it is none.
-        if (!fs::is_regular_file(fs::status(root, error))) {
-            report({root, {}}, false, {}, "not a regular file");
-        } else if (clippingKindOf(root)) {
-            visit({root, {}});
+        if (!S_ISREG(status.st_mode)) {
+            report(root, Status::failed, {}, "not a regular file");
+        } else if (!clippingKindOf(root)) {
+            report(root, Status::failed, {}, "not a clipping file");
+        } else if (std::uintmax_t(status.st_size) > maxClippingBytes) {
+            report(root, Status::failed, {},
+                   "too large: " + std::to_string(status.st_size) + " bytes");
         } else {
-            report({root, {}}, false, {}, "not a clipping file");
+            visit({root, {}});
         }
         return;
     }
-    const fs::path inside = fs::weakly_canonical(root, error);
-    fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        const fs::path path = it->path();
-        const auto type = it->symlink_status(error).type();
-        if (type == fs::file_type::directory) {
-            // Companion folders and our own output hold no clippings.
-            const std::string name = path.filename().string();
-            if (name == ".AppleDouble" || name == "__MACOSX" ||
-                fs::weakly_canonical(path, error) == outputRoot_) {
-                it.disable_recursion_pending();
-            }
-            continue;
+    char* canonical = ::realpath(root.c_str(), nullptr);
+    const std::string inside = canonical ? std::string(canonical) + "/" : root + "/";
+    std::free(canonical);
+    walkTree(root, WalkVisitor{[this](const WalkEntry& folder) {
+                                   // Companion folders and our own output hold no clippings.
+                                   return folder.name != ".AppleDouble" &&
+                                          folder.name != "__MACOSX" &&
+                                          (folder.status.st_dev != outputStatus_.st_dev ||
+                                           folder.status.st_ino != outputStatus_.st_ino);
+                               },
+                               [&](const WalkEntry& entry) { walkEntry(entry, inside, visit); },
+                               [this](const std::string& path, const std::string& reason) {
+                                   report(path, Status::failed, {}, reason);
+                               }});
+}
+
+void Extractor::walkEntry(const WalkEntry& entry, const std::string& inside,
+                          const std::function<void(const Found&)>& visit) {
+    const bool tooLong = entry.path.size() >= PATH_MAX;
+    const auto byName = clippingKindByName(entry.name);
+    const mode_t type = entry.status.st_mode & S_IFMT;
+    const Found found{entry.path, entry.relativeFolder};
+    if (type == S_IFREG) {
+        if (tooLong ? !byName : !clippingKindOf(entry.path)) {
+            return;
         }
-        if (!clippingKindOf(path) && type != fs::file_type::symlink) {
-            continue;
+        if (tooLong) {
+            report(entry.path, Status::failed, {},
+                   "its path is longer than the " + std::to_string(PATH_MAX) +
+                       " bytes a file can be opened by");
+        } else if (std::uintmax_t(entry.status.st_size) > maxClippingBytes) {
+            report(entry.path, Status::failed, {},
+                   "too large: " + std::to_string(entry.status.st_size) + " bytes");
+        } else {
+            visit(found);
         }
-        const Found found{path, path.parent_path().lexically_relative(root)};
-        if (type == fs::file_type::symlink) {
-            const fs::path target = fs::weakly_canonical(path, error);
-            const auto [end, _] =
-                std::mismatch(inside.begin(), inside.end(), target.begin(), target.end());
-            if (end != inside.end()) {
-                if (clippingKindOf(path)) {
-                    err_ << "scrivlette-cli: " << path.string()
-                         << ": skipped: a symbolic link out of the tree\n";
-                }
-                continue;
-            }
-            if (!fs::is_regular_file(target, error) || !clippingKindOf(path)) {
-                continue;
-            }
-        } else if (type != fs::file_type::regular) {
-            err_ << "scrivlette-cli: " << path.string() << ": skipped: not a regular file\n";
-            continue;
-        }
-        visit(found);
+        return;
     }
-    if (error) {
-        report({root, {}}, false, {}, "cannot walk the folder: " + error.message());
+    if (!byName) {
+        return; // links and special files not named as clippings are no concern of ours
+    }
+    if (type != S_IFLNK) {
+        report(entry.path, Status::skipped, {}, "not a regular file");
+        return;
+    }
+    char* target = ::realpath(entry.path.c_str(), nullptr);
+    if (!target) {
+        const int error = errno;
+        report(entry.path, Status::skipped, {},
+               error == ELOOP    ? "a symbolic link that loops"
+               : error == ENOENT ? "a symbolic link to nothing"
+                                 : "a symbolic link that cannot be followed: " +
+                                       std::string(std::strerror(error)));
+        return;
+    }
+    const std::string resolved = target;
+    std::free(target);
+    struct stat status {};
+    if (!resolved.starts_with(inside)) {
+        report(entry.path, Status::skipped, {}, "a symbolic link out of the tree");
+    } else if (::stat(resolved.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        report(entry.path, Status::skipped, {}, "a symbolic link to something not a file");
+    } else if (std::uintmax_t(status.st_size) > maxClippingBytes) {
+        report(entry.path, Status::failed, {},
+               "too large: " + std::to_string(status.st_size) + " bytes");
+    } else {
+        visit(found);
     }
 }
 
 std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::string& base,
                                             const std::string& suffix) {
     for (int attempt = 1; attempt < 10000; ++attempt) {
-        std::string name = base;
-        if (attempt > 1) {
-            name.append(" (").append(std::to_string(attempt)).append(")");
-        }
-        name += suffix;
-        const fs::path path = folder / name;
+        const std::string tail =
+            (attempt > 1 ? " (" + std::to_string(attempt) + ")" : std::string()) + suffix;
+        const fs::path path = folder / fittedName(base, tail);
         std::error_code error;
         if (!fs::exists(fs::symlink_status(path, error)) && !reserved_.contains(path)) {
             return path;
@@ -133,27 +234,33 @@ std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::s
     return std::nullopt;
 }
 
-std::optional<std::string> Extractor::write(const fs::path& path, const Output& output) {
+std::optional<FileError> Extractor::write(const fs::path& path, const Output& output) {
+    // Never over what is there: a name taken since it was found free fails
+    // with EEXIST, and the next free one is tried.
+    const AtomicWrite how{.replace = false, .flush = false};
     if (output.folder) {
-        if (auto failure = writeWrapperAtomically(*output.folder, path.string())) {
-            return failure->message;
-        }
-        return std::nullopt;
+        return writeWrapperAtomically(*output.folder, path.string(), how);
     }
-    if (auto failure = writeFileAtomically(path.string(), output.bytes.span(),
-                                           AtomicWrite{.replace = false, .flush = false})) {
-        return failure->message;
-    }
-    return std::nullopt;
+    return writeFileAtomically(path.string(), output.bytes.span(), how);
 }
 
 void Extractor::extractOne(const Found& found) {
-    const auto url = Url::fromFilePath(absolutePath(found.file));
+    try {
+        extractRead(found);
+    } catch (const std::bad_alloc&) {
+        // One clipping that needs more memory than there is fails alone.
+        report(found.file.string(), Status::failed, {}, "out of memory");
+    }
+}
+
+void Extractor::extractRead(const Found& found) {
+    const std::string source = found.file.string();
+    const auto url = Url::fromFilePath(source);
     const auto info = ClipInfo::create();
     const ReadOutcome outcome =
         url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};
     if (!outcome.read) {
-        report(found, false, {}, outcome.reason);
+        report(source, Status::failed, {}, outcome.reason);
         return;
     }
     const std::vector<ClipDetail> clips = info->clipList();
@@ -162,7 +269,7 @@ void Extractor::extractOne(const Found& found) {
     std::error_code error;
     std::uintmax_t ownSize = fs::file_size(found.file, error);
     if (ownSize == 0) {
-        const auto companion = findCompanion(found.file.string());
+        const auto companion = findCompanion(source);
         ownSize = companion.resourceFork ? companion.resourceFork->size() : 0;
     }
     std::uintmax_t planned = 0;
@@ -170,27 +277,29 @@ void Extractor::extractOne(const Found& found) {
         planned += output.decodedPicture ? 0 : output.size();
     }
     if (planned > std::max<std::uintmax_t>(ownSize, 4096) * outputBound) {
-        report(found, false, {},
+        report(source, Status::failed, {},
                "its files would take " + std::to_string(planned) + " bytes, more than " +
                    std::to_string(outputBound) + " times the clipping's own " +
                    std::to_string(ownSize));
         return;
     }
     if (plan.outputs.empty()) {
-        report(found, false, {}, plan.note.empty() ? "nothing in it to extract" : plan.note);
+        report(source, Status::failed, {},
+               plan.note.empty() ? "nothing in it to extract" : plan.note);
         return;
     }
 
     fs::path folder = outputRoot_;
     for (const auto& part : found.relativeFolder) {
-        if (part != ".") {
+        if (part != "." && !part.empty()) {
             folder /= safeName(part.string());
         }
     }
     if (!options_.dryRun) {
         fs::create_directories(folder, error);
         if (error) {
-            report(found, false, {}, "cannot make " + folder.string() + ": " + error.message());
+            report(source, Status::failed, {},
+                   "cannot make " + folder.string() + ": " + error.message());
             return;
         }
     }
@@ -198,7 +307,6 @@ void Extractor::extractOne(const Found& found) {
     std::vector<std::string> written;
     for (const Output& output : plan.outputs) {
         std::optional<std::string> failure;
-        // A name taken meanwhile by someone else is not replaced: try the next.
         for (int tries = 0; tries < 100; ++tries) {
             const auto path = freeName(folder, base, output.suffix);
             if (!path) {
@@ -211,38 +319,53 @@ void Extractor::extractOne(const Found& found) {
                 failure.reset();
                 break;
             }
-            failure = write(*path, output);
-            if (!failure) {
+            const auto problem = write(*path, output);
+            if (!problem) {
                 written.push_back(path->string());
+                failure.reset();
                 break;
             }
-            if (!fs::exists(*path, error)) {
-                break; // a real failure, not a name taken
+            failure = problem->message;
+            if (problem->code != EEXIST) {
+                break; // a real failure, not a name taken meanwhile
             }
         }
         if (failure) {
             written_ += written.size();
-            report(found, false, written, *failure);
+            report(source, Status::failed, written, *failure);
             return;
         }
     }
     written_ += written.size();
-    report(found, true, written, plan.note);
+    report(source, Status::ok, written, plan.note);
 }
 
-void Extractor::report(const Found& found, bool ok, const std::vector<std::string>& outputs,
-                       const std::string& reason) {
+void Extractor::report(const std::string& source, Status status,
+                       const std::vector<std::string>& outputs, const std::string& reason) {
     if (counting_) {
         return;
     }
     ++done_;
-    failed_ += ok ? 0 : 1;
+    failed_ += status == Status::failed ? 1 : 0;
+    skipped_ += status == Status::skipped ? 1 : 0;
     nlohmann::ordered_json line;
-    line["source"] = found.file.string();
-    line["status"] = ok ? "ok" : "failed";
+    line["source"] = source;
+    line["status"] = status == Status::ok ? "ok" : status == Status::failed ? "failed" : "skipped";
     line["outputs"] = outputs;
     if (!reason.empty()) {
         line["reason"] = reason;
+    }
+    // Names that are not UTF-8 cannot travel in JSON as they are.
+    if (!isValidUtf8(source)) {
+        line["source_escaped"] = escapedPath(source);
+    }
+    if (std::any_of(outputs.begin(), outputs.end(),
+                    [](const std::string& path) { return !isValidUtf8(path); })) {
+        std::vector<std::string> escaped;
+        for (const std::string& path : outputs) {
+            escaped.push_back(escapedPath(path));
+        }
+        line["outputs_escaped"] = escaped;
     }
     out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     showProgress();
@@ -263,7 +386,8 @@ void Extractor::showProgress() {
 
 int Extractor::run() {
     std::error_code error;
-    outputRoot_ = fs::weakly_canonical(options_.to, error);
+    outputRoot_ = fs::weakly_canonical(fs::absolute(options_.to), error);
+    ::stat(outputRoot_.c_str(), &outputStatus_); // absent until the first write: never met
     if (options_.progress) {
         counting_ = true;
         for (const std::string& path : options_.paths) {
@@ -274,20 +398,30 @@ int Extractor::run() {
     for (const std::string& path : options_.paths) {
         walk(path, [this](const Found& found) { extractOne(found); });
     }
-    if (!options_.dryRun) {
+    bool flushed = true;
+    if (!options_.dryRun && written_ > 0) {
         // The files were not flushed one by one; one flush of the file system
         // they went to does it for all.
-        if (const int folder = ::open(options_.to.c_str(), O_RDONLY | O_DIRECTORY); folder >= 0) {
-            ::syncfs(folder);
+        const int folder = ::open(outputRoot_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        flushed = folder >= 0 && ::syncfs(folder) == 0;
+        if (!flushed) {
+            err_ << "scrivlette-cli: " << outputRoot_.string()
+                 << ": the written files may not be on disk: " << std::strerror(errno) << '\n';
+        }
+        if (folder >= 0) {
             ::close(folder);
         }
     }
+    const std::size_t extracted = done_ - failed_ - skipped_;
     err_ << groupedCount(done_) << (done_ == 1 ? " clipping: " : " clippings: ")
-         << groupedCount(done_ - failed_) << " extracted, " << groupedCount(failed_) << " failed; "
-         << groupedCount(written_) << (written_ == 1 ? " file " : " files ")
-         << (options_.dryRun ? "would be written to " : "written to ") << options_.to.string()
+         << groupedCount(extracted) << " extracted, " << groupedCount(failed_) << " failed";
+    if (skipped_ > 0) {
+        err_ << ", " << groupedCount(skipped_) << " skipped";
+    }
+    err_ << "; " << groupedCount(written_) << (written_ == 1 ? " file " : " files ")
+         << (options_.dryRun ? "would be written to " : "written to ") << outputRoot_.string()
          << '\n';
-    return failed_ == 0 ? 0 : 1;
+    return failed_ == 0 && skipped_ == 0 && flushed ? 0 : 1;
 }
 
 } // namespace

@@ -119,6 +119,22 @@ std::string desktopLink(const std::string& name, const std::string& url) {
            "\nIcon=text-html\n";
 }
 
+// A link file opens its address with one click; only web, FTP and mail
+// addresses are safe to open that way. A file: address can point at any
+// local file, and smb: and the like can hand the user's credentials to a
+// remote host.
+bool isFollowableAddress(std::string_view url) {
+    const std::size_t colon = url.find(':');
+    if (colon == std::string_view::npos) {
+        return false;
+    }
+    std::string scheme(url.substr(0, colon));
+    for (char& c : scheme) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto";
+}
+
 // The PDF a picture clipping carries, which the reader leaves out of its entries.
 std::optional<Bytes> pdfOf(const fs::path& file) {
     const auto bytes = readWholeFile(file.string());
@@ -179,23 +195,26 @@ Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const 
             plan.outputs.push_back({".pdf", *pdf, {}, false});
         }
     } else if (const ClipDetail* url = entryTitled(clips, "URL")) {
-        plan.outputs.push_back(
-            {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
+        if (isFollowableAddress(url->content)) {
+            plan.outputs.push_back(
+                {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
+        } else {
+            plan.outputs.push_back({".txt", Bytes::copyOf(url->content + "\n"), {}, false});
+            plan.note = "the address is written as text: only web, FTP and mail addresses "
+                        "become links";
+        }
     }
     if (all) {
         for (const ClipDetail& clip : clips) {
-            // Named by the type the window would write it as, if it knows one;
-            // bytes of a kind it does not know get their identifier.
+            // Named by its identifier, which says which representation it
+            // is, then by the extension the window would write it with, if
+            // it knows one.
             const PanelSetup setup = panelSetupFor(clip);
             const bool known =
                 setup.allowedType &&
                 (setup.allowedType->identifier != "public.text" || clip.useStringForData);
-            std::string suffix = ".";
-            if (known) {
-                suffix = setup.suggestedName.substr(setup.suggestedName.rfind('.'));
-            } else {
-                suffix.append(safeName(clip.title)).append(".bin");
-            }
+            std::string suffix = "." + safeName(clip.title);
+            suffix += known ? setup.suggestedName.substr(setup.suggestedName.rfind('.')) : ".bin";
             plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
         }
     }

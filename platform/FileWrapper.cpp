@@ -20,7 +20,10 @@ void removeTree(const std::string& path) {
 }
 
 std::optional<FileError> applyAttributes(const std::string& path, const FileWrapper& wrapper) {
-    if (wrapper.mode && ::chmod(path.c_str(), *wrapper.mode & permissionBits) != 0) {
+    // The archive's modes come from another machine: they may narrow what
+    // the user's umask allows, never widen it.
+    const unsigned allowed = permissionBits & defaultDirectoryMode();
+    if (wrapper.mode && ::chmod(path.c_str(), *wrapper.mode & allowed) != 0) {
         return lastSystemError("chmod");
     }
     if (wrapper.modificationTime) {
@@ -119,23 +122,20 @@ bool isUnsafeName(std::string_view name) {
            name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos;
 }
 
-std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper,
-                                                const std::string& path) {
+std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper, const std::string& path,
+                                                AtomicWrite how) {
     switch (wrapper.kind) {
     case FileWrapper::Kind::symbolicLink:
         return FileError{EINVAL, "symbolic links are not written"};
     case FileWrapper::Kind::regularFile:
-        if (auto failure = writeFileAtomically(path, wrapper.contents.span())) {
+        if (auto failure = writeFileAtomically(path, wrapper.contents.span(), how)) {
             return failure;
         }
         return applyAttributes(path, wrapper);
     case FileWrapper::Kind::directory:
         break;
     }
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = directory + "/." + name + ".XXXXXX";
+    std::string temporary = temporaryBeside(path);
     if (::mkdtemp(temporary.data()) == nullptr) {
         return lastSystemError("");
     }
@@ -146,7 +146,10 @@ std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper,
     if (!failure) {
         failure = applyAttributes(temporary, wrapper);
     }
-    if (!failure) {
+    if (!failure && !how.replace &&
+        ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
+        failure = lastSystemError("");
+    } else if (!failure && how.replace) {
         failure = moveIntoPlace(temporary, path);
     }
     if (failure) {

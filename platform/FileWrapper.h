@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/FileType.h"
+#include "platform/FileWriting.h"
 
 #include <cstdint>
 #include <optional>
@@ -36,10 +37,11 @@ bool isUnsafeName(std::string_view name);
 
 // Writes `wrapper` to `path` as a whole: a folder is built beside `path` under
 // a temporary name and moved into place only once complete, replacing what was
-// there; a failure leaves the old file or folder untouched and nothing half
-// written. Symbolic links are not created; modes lose their set-user-ID,
-// set-group-ID and sticky bits.
-std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper,
-                                                const std::string& path);
+// there (or, with `how.replace` false, failing with EEXIST if anything is); a
+// failure leaves the old file or folder untouched and nothing half written.
+// Symbolic links are not created; modes keep only the permission bits the
+// process's umask allows, never set-user-ID, set-group-ID or sticky.
+std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper, const std::string& path,
+                                                AtomicWrite how = {});
 
 } // namespace scrivlette

@@ -29,6 +29,14 @@ unsigned processUmask() {
 
 } // namespace
 
+std::string temporaryBeside(const std::string& path) {
+    // Short and fixed in length, so that any name the final file may have
+    // can be written, even one of 255 bytes.
+    const std::size_t slash = path.rfind('/');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+           ".scrivlette-XXXXXX";
+}
+
 unsigned defaultFileMode() {
     return 0666u & ~processUmask();
 }
@@ -65,12 +73,8 @@ std::optional<FileError> writeFilePlain(const std::string& path,
 }
 
 std::optional<FileError> writeFileAtomically(const std::string& path,
-                                             std::span<const std::uint8_t> bytes,
-                                             AtomicWrite how) {
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = directory + "." + name + ".XXXXXX";
+                                             std::span<const std::uint8_t> bytes, AtomicWrite how) {
+    std::string temporary = temporaryBeside(path);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return lastSystemError("");

@@ -29,6 +29,9 @@ std::optional<FileError> writeFileAtomically(const std::string& path,
                                              std::span<const std::uint8_t> bytes,
                                              AtomicWrite how = {});
 
+// A mkstemp/mkdtemp template for a temporary name in the folder of `path`.
+std::string temporaryBeside(const std::string& path);
+
 // Writes all of `bytes` to an open descriptor.
 std::optional<FileError> writeAll(int fd, std::span<const std::uint8_t> bytes);
 

@@ -4,11 +4,15 @@
 #include "../platform/TestSupport.h"
 #include "cli/CommandLine.h"
 
+#include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace scrivlette::cli {
 namespace {
@@ -69,15 +73,60 @@ protected:
     fs::path output_;
 };
 
+// A folder path of more than PATH_MAX bytes, made one level at a time.
+fs::path makeOverlongFolder(const fs::path& under) {
+    int fd = ::open(under.c_str(), O_RDONLY | O_DIRECTORY);
+    fs::path path = under;
+    const std::string name(250, 'd');
+    while (path.native().size() < PATH_MAX + 100) {
+        ::mkdirat(fd, name.c_str(), 0755);
+        const int inner = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = inner;
+        path /= name;
+    }
+    const int file = ::openat(fd, "Deep.textClipping", O_WRONLY | O_CREAT, 0644);
+    const std::string bytes = contentsOf(test::realFile("Notes.textClipping"));
+    EXPECT_EQ(::write(file, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    ::close(file);
+    ::close(fd);
+    return path;
+}
+
 // Every kind of clipping, a broken one, an old one with its companion,
-// colliding outputs, hostile names, a link out of the tree and a pipe.
+// colliding outputs, hostile names and addresses, links out of the tree and
+// in a loop, a pipe, a path too long to open: each gets its line.
 TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
+    fs::create_symlink("loop.webloc", tree_ / "loop.webloc");
+    std::ofstream(tree_ / "script.webloc")
+        << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>URL</key>"
+           "<string>javascript:alert(1)</string></dict></plist>";
+    copyReal("Notes.textClipping", tree_ / "caf\xE9.textClipping");
+    makeOverlongFolder(tree_);
+
     const Run run = extractTree();
     EXPECT_EQ(run.status, 1) << "one clipping is broken";
-    EXPECT_EQ(run.lines, 7u) << run.err;
+    EXPECT_EQ(run.lines, 13u) << run.err;
+    EXPECT_NE(run.err.find("13 clippings: 8 extracted, 2 failed, 3 skipped; "), std::string::npos)
+        << run.err;
+    for (const auto& [name, line] : run.bySource) {
+        EXPECT_TRUE(line["source"].get<std::string>().starts_with("/")) << name;
+        for (const auto& path : line["outputs"]) {
+            EXPECT_TRUE(path.get<std::string>().starts_with(output_.string())) << path;
+        }
+    }
 
-    EXPECT_EQ(run.bySource.at("broken.textClipping")["status"], "failed");
-    EXPECT_FALSE(run.bySource.at("broken.textClipping")["reason"].get<std::string>().empty());
+    const auto reasonOf = [&](const char* name) {
+        const Json& line = run.bySource.at(name);
+        return line["status"].get<std::string>() + ": " + line.value("reason", "");
+    };
+    EXPECT_TRUE(reasonOf("broken.textClipping").starts_with("failed: "));
+    EXPECT_EQ(reasonOf("outside.webloc"), "skipped: a symbolic link out of the tree");
+    EXPECT_EQ(reasonOf("loop.webloc"), "skipped: a symbolic link that loops");
+    EXPECT_EQ(reasonOf("pipe.textClipping"), "skipped: not a regular file");
+    EXPECT_NE(reasonOf("Deep.textClipping").find("failed: its path is longer than"),
+              std::string::npos);
+
     EXPECT_EQ(contentsOf(output_ / "Notes.txt"), "Notes");
     EXPECT_EQ(contentsOf(output_ / "Notes (2).txt"), "Notes") << "a collision takes the next name";
     EXPECT_EQ(contentsOf(output_ / "old/Old.txt"), "Here is some text, including Üñïçø∂é!");
@@ -95,12 +144,22 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     const std::string link = contentsOf(output_ / "a..b/_hidden_name.desktop");
     EXPECT_NE(link.find("Type=Link\n"), std::string::npos);
     EXPECT_NE(link.find("URL=http://cyberduck.ch/donate/\n"), std::string::npos);
+    // Only web and mail addresses become links; others are kept as text.
+    EXPECT_FALSE(fs::exists(output_ / "script.desktop"));
+    EXPECT_EQ(contentsOf(output_ / "script.txt"), "javascript:alert(1)\n");
 
-    EXPECT_FALSE(run.bySource.contains("outside.webloc"));
-    EXPECT_NE(run.err.find("outside.webloc: skipped: a symbolic link out of the tree"),
-              std::string::npos);
-    EXPECT_NE(run.err.find("pipe.textClipping: skipped: not a regular file"), std::string::npos);
-    EXPECT_NE(run.err.find("7 clippings: 6 extracted, 1 failed; "), std::string::npos) << run.err;
+    // A name that is not UTF-8 is written as it is, and told reversibly.
+    EXPECT_EQ(contentsOf(output_ / "caf\xE9.txt"), "Notes");
+    bool escaped = false;
+    for (const auto& [name, line] : run.bySource) {
+        if (line.contains("source_escaped")) {
+            escaped = true;
+            EXPECT_TRUE(
+                line["source_escaped"].get<std::string>().ends_with("/caf%E9.textClipping"));
+            EXPECT_TRUE(line["outputs_escaped"][0].get<std::string>().ends_with("/caf%E9.txt"));
+        }
+    }
+    EXPECT_TRUE(escaped);
     EXPECT_FALSE(fs::exists(output_ / "notes.txt")) << "a text file in a folder is passed over";
 
     // Named on their own, a file that is no clipping and one that is missing fail.
@@ -115,20 +174,82 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     EXPECT_NE(out.str().find("no such file or folder"), std::string::npos);
 }
 
+// A folder that cannot be read is told, not passed over in silence. (The
+// superuser reads every folder, so only an ordinary user can see this.)
+TEST_F(Extraction, AnUnreadableFolderIsReported) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads every folder";
+    }
+    copyReal("Notes.textClipping", tree_ / "locked/Inside.textClipping");
+    ::chmod((tree_ / "locked").c_str(), 0);
+    const Run run = extractTree();
+    ::chmod((tree_ / "locked").c_str(), 0755);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.bySource.at("locked")["status"], "failed");
+}
+
+// Two runs into one folder at once: every file either reports is on disk,
+// and nothing is reported twice.
+TEST_F(Extraction, ConcurrentRunsLoseNothing) {
+    fs::remove_all(tree_);
+    copyReal("Rich web text.textClipping", tree_ / "x.textClipping");
+    for (int round = 0; round < 15; ++round) {
+        fs::remove_all(output_);
+        std::vector<std::pair<pid_t, fs::path>> children;
+        for (int run = 0; run < 2; ++run) {
+            const fs::path log = directory_ / ("run" + std::to_string(run));
+            const pid_t child = ::fork();
+            if (child == 0) {
+                std::ofstream out(log);
+                std::ostringstream err;
+                const int code = extract(
+                    ExtractOptions{output_, false, false, false, {tree_.string()}}, out, err);
+                out.close();
+                ::_exit(code);
+            }
+            children.push_back({child, log});
+        }
+        std::set<std::string> reported;
+        for (const auto& [child, log] : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            const Json line = Json::parse(contentsOf(log));
+            for (const auto& path : line["outputs"]) {
+                EXPECT_TRUE(reported.insert(path.get<std::string>()).second) << path;
+            }
+        }
+        std::size_t onDisk = 0;
+        for (const auto& entry : fs::directory_iterator(output_)) {
+            ++onDisk;
+            EXPECT_TRUE(reported.contains(entry.path().string())) << entry.path();
+        }
+        EXPECT_EQ(onDisk, reported.size()) << "round " << round;
+    }
+}
+
 // A second run writes beside the first, never over it; a dry run writes nothing.
 TEST_F(Extraction, NeverOverwritesAndDryRunsWriteNothing) {
+    // A name of 255 bytes: its link's name would pass that, and is cut at a
+    // character's boundary.
+    copyReal("Donate.webloc", tree_ / (std::string(246, 'x') + "é.webloc"));
     const Run dry = extractTree(true, true);
     EXPECT_FALSE(fs::exists(output_));
-    // With --all, the plain text and each of the three representations.
+    // With --all, the plain text and each of the three representations,
+    // named by what each holds.
     const Json& notes = dry.bySource.at("Notes.TEXTCLIPPING")["outputs"];
     ASSERT_EQ(notes.size(), 4u);
-    EXPECT_TRUE(notes[3].get<std::string>().ends_with(".txt"));
+    EXPECT_TRUE(notes[2].get<std::string>().ends_with("/Notes.public.utf8-plain-text.txt"));
+    EXPECT_TRUE(notes[3].get<std::string>().ends_with("/Notes.public.utf16-plain-text.txt"))
+        << notes;
     EXPECT_NE(dry.err.find("would be written to"), std::string::npos);
 
     extractTree();
     std::ofstream(output_ / "Notes.txt") << "changed by the user";
     const Run again = extractTree();
     EXPECT_EQ(contentsOf(output_ / "Notes.txt"), "changed by the user");
+    EXPECT_TRUE(fs::exists(output_ / (std::string(246, 'x') + ".desktop")));
+    EXPECT_TRUE(fs::exists(output_ / (std::string(243, 'x') + " (2).desktop")));
     for (const auto& [source, line] : again.bySource) {
         for (const auto& path : line["outputs"]) {
             EXPECT_NE(path.get<std::string>().find(" ("), std::string::npos) << path;

@@ -12,6 +12,12 @@
 namespace scrivlette {
 namespace {
 
+unsigned umaskNow() {
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
 namespace fs = std::filesystem;
 namespace flat = test::flat;
 
@@ -56,7 +62,8 @@ TEST_F(FlatRtfd, RealStickiesNoteUnpacksIntoAPackage) {
     struct stat status {};
     ASSERT_EQ(::stat(text.c_str(), &status), 0);
     EXPECT_EQ(status.st_mtim.tv_sec, 1590403321);
-    EXPECT_EQ(status.st_mode & 07777, 0666u);
+    EXPECT_EQ(status.st_mode & 07777, 0666u & ~umaskNow())
+        << "the archive's 0666 narrowed by the umask";
     EXPECT_EQ(listing(directory_), std::vector<std::string>{"Note.rtfd"})
         << "no temporary left behind";
 }
@@ -84,7 +91,7 @@ TEST_F(FlatRtfd, ReadsEveryFormItCanTake) {
         << "no link created";
     struct stat status {};
     ASSERT_EQ(::stat((package / "TXT.rtf").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0755u) << "set-user-ID dropped";
+    EXPECT_EQ(status.st_mode & 07777, 0755u & ~umaskNow()) << "set-user-ID dropped";
     ASSERT_EQ(::stat((package / "Pictures" / "a.tiff").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
     EXPECT_EQ(status.st_mtim.tv_sec, 5);
