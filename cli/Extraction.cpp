@@ -49,14 +49,8 @@ enum class Status { ok, failed, skipped };
 std::string escapedPath(std::string_view path) {
     std::string out;
     for (std::size_t at = 0; at < path.size();) {
-        std::size_t length = 1;
         const auto byte = static_cast<unsigned char>(path[at]);
-        if (byte >= 0x80) {
-            length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-            if (length == 1 || at + length > path.size() || !isValidUtf8(path.substr(at, length))) {
-                length = 0;
-            }
-        }
+        const std::size_t length = utf8SequenceLength(path.substr(at));
         if (length == 0 || byte == '%') {
             static constexpr char hex[] = "0123456789ABCDEF";
             out.push_back('%');

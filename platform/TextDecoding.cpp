@@ -79,42 +79,68 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-bool isValidUtf8(std::string_view text) {
+std::size_t utf8SequenceLength(std::string_view text) {
     const auto* p = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const std::uint8_t lead = *p;
-        if (lead < 0x80) {
-            ++p;
-            continue;
+    const std::size_t available = text.size();
+    if (available == 0) {
+        return 0;
+    }
+    const std::uint8_t lead = *p;
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    std::uint8_t min = 0x80;
+    std::uint8_t max = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        min = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
+        max = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        min = lead == 0xF0 ? 0x90 : 0x80;
+        max = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (available < length || p[1] < min || p[1] > max) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80) {
+            return 0;
         }
-        std::size_t length = 0;
-        std::uint8_t min = 0x80;
-        std::uint8_t max = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            min = lead == 0xE0 ? 0xA0 : 0x80; // no overlong forms
-            max = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            min = lead == 0xF0 ? 0x90 : 0x80;
-            max = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
-        } else {
+    }
+    return length;
+}
+
+bool isValidUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = utf8SequenceLength(text);
+        if (length == 0) {
             return false;
         }
-        if (static_cast<std::size_t>(end - p) < length || p[1] < min || p[1] > max) {
-            return false;
-        }
-        for (std::size_t i = 2; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        p += length;
+        text.remove_prefix(length);
     }
     return true;
+}
+
+std::string validUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const std::size_t length = utf8SequenceLength(text);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            text.remove_prefix(1);
+            continue;
+        }
+        out.append(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return out;
 }
 
 std::optional<std::string> decodeUtf8(std::span<const std::uint8_t> bytes) {

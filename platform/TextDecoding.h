@@ -30,6 +30,10 @@ std::string decodeMacRoman(std::span<const std::uint8_t> bytes);
 std::optional<std::string> decodeUtf16BigEndianStrict(std::span<const std::uint8_t> bytes);
 
 bool isValidUtf8(std::string_view text);
+// The length of the valid UTF-8 sequence `text` starts with, or 0.
+std::size_t utf8SequenceLength(std::string_view text);
+// `text` with every byte that is not part of valid UTF-8 as U+FFFD.
+std::string validUtf8(std::string_view text);
 void appendUtf8(std::string& out, char32_t codePoint);
 
 inline std::span<const std::uint8_t> asBytes(std::string_view text) {

@@ -41,7 +41,7 @@ Expected<PlainText, std::string> webArchiveText(const Bytes& bytes) {
     }
     const WebResource& page = archive->mainResource;
     if (page.mimeType == "text/html" || page.mimeType == "application/xhtml+xml") {
-        return PlainText{htmlText(page.data.view(), page.textEncoding)};
+        return htmlText(page.data.view(), page.textEncoding);
     }
     if (page.mimeType == "text/plain") {
         if (auto text = decodeUtf8(page.data.span())) {
@@ -69,7 +69,7 @@ Expected<PlainText, std::string> readableText(std::string_view typeIdentifier,
         return rtfText(data && content.empty() ? data->view() : std::string_view(content));
     }
     if (typeIdentifier == "public.html") {
-        return PlainText{data ? htmlText(data->view()) : htmlText(content, "UTF-8")};
+        return data ? htmlText(data->view()) : htmlText(content, "UTF-8");
     }
     if (!data) {
         return "no bytes to read in " + std::string(typeIdentifier);

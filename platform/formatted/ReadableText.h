@@ -2,18 +2,13 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/formatted/PlainText.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace scrivlette::formatted {
-
-// Text made from a formatted representation (a type of its own, so that a
-// result and a reason cannot be mistaken for each other).
-struct PlainText {
-    std::string text;
-};
 
 // True for the formatted representations: RTF, HTML, web archives, RTFD.
 bool isFormattedType(std::string_view typeIdentifier);
