@@ -103,6 +103,7 @@ private:
     void extractRead(const Found& found);
     std::optional<fs::path> freeName(const fs::path& folder, const std::string& base,
                                      const std::string& suffix);
+    std::optional<FileError> makeFolders(const fs::path& folder);
     std::optional<FileError> write(const fs::path& path, const Output& output);
     void report(const std::string& source, Status status, const std::vector<std::string>& outputs,
                 const std::string& reason);
@@ -228,6 +229,37 @@ std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::s
     return std::nullopt;
 }
 
+// Makes `folder` under the output root a level at a time, so its length is
+// no limit.
+std::optional<FileError> Extractor::makeFolders(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(outputRoot_, error);
+    if (error) {
+        return FileError{error.value(), error.message()};
+    }
+    int fd = ::open(outputRoot_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (const auto& part : folder.lexically_relative(outputRoot_)) {
+        if (fd < 0) {
+            break;
+        }
+        if (part == ".") {
+            continue;
+        }
+        if (::mkdirat(fd, part.c_str(), 0777) != 0 && errno != EEXIST) {
+            break;
+        }
+        const int inner =
+            ::openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+        ::close(fd);
+        fd = inner;
+    }
+    if (fd < 0) {
+        return lastSystemError("");
+    }
+    ::close(fd);
+    return std::nullopt;
+}
+
 std::optional<FileError> Extractor::write(const fs::path& path, const Output& output) {
     // Never over what is there: a name taken since it was found free fails
     // with EEXIST, and the next free one is tried.
@@ -290,10 +322,9 @@ void Extractor::extractRead(const Found& found) {
         }
     }
     if (!options_.dryRun) {
-        fs::create_directories(folder, error);
-        if (error) {
+        if (auto failure = makeFolders(folder)) {
             report(source, Status::failed, {},
-                   "cannot make " + folder.string() + ": " + error.message());
+                   "cannot make " + folder.string() + ": " + failure->message);
             return;
         }
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
 # files beside the repository.
-# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict [seconds]
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict|jpeg|png|tiff [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -15,6 +15,7 @@ case $format in
     openstep) seeds=(fuzz/seeds/openstep/*) ;;
     rtf) seeds=(fuzz/seeds/rtf/*) ;;
     fork) seeds=(fuzz/seeds/fork/*) ;;
+    jpeg|png|tiff) seeds=(fuzz/seeds/$format/*) ;;
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
     pict)
         # The real pictures, taken out of their clippings for this run only.
@@ -37,7 +38,13 @@ target=fuzz_plist_$format
 [ "$format" = rtf ] && target=fuzz_rtf
 [ "$format" = fork ] && target=fuzz_fork
 max_len=65536
-[ "$format" = pict ] && target=fuzz_pict && max_len=600000
+rss=2048
+timeout=10
+case $format in
+    # Pictures of up to 64 KB must keep to 256 MB and 2 s; the sanitizers
+    # double both.
+    pict|jpeg|png|tiff) target=fuzz_$format rss=512 timeout=4 ;;
+esac
 exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
-    -max_len="$max_len" -rss_limit_mb=2048 -timeout=10 -artifact_prefix=fuzz/artifacts/"$format"- \
+    -max_len="$max_len" -rss_limit_mb="$rss" -timeout="$timeout" -artifact_prefix=fuzz/artifacts/"$format"- \
     -print_final_stats=1
