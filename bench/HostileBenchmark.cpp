@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
          hostile::jpegScanBomb(4096, 4096, 1000)},
         {"JPEG, 4,096^2, 5,000 empty scans", "public.jpeg",
          hostile::jpegScanBomb(4096, 4096, 5000)},
+        {"JPEG, 4,096^2 in colour, 100 empty scans", "public.jpeg",
+         hostile::jpegScanBomb(4096, 4096, 100, 3)},
         {"PICT, 16,384^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(16384)},
         {"PICT, 4,096^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(4096)},
         {"PICT, 4,096^2 frame, 1,000 stretched pixels", "com.apple.pict",

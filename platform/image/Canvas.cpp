@@ -58,6 +58,12 @@ void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, R
         }
     }
     row_.resize(std::size_t{width} * 4);
+    // Nearest neighbour across: the source byte of each canvas column, once.
+    columns_.clear();
+    for (std::int64_t x = firstColumn; visible && !direct && x < endColumn; ++x) {
+        columns_.push_back(
+            std::size_t(source.left + (x - target.left) * source.width() / target.width()) * 4);
+    }
     std::int64_t nextRow = firstRow;
     for (std::uint32_t row = 0; row < height; ++row) {
         if (direct) {
@@ -82,9 +88,7 @@ void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, R
             }
             std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * canvasWidth * 4;
             for (std::int64_t x = firstColumn; x < endColumn; ++x) {
-                const std::int64_t sx =
-                    source.left + (x - target.left) * source.width() / target.width();
-                std::memcpy(out + x * 4, row_.data() + sx * 4, 4);
+                std::memcpy(out + x * 4, row_.data() + columns_[x - firstColumn], 4);
             }
             ++nextRow;
         }

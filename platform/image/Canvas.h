@@ -48,6 +48,7 @@ private:
     Image image_;
     bool painted_ = false;
     std::vector<std::uint8_t> row_;
+    std::vector<std::size_t> columns_;
 };
 
 } // namespace scrivlette::image

@@ -103,11 +103,13 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
            "<string>javascript:alert(1)</string></dict></plist>";
     copyReal("Notes.textClipping", tree_ / "caf\xE9.textClipping");
     makeOverlongFolder(tree_);
+    std::ofstream(tree_ / "huge.textClipping");
+    fs::resize_file(tree_ / "huge.textClipping", std::uintmax_t{2} << 30); // sparse: no disk used
 
     const Run run = extractTree();
     EXPECT_EQ(run.status, 1) << "one clipping is broken";
-    EXPECT_EQ(run.lines, 13u) << run.err;
-    EXPECT_NE(run.err.find("13 clippings: 8 extracted, 2 failed, 3 skipped; "), std::string::npos)
+    EXPECT_EQ(run.lines, 14u) << run.err;
+    EXPECT_NE(run.err.find("14 clippings: 8 extracted, 3 failed, 3 skipped; "), std::string::npos)
         << run.err;
     for (const auto& [name, line] : run.bySource) {
         EXPECT_TRUE(line["source"].get<std::string>().starts_with("/")) << name;
@@ -126,6 +128,7 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     EXPECT_EQ(reasonOf("pipe.textClipping"), "skipped: not a regular file");
     EXPECT_NE(reasonOf("Deep.textClipping").find("failed: its path is longer than"),
               std::string::npos);
+    EXPECT_EQ(reasonOf("huge.textClipping"), "failed: too large: 2147483648 bytes");
 
     EXPECT_EQ(contentsOf(output_ / "Notes.txt"), "Notes");
     EXPECT_EQ(contentsOf(output_ / "Notes (2).txt"), "Notes") << "a collision takes the next name";

@@ -33,15 +33,17 @@ std::uint32_t crc32(const std::string& data) {
 
 } // namespace
 
-std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans) {
+std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, int components) {
     BigEndian jpeg;
     jpeg.u16(0xFFD8);
     jpeg.u16(0xFFDB).u16(67).u8(0); // quantisation table 0: all ones
     for (int i = 0; i < 64; ++i) {
         jpeg.u8(1);
     }
-    jpeg.u16(0xFFC2).u16(11).u8(8).u16(height).u16(width).u8(1); // progressive
-    jpeg.u8(1).u8(0x11).u8(0);
+    jpeg.u16(0xFFC2).u16(8 + 3 * components).u8(8).u16(height).u16(width).u8(components);
+    for (int component = 1; component <= components; ++component) {
+        jpeg.u8(component).u8(0x11).u8(0); // no subsampling, the one table
+    }
     for (unsigned tableClass : {0u, 1u}) { // one code of one bit, for symbol 0
         jpeg.u16(0xFFC4).u16(2 + 1 + 16 + 1).u8(tableClass << 4).u8(1);
         for (int i = 1; i < 16; ++i) {
@@ -51,7 +53,11 @@ std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans) {
     }
     for (int scan = 0; scan < scans; ++scan) {
         // A DC scan with no data: the next marker ends it at once.
-        jpeg.u16(0xFFDA).u16(8).u8(1).u8(1).u8(0x00).u8(0).u8(0).u8(0);
+        jpeg.u16(0xFFDA).u16(6 + 2 * components).u8(components);
+        for (int component = 1; component <= components; ++component) {
+            jpeg.u8(component).u8(0x00);
+        }
+        jpeg.u8(0).u8(0).u8(0);
     }
     return jpeg.u16(0xFFD9).bytes;
 }

@@ -8,9 +8,9 @@
 
 namespace scrivlette::hostile {
 
-// A progressive greyscale JPEG of `width` x `height` whose `scans` scans hold
-// no data: each still costs a pass over every block.
-std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans);
+// A progressive JPEG of `width` x `height` and `components` (1 or 3) whose
+// `scans` scans hold no data: each still costs a pass over every block.
+std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, int components = 1);
 
 // A version 2 PICT whose `side` x `side` frame holds one 1 x 1 pixel map,
 // painted `paints` times, each stretched over `stretch` x `stretch` pixels.
