@@ -143,10 +143,14 @@ Palette blackAndWhite() {
 }
 
 // The bytes of one row: packed with a byte count before it, or as they are.
+// QuickDraw decides both from the pixel map's rowBytes, whatever the row
+// unpacks to: rows of fewer than 8 bytes are never packed, and the count is a
+// word when rowBytes passes 250.
 class RowReader {
 public:
-    RowReader(ByteCursor& in, std::size_t rowBytes, bool packed, std::size_t unit = 1)
-        : in_(in), packed_(packed && rowBytes >= 8), unit_(unit), row_(rowBytes),
+    RowReader(ByteCursor& in, std::size_t rowBytes, std::size_t rowLength, bool packed,
+              std::size_t unit = 1)
+        : in_(in), packed_(packed && rowBytes >= 8), unit_(unit), row_(rowLength),
           countIsWord_(rowBytes > 250) {}
 
     std::span<const std::uint8_t> next() {
@@ -173,6 +177,7 @@ public:
 
 private:
     void readHeader();
+    void readExtendedHeader();
     bool step();
     void skipSized16() { in_.skip(in_.u16("opcode data"), "opcode data"); }
     void skipRegion() {
@@ -186,6 +191,8 @@ private:
     void indexedBits(std::uint16_t op);
     void directBits(std::uint16_t op);
     void quickTime();
+    void paintPixels(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
+                     const Canvas::RowFiller& fill);
     void paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes, std::size_t depth,
                       const Palette& palette, bool packed, Rect source, Rect destination);
 
@@ -195,6 +202,9 @@ private:
     std::optional<Canvas> canvas_;
     int drawn_ = 0;       // images drawn whole
     std::string skipped_; // why a drawable-looking opcode drew nothing
+    // After a QuickTime image that was drawn, the bitmap QuickTime stores for
+    // readers without it follows: read, not painted over the image.
+    bool afterQuickTime_ = false;
 };
 
 void PictDecoder::readHeader() {
@@ -212,6 +222,21 @@ void PictDecoder::readHeader() {
     canvas_.emplace(frame_, in_.size());
 }
 
+// A version 2 header of the extended form (-2) gives the picture's own
+// resolution: the opcodes that follow draw in its source rectangle, which is
+// the frame at that resolution. A 300 dpi picture's pixels are all there
+// only when drawn on that rectangle.
+void PictDecoder::readExtendedHeader() {
+    const std::int16_t form = in_.s16("picture header");
+    in_.skip(2 + 4 + 4, "picture header"); // reserved, horizontal and vertical resolution
+    const Rect source = readRect(in_);
+    in_.skip(4, "picture header");
+    if (form == -2 && !source.empty() && !canvas_->painted()) {
+        frame_ = source;
+        canvas_.emplace(frame_, in_.size());
+    }
+}
+
 void PictDecoder::skipPixPat() {
     const std::uint16_t type = in_.u16("pattern");
     in_.skip(8, "pattern");
@@ -227,7 +252,7 @@ void PictDecoder::skipPixPat() {
     const PixMapHeader header = readPixMapHeader(in_);
     readColorTable(in_);
     const std::size_t rowBytes = rowBytesField & 0x3FFF;
-    RowReader rows(in_, rowBytes, header.packType != 1);
+    RowReader rows(in_, rowBytes, rowBytes, header.packType != 1);
     for (std::int64_t y = 0; y < bounds.height(); ++y) {
         rows.next();
     }
@@ -247,21 +272,21 @@ void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t r
     if (rowBytes * 8 < std::size_t(width) * depth) {
         throw DecodeError("bitmap rows shorter than its width");
     }
-    RowReader rows(in, rowBytes, packed);
+    RowReader rows(in, rowBytes, rowBytes, packed);
     const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
                      source.right - bounds.left};
-    canvas_->paintRows(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
-                       destination, [&](std::uint32_t, std::uint8_t* out) {
-                           const auto bits = rows.next();
-                           const std::size_t perByte = 8 / depth;
-                           const std::uint8_t mask = static_cast<std::uint8_t>((1u << depth) - 1);
-                           for (std::int64_t x = 0; x < width; ++x) {
-                               const std::size_t shift = 8 - depth * (x % perByte + 1);
-                               const auto index =
-                                   static_cast<std::uint8_t>((bits[x / perByte] >> shift) & mask);
-                               std::memcpy(out + x * 4, palette[index].data(), 4);
-                           }
-                       });
+    paintPixels(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
+                destination, [&](std::uint32_t, std::uint8_t* out) {
+                    const auto bits = rows.next();
+                    const std::size_t perByte = 8 / depth;
+                    const std::uint8_t mask = static_cast<std::uint8_t>((1u << depth) - 1);
+                    for (std::int64_t x = 0; x < width; ++x) {
+                        const std::size_t shift = 8 - depth * (x % perByte + 1);
+                        const auto index =
+                            static_cast<std::uint8_t>((bits[x / perByte] >> shift) & mask);
+                        std::memcpy(out + x * 4, palette[index].data(), 4);
+                    }
+                });
 }
 
 void PictDecoder::indexedBits(std::uint16_t op) {
@@ -327,41 +352,55 @@ void PictDecoder::directBits(std::uint16_t op) {
     if ((packType == 1 || packType == 3) && rowBytes < std::size_t(width) * size / 8) {
         throw DecodeError("pixel rows shorter than their width");
     }
-    RowReader rows(in_, rowLength, packType == 3 || packType == 4, packType == 3 ? 2 : 1);
+    RowReader rows(in_, rowBytes, rowLength, packType == 3 || packType == 4, packType == 3 ? 2 : 1);
     const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
                      source.right - bounds.left};
-    canvas_->paintRows(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
-                       destination, [&](std::uint32_t, std::uint8_t* out) {
-                           const auto bytes = rows.next();
-                           for (std::int64_t x = 0; x < width; ++x) {
-                               std::uint8_t* pixel = out + x * 4;
-                               if (size == 16) {
-                                   rgb555ToRgba(bytes.data() + x * 2, pixel);
-                               } else if (packType == 1) { // x R G B
-                                   pixel[0] = bytes[x * 4 + 1];
-                                   pixel[1] = bytes[x * 4 + 2];
-                                   pixel[2] = bytes[x * 4 + 3];
-                                   pixel[3] = 255;
-                               } else if (packType == 2) {
-                                   std::memcpy(pixel, bytes.data() + x * 3, 3);
-                                   pixel[3] = 255;
-                               } else { // one plane a component: (A) R G B
-                                   const std::size_t plane = std::size_t(width);
-                                   const std::size_t rgb = components == 4 ? plane : 0;
-                                   pixel[0] = bytes[rgb + x];
-                                   pixel[1] = bytes[rgb + plane + x];
-                                   pixel[2] = bytes[rgb + 2 * plane + x];
-                                   pixel[3] = components == 4 ? bytes[x] : 255;
-                               }
-                           }
-                       });
+    paintPixels(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
+                destination, [&](std::uint32_t, std::uint8_t* out) {
+                    const auto bytes = rows.next();
+                    for (std::int64_t x = 0; x < width; ++x) {
+                        std::uint8_t* pixel = out + x * 4;
+                        if (size == 16) {
+                            rgb555ToRgba(bytes.data() + x * 2, pixel);
+                        } else if (packType == 1) { // x R G B
+                            pixel[0] = bytes[x * 4 + 1];
+                            pixel[1] = bytes[x * 4 + 2];
+                            pixel[2] = bytes[x * 4 + 3];
+                            pixel[3] = 255;
+                        } else if (packType == 2) {
+                            std::memcpy(pixel, bytes.data() + x * 3, 3);
+                            pixel[3] = 255;
+                        } else { // one plane a component: (A) R G B
+                            const std::size_t plane = std::size_t(width);
+                            const std::size_t rgb = components == 4 ? plane : 0;
+                            pixel[0] = bytes[rgb + x];
+                            pixel[1] = bytes[rgb + plane + x];
+                            pixel[2] = bytes[rgb + 2 * plane + x];
+                            pixel[3] = components == 4 ? bytes[x] : 255;
+                        }
+                    }
+                });
+}
+
+void PictDecoder::paintPixels(std::uint32_t width, std::uint32_t height, Rect source,
+                              Rect destination, const Canvas::RowFiller& fill) {
+    if (!afterQuickTime_) {
+        canvas_->paintRows(width, height, source, destination, fill);
+        return;
+    }
+    std::vector<std::uint8_t> row(std::size_t{width} * 4);
+    for (std::uint32_t y = 0; y < height; ++y) {
+        fill(y, row.data());
+    }
 }
 
 void PictDecoder::quickTime() {
     const std::uint32_t length = in_.u32("QuickTime image");
     ByteCursor body(in_.take(length, "QuickTime image"));
     try {
+        afterQuickTime_ = false;
         drawQuickTimeImage(body, *canvas_);
+        afterQuickTime_ = true;
         ++drawn_;
     } catch (const BudgetExceeded&) {
         throw;
@@ -382,6 +421,10 @@ bool PictDecoder::step() {
     }
     if (op == 0x00FF) {
         return false;
+    }
+    if (op == 0x0C00 && version_ == 2) {
+        readExtendedHeader();
+        return true;
     }
     if (auto length = fixedLength(op, version_)) {
         in_.skip(*length, "opcode data");

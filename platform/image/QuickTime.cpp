@@ -77,6 +77,39 @@ void drawRaw(std::span<const std::uint8_t> data, const Description& image, Rect 
                      });
 }
 
+// 'WRLE' pixels: a Windows device-independent bitmap's rows, bottom row
+// first, each blue, green, red (and a fourth byte at depth 32), padded to
+// four bytes; a BITMAPINFOHEADER before them is passed over.
+void drawWindowsBitmap(std::span<const std::uint8_t> data, const Description& image,
+                       Rect destination, Canvas& canvas) {
+    const std::size_t bytesPerPixel = image.depth == 32 ? 4 : image.depth == 24 ? 3 : 0;
+    if (bytesPerPixel == 0) {
+        throw DecodeError("'WRLE' pixels of depth " + std::to_string(image.depth));
+    }
+    const std::size_t rowBytes = (std::size_t{image.width} * bytesPerPixel + 3) / 4 * 4;
+    const std::size_t pixels = rowBytes * image.height;
+    if (data.size() >= pixels + 40 && data[0] == 40 && data[1] == 0 && data[2] == 0 &&
+        data[3] == 0) {
+        data = data.subspan(40);
+    }
+    if (data.size() < pixels) {
+        throw DecodeError("'WRLE' pixels cut short");
+    }
+    const std::uint32_t width = image.width;
+    const std::uint32_t height = image.height;
+    // Painted upside down: the canvas wants its rows from the top.
+    canvas.paintRows(width, height, Rect{0, 0, height, width}, destination,
+                     [&](std::uint32_t row, std::uint8_t* out) {
+                         const std::uint8_t* in = data.data() + (height - 1 - row) * rowBytes;
+                         for (std::uint32_t x = 0; x < width; ++x, in += bytesPerPixel, out += 4) {
+                             out[0] = in[2];
+                             out[1] = in[1];
+                             out[2] = in[0];
+                             out[3] = 255;
+                         }
+                     });
+}
+
 } // namespace
 
 void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
@@ -109,6 +142,10 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
 
     if (image.codec == "raw ") {
         drawRaw(data, image, destination, canvas);
+        return;
+    }
+    if (image.codec == "WRLE") {
+        drawWindowsBitmap(data, image, destination, canvas);
         return;
     }
     ImageResult decoded = std::string("unknown QuickTime codec '" + image.codec + "'");

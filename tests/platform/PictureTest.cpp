@@ -179,6 +179,55 @@ TEST(Pict, EveryPixelFormatDrawsTheSamePicture) {
     }
 }
 
+// PackBits in literal runs of at most 128 bytes.
+std::string packLiterals(std::string_view row) {
+    std::string out;
+    for (std::size_t at = 0; at < row.size(); at += 128) {
+        const std::size_t length = std::min<std::size_t>(128, row.size() - at);
+        out.push_back(static_cast<char>(length - 1));
+        out.append(row.substr(at, length));
+    }
+    return out;
+}
+
+// Whether a row is packed, and whether its count is a byte or a word, follow
+// rowBytes, not the length the row unpacks to: at 63 pixels a 32-bit row has
+// 252 rowBytes (a word count) but unpacks to 189 bytes.
+TEST(Pict, PackingFollowsRowBytes) {
+    for (const unsigned width : {1u, 2u, 62u, 63u, 83u, 84u}) {
+        SCOPED_TRACE(width);
+        const unsigned rowBytes = width * 4;
+        std::string planes(width * 3, '\0');
+        for (unsigned x = 0; x < width; ++x) {
+            planes[x] = static_cast<char>(x); // red rises, green and blue stay 0
+        }
+        PictWriter pict(2, static_cast<int>(width), 1);
+        pict.op(0x009A).u32(0xFF).u16(0x8000 | rowBytes).rect(0, 0, 1, static_cast<int>(width));
+        pict.pixMap(4, 32, 3).rect(0, 0, 1, static_cast<int>(width));
+        pict.rect(0, 0, 1, static_cast<int>(width)).u16(0);
+        if (rowBytes < 8) {
+            pict.raw(std::string(rowBytes, '\x7F')); // too short to pack: x R G B as they are
+        } else {
+            const std::string packed = packLiterals(planes);
+            if (rowBytes > 250) {
+                pict.u16(static_cast<unsigned>(packed.size()));
+            } else {
+                pict.u8(static_cast<unsigned>(packed.size()));
+            }
+            pict.raw(packed);
+        }
+        const auto result = decode(pict.finish());
+        ASSERT_TRUE(result) << result.error();
+        ASSERT_EQ(result->width, width);
+        const Pixel last = pixelAt(*result, width - 1, 0);
+        if (rowBytes < 8) {
+            EXPECT_EQ(last, (Pixel{0x7F, 0x7F, 0x7F, 255}));
+        } else {
+            EXPECT_EQ(last, (Pixel{static_cast<std::uint8_t>(width - 1), 0, 0, 255}));
+        }
+    }
+}
+
 // Indexed pixels through a colour table, unpacked and packed, 2 to 8 bits.
 TEST(Pict, IndexedPixelsAndBitmaps) {
     const auto colourTable = [](PictWriter& pict) {
@@ -255,9 +304,12 @@ std::string quickTime(const std::string& codec, std::uint16_t width, std::uint16
     be16(0xFFFF);
     q += data;
     pict.op(0x8200).u32(static_cast<std::uint32_t>(q.size())).raw(q);
-    // What a reader without QuickTime would draw instead: text, skipped.
-    pict.op(0x002C).u16(7).u16(3).raw(std::string("\x04Mono", 5));
-    pict.op(0x0028).u16(0).u16(10).u8(5).raw("Quick");
+    // What QuickTime stores for readers without it: a black bitmap over it all.
+    const unsigned rowBytes = (width + 15) / 16 * 2;
+    pict.op(0x00A1).u16(100).u16(4).raw("note");
+    pict.op(0x0090).u16(rowBytes).rect(0, 0, height, width);
+    pict.rect(0, 0, height, width).rect(0, 0, height, width).u16(0);
+    pict.raw(std::string(std::size_t{rowBytes} * height, '\xFF'));
     return pict.finish();
 }
 
@@ -321,8 +373,20 @@ TEST(Pict, QuickTimeImagesInEachCodec) {
     }
     EXPECT_FALSE(decodeJpeg(test::bytesOf("\xFF\xD8 nothing more").span()));
 
-    EXPECT_FALSE(decode(quickTime("rle ", 3, 2, 32, raw32)));
-    EXPECT_FALSE(decode(quickTime("raw ", 3, 2, 32, raw32.substr(0, 20))));
+    // Bottom row first, blue green red, rows padded to four bytes.
+    const std::string dib = std::string("\xFF\xFF\xFF\x80\x80\x80\0\0\0\0\0\0", 12) +
+                            std::string("\0\0\xFF\0\xFF\0\xFF\0\0\0\0\0", 12);
+    expectRgbPicture(decode(quickTime("WRLE", 3, 2, 24, dib)));
+
+    // Without a codec, or with its data cut, the bitmap stored for readers
+    // without QuickTime is what shows.
+    for (const auto& unreadable :
+         {quickTime("rle ", 3, 2, 32, raw32), quickTime("raw ", 3, 2, 32, raw32.substr(0, 20))}) {
+        const auto fallback = decode(unreadable);
+        ASSERT_TRUE(fallback) << fallback.error();
+        EXPECT_EQ(pixelAt(*fallback, 0, 0), black);
+        EXPECT_EQ(pixelAt(*fallback, 2, 1), black);
+    }
     const auto huge = decode(quickTime("raw ", 40000, 2, 32, raw32));
     ASSERT_FALSE(huge);
     EXPECT_NE(huge.error().find("too large"), std::string::npos) << huge.error();
