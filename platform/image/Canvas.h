@@ -37,6 +37,15 @@ public:
     void paint(const Image& picture, Rect destination);
 
     bool painted() const { return painted_; }
+
+    // The profile of the images painted, the first one offered: a canvas
+    // takes one, and is converted as a whole once it is done.
+    void offerProfile(std::vector<std::uint8_t> profile) {
+        if (profile_.empty()) {
+            profile_ = std::move(profile);
+        }
+    }
+    std::vector<std::uint8_t>& profile() { return profile_; }
     Image take() { return std::move(image_); }
 
 private:
@@ -49,6 +58,7 @@ private:
     bool painted_ = false;
     std::vector<std::uint8_t> row_;
     std::vector<std::size_t> columns_;
+    std::vector<std::uint8_t> profile_;
 };
 
 } // namespace scrivlette::image

@@ -2,6 +2,7 @@
 
 #include "platform/image/ByteCursor.h"
 #include "platform/image/Canvas.h"
+#include "platform/image/Colour.h"
 #include "platform/image/PackBits.h"
 #include "platform/image/Pixels.h"
 #include "platform/image/QuickTime.h"
@@ -178,6 +179,7 @@ public:
 private:
     void readHeader();
     void readExtendedHeader();
+    void longComment();
     bool step();
     void skipSized16() { in_.skip(in_.u16("opcode data"), "opcode data"); }
     void skipRegion() {
@@ -205,6 +207,9 @@ private:
     // After a QuickTime image that was drawn, the bitmap QuickTime stores for
     // readers without it follows: read, not painted over the image.
     bool afterQuickTime_ = false;
+    // The ICC profile ColorSync writes into picture comments, in chunks.
+    std::vector<std::uint8_t> profile_;
+    bool profileComplete_ = false;
 };
 
 void PictDecoder::readHeader() {
@@ -234,6 +239,33 @@ void PictDecoder::readExtendedHeader() {
     if (form == -2 && !source.empty() && !canvas_->painted()) {
         frame_ = source;
         canvas_.emplace(frame_, in_.size());
+    }
+}
+
+// ColorSync's picture comment (kind 224) carries the picture's ICC profile:
+// a selector, then for "begin" (0) and "continue" (1) the next piece of it;
+// "end" (2) closes it. A profile cut off or larger than any real one is left
+// out, and the pixels keep their stored colours.
+void PictDecoder::longComment() {
+    constexpr std::uint16_t colorSync = 224;
+    const std::uint16_t kind = in_.u16("comment");
+    ByteCursor data(in_.take(in_.u16("comment"), "comment"));
+    if (kind != colorSync || data.remaining() < 4) {
+        return;
+    }
+    const std::uint32_t selector = data.u32("comment");
+    const auto piece = data.take(data.remaining(), "comment");
+    if (selector == 0) {
+        profile_.assign(piece.begin(), piece.end());
+        profileComplete_ = false;
+    } else if (selector == 1 && !profile_.empty() && !profileComplete_) {
+        if (profile_.size() + piece.size() > maxProfileBytes) {
+            profile_.clear();
+            return;
+        }
+        profile_.insert(profile_.end(), piece.begin(), piece.end());
+    } else if (selector == 2 && !profile_.empty()) {
+        profileComplete_ = true;
     }
 }
 
@@ -481,8 +513,7 @@ bool PictDecoder::step() {
         ++drawn_;
         return true;
     case 0x00A1:
-        in_.skip(2, "comment");
-        skipSized16();
+        longComment();
         return true;
     case 0x8200:
         quickTime();
@@ -527,7 +558,9 @@ Image PictDecoder::run() {
                                              "(no bitmap, pixel map or QuickTime image)"
                                            : skipped_);
     }
-    return canvas_->take();
+    Image picture = canvas_->take();
+    picture.iccProfile = profileComplete_ ? std::move(profile_) : std::move(canvas_->profile());
+    return picture;
 }
 
 } // namespace

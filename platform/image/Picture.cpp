@@ -1,6 +1,7 @@
 #include "Picture.h"
 
 #include "platform/image/Codecs.h"
+#include "platform/image/Colour.h"
 #include "platform/image/Pict.h"
 
 namespace scrivlette::image {
@@ -10,24 +11,36 @@ bool isPictureType(std::string_view typeIdentifier) {
            typeIdentifier == "public.png" || typeIdentifier == "public.jpeg";
 }
 
+namespace {
+
+ImageResult decodeAsStored(std::string_view typeIdentifier, const Bytes& bytes) {
+    if (typeIdentifier == "com.apple.pict") {
+        return decodePict(bytes.span());
+    }
+    if (typeIdentifier == "public.tiff") {
+        return decodeTiff(bytes.span());
+    }
+    if (typeIdentifier == "public.png") {
+        return decodePng(bytes.span());
+    }
+    if (typeIdentifier == "public.jpeg") {
+        return decodeJpeg(bytes.span());
+    }
+    return "not a picture (" + std::string(typeIdentifier) + ")";
+}
+
+} // namespace
+
 ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes) {
     try {
-        if (typeIdentifier == "com.apple.pict") {
-            return decodePict(bytes.span());
+        auto picture = decodeAsStored(typeIdentifier, bytes);
+        if (picture) {
+            convertToSrgb(picture.value());
         }
-        if (typeIdentifier == "public.tiff") {
-            return decodeTiff(bytes.span());
-        }
-        if (typeIdentifier == "public.png") {
-            return decodePng(bytes.span());
-        }
-        if (typeIdentifier == "public.jpeg") {
-            return decodeJpeg(bytes.span());
-        }
+        return picture;
     } catch (const std::bad_alloc&) {
         return std::string("not decodable: out of memory");
     }
-    return "not a picture (" + std::string(typeIdentifier) + ")";
 }
 
 } // namespace scrivlette::image

@@ -11,7 +11,8 @@ namespace scrivlette::image {
 bool isPictureType(std::string_view typeIdentifier);
 
 // Decodes a picture representation ("public.tiff", "com.apple.pict",
-// "public.png", "public.jpeg") to RGBA, or says why not.
+// "public.png", "public.jpeg") to RGBA in sRGB, converted through the profile
+// the picture embeds, or says why not.
 ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes);
 
 } // namespace scrivlette::image

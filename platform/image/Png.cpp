@@ -1,4 +1,5 @@
 #include "platform/image/Codecs.h"
+#include "platform/image/Colour.h"
 
 #include <algorithm>
 #include <cstring>
@@ -74,8 +75,15 @@ bool readPng(png_structp png, png_infop info, PngState& state, Image& image,
     int compression = 0;
     png_bytep profile = nullptr;
     png_uint_32 profileSize = 0;
+    double gamma = 0;
     if (png_get_iCCP(png, info, &name, &compression, &profile, &profileSize) && profile) {
         image.iccProfile.assign(profile, profile + profileSize);
+    } else if (!png_get_valid(png, info, PNG_INFO_sRGB) && png_get_gAMA(png, info, &gamma)) {
+        double c[8] = {};
+        const bool primaries =
+            png_get_cHRM(png, info, &c[0], &c[1], &c[2], &c[3], &c[4], &c[5], &c[6], &c[7]);
+        image.iccProfile = profileForGamma(gamma, primaries ? std::span<const double>(c)
+                                                            : std::span<const double>());
     }
     png_set_expand(png);
     png_set_strip_16(png);

@@ -15,6 +15,7 @@ struct Description {
     std::uint32_t height = 0;
     std::uint32_t dataSize = 0;
     std::int16_t depth = 0;
+    std::vector<std::uint8_t> profile; // from an 'iicc' or 'colr' extension
 };
 
 // QuickTime's ImageDescription: 86 bytes, maybe followed by extensions.
@@ -34,6 +35,23 @@ Description readDescription(ByteCursor& in) {
     result.dataSize = description.u32("image description");
     description.skip(2 + 32, "image description"); // frame count, compressor name
     result.depth = description.s16("image description");
+    description.skip(2, "image description"); // colour table id
+    // Extensions: atoms of a 32-bit size (itself included) and a type.
+    while (description.remaining() >= 8) {
+        const std::uint32_t atomSize = description.u32("image description");
+        const auto type = description.take(4, "image description");
+        if (atomSize < 8 || atomSize - 8 > description.remaining()) {
+            break;
+        }
+        const auto data = description.take(atomSize - 8, "image description");
+        const std::string_view name(reinterpret_cast<const char*>(type.data()), 4);
+        if (name == "iicc") {
+            result.profile.assign(data.begin(), data.end());
+        } else if (name == "colr" && data.size() > 4 &&
+                   std::string_view(reinterpret_cast<const char*>(data.data()), 4) == "prof") {
+            result.profile.assign(data.begin() + 4, data.end());
+        }
+    }
     return result;
 }
 
@@ -140,6 +158,7 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
                            std::llround(moveY + image.height * scaleY),
                            std::llround(moveX + image.width * scaleX)};
 
+    canvas.offerProfile(image.profile);
     if (image.codec == "raw ") {
         drawRaw(data, image, destination, canvas);
         return;
@@ -159,6 +178,7 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
     if (!decoded) {
         throw DecodeError(decoded.error());
     }
+    canvas.offerProfile(decoded.value().iccProfile);
     canvas.paint(*decoded, destination);
 }
 
