@@ -9,16 +9,20 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QThreadPool>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 namespace scrivlette {
 
@@ -156,13 +160,22 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     }
 }
 
-// Decoded on a worker: a large picture must not stop the window.
+// Decoded on a worker: a large picture must not stop the window. The pane
+// shows a picture no wider than itself, and it is never wider than the
+// widest screen: that is as large as the picture is decoded, so memory
+// follows what is shown, not what a header claims.
 void DetailPane::decodePicture(const ClipDetail& clip) {
     decoding_ = true;
     pictureNote_->setText(tr("Decoding the picture…"));
+    double widest = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        widest = std::max(widest, screen->geometry().width() * screen->devicePixelRatio());
+    }
+    const image::Fit shown{widest > 0 ? static_cast<std::uint32_t>(std::ceil(widest)) : 4096u,
+                           static_cast<std::uint32_t>(image::maxSide)};
     QPointer<DetailPane> pane(this);
-    QThreadPool::globalInstance()->start([pane, clip, generation = generation_] {
-        auto decoded = image::decodePicture(clip.title, *clip.data);
+    QThreadPool::globalInstance()->start([pane, clip, shown, generation = generation_] {
+        auto decoded = image::decodePicture(clip.title, *clip.data, shown);
         QImage image;
         QString problem;
         if (decoded) {

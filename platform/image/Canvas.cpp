@@ -10,18 +10,46 @@ namespace {
 
 constexpr std::int64_t maxOverdraw = 16;
 
+// The source span [first, end) that canvas position `at` of a `to`-long
+// target covers in a `from`-long source starting at `start`.
+std::pair<std::int64_t, std::int64_t> span(std::int64_t at, std::int64_t to, std::int64_t from,
+                                           std::int64_t start) {
+    const std::int64_t first = start + at * from / to;
+    const std::int64_t end = start + (at + 1) * from / to;
+    return {first, std::max(end, first + 1)};
+}
+
 } // namespace
+
+Canvas::Canvas(Rect frame, std::size_t inputBytes, std::optional<Fit> fit)
+    : frame_(frame), inputBytes_(inputBytes) {
+    std::tie(width_, height_) = fittedSize(frame.width(), frame.height(), fit);
+}
 
 void Canvas::allocate() {
     if (painted_) {
         return;
     }
-    if (auto problem = sizeProblem(frame_.width(), frame_.height(), inputBytes_)) {
+    if (frame_.width() > maxSide || frame_.height() > maxSide) {
+        throw BudgetExceeded("picture frame: picture too large (" + std::to_string(frame_.width()) +
+                             " x " + std::to_string(frame_.height()) + " pixels)");
+    }
+    if (auto problem = sizeProblem(width_, height_, inputBytes_)) {
         throw BudgetExceeded("picture frame: " + *problem);
     }
-    image_ = blankImage(static_cast<std::uint32_t>(frame_.width()),
-                        static_cast<std::uint32_t>(frame_.height()));
+    image_ = blankImage(static_cast<std::uint32_t>(width_), static_cast<std::uint32_t>(height_));
     painted_ = true;
+}
+
+void Canvas::spend(std::int64_t pixels) {
+    // Scaling lets a few bytes paint the whole frame; many such images would
+    // cost time without bound, and no real picture paints its frame over
+    // more than a few times.
+    paintedPixels_ += pixels;
+    if (paintedPixels_ > maxOverdraw * width_ * height_ + freePixels) {
+        throw BudgetExceeded("the picture paints its frame over more than " +
+                             std::to_string(maxOverdraw) + " times");
+    }
 }
 
 void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
@@ -31,66 +59,113 @@ void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, R
     source.left = std::max<std::int64_t>(source.left, 0);
     source.bottom = std::min<std::int64_t>(source.bottom, height);
     source.right = std::min<std::int64_t>(source.right, width);
-    const std::int64_t canvasWidth = image_.width;
-    const std::int64_t canvasHeight = image_.height;
-    // Destination in canvas coordinates, and the part of it on the canvas.
-    const Rect target{destination.top - frame_.top, destination.left - frame_.left,
-                      destination.bottom - frame_.top, destination.right - frame_.left};
+    // Destination in canvas pixels, and the part of it on the canvas.
+    const auto across = [&](std::int64_t x) { return (x - frame_.left) * width_ / frame_.width(); };
+    const auto down = [&](std::int64_t y) { return (y - frame_.top) * height_ / frame_.height(); };
+    const Rect target{down(destination.top), across(destination.left), down(destination.bottom),
+                      across(destination.right)};
     const std::int64_t firstRow = std::max<std::int64_t>(target.top, 0);
-    const std::int64_t endRow = std::min(target.bottom, canvasHeight);
+    const std::int64_t endRow = std::min(target.bottom, height_);
     const std::int64_t firstColumn = std::max<std::int64_t>(target.left, 0);
-    const std::int64_t endColumn = std::min(target.right, canvasWidth);
+    const std::int64_t endColumn = std::min(target.right, width_);
     const bool visible =
         !source.empty() && !target.empty() && firstRow < endRow && firstColumn < endColumn;
     // Rows that land whole and unscaled are written straight into the canvas.
     const bool direct = visible && source.left == 0 && source.width() == width &&
                         source.width() == target.width() && source.height() == target.height() &&
-                        target.left >= 0 && target.right <= canvasWidth;
-
-    // Scaling lets a few bytes paint the whole frame; many such images would
-    // cost time without bound, and no real picture paints its frame over
-    // more than a few times.
+                        target.left >= 0 && target.right <= width_;
     if (visible) {
-        paintedPixels_ += (endRow - firstRow) * (endColumn - firstColumn);
-        if (paintedPixels_ > maxOverdraw * canvasWidth * canvasHeight + freePixels) {
-            throw BudgetExceeded("the picture paints its frame over more than " +
-                                 std::to_string(maxOverdraw) + " times");
-        }
+        spend((endRow - firstRow) * (endColumn - firstColumn));
     }
     row_.resize(std::size_t{width} * 4);
-    // Nearest neighbour across: the source byte of each canvas column, once.
+    const std::size_t columns = visible ? std::size_t(endColumn - firstColumn) : 0;
+    // Each canvas column's first source byte, and its span when it shrinks.
+    const bool shrinks = source.width() > target.width() || source.height() > target.height();
     columns_.clear();
     for (std::int64_t x = firstColumn; visible && !direct && x < endColumn; ++x) {
-        columns_.push_back(
-            std::size_t(source.left + (x - target.left) * source.width() / target.width()) * 4);
+        const auto [first, end] =
+            span(x - target.left, target.width(), source.width(), source.left);
+        columns_.push_back(std::size_t(first));
+        columns_.push_back(std::size_t(end));
     }
+    reduced_.resize(columns * 4);
+    sums_.assign(shrinks ? columns * 4 : 0, 0);
+    std::uint64_t weight = 0;
+
     std::int64_t nextRow = firstRow;
     for (std::uint32_t row = 0; row < height; ++row) {
         if (direct) {
             const std::int64_t y = target.top + (row - source.top);
-            if (row >= source.top && row < source.bottom && y >= 0 && y < canvasHeight) {
-                fill(row, image_.rgba.data() + (std::size_t(y) * canvasWidth + target.left) * 4);
+            if (row >= source.top && row < source.bottom && y >= 0 && y < height_) {
+                fill(row, image_.rgba.data() + (std::size_t(y) * width_ + target.left) * 4);
             } else {
                 fill(row, row_.data());
             }
             continue;
         }
         fill(row, row_.data());
-        if (!visible) {
+        if (!visible || nextRow >= endRow) {
             continue;
         }
-        // Nearest neighbour: canvas row y shows source row top + (y - t) * h / H.
-        while (nextRow < endRow) {
-            const std::int64_t from =
-                source.top + (nextRow - target.top) * source.height() / target.height();
-            if (from != row) {
-                break;
+        if (!shrinks) {
+            // Growing: canvas row y shows source row top + (y - t) * h / H.
+            while (nextRow < endRow &&
+                   span(nextRow - target.top, target.height(), source.height(), source.top).first ==
+                       row) {
+                std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * width_ * 4;
+                for (std::size_t x = 0; x < columns; ++x) {
+                    std::memcpy(out + (firstColumn + x) * 4, row_.data() + columns_[x * 2] * 4, 4);
+                }
+                ++nextRow;
             }
-            std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * canvasWidth * 4;
-            for (std::int64_t x = firstColumn; x < endColumn; ++x) {
-                std::memcpy(out + x * 4, row_.data() + columns_[x - firstColumn], 4);
+            continue;
+        }
+        // Shrinking: a box filter. Colours are weighted by their alpha, so a
+        // transparent pixel lends no colour to its neighbours.
+        auto [firstSource, endSource] =
+            span(nextRow - target.top, target.height(), source.height(), source.top);
+        if (row < firstSource) {
+            continue;
+        }
+        for (std::size_t x = 0; x < columns; ++x) {
+            std::uint64_t* sum = &sums_[x * 4];
+            for (std::size_t from = columns_[x * 2]; from < columns_[x * 2 + 1]; ++from) {
+                const std::uint8_t* pixel = row_.data() + from * 4;
+                sum[0] += std::uint64_t{pixel[0]} * pixel[3];
+                sum[1] += std::uint64_t{pixel[1]} * pixel[3];
+                sum[2] += std::uint64_t{pixel[2]} * pixel[3];
+                sum[3] += pixel[3];
+            }
+        }
+        ++weight;
+        while (row + 1 >= std::uint32_t(endSource)) {
+            std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * width_ * 4;
+            for (std::size_t x = 0; x < columns; ++x) {
+                const std::uint64_t* sum = &sums_[x * 4];
+                std::uint8_t* pixel = out + (firstColumn + x) * 4;
+                const std::uint64_t count = weight * (columns_[x * 2 + 1] - columns_[x * 2]);
+                if (sum[3] == 0) {
+                    std::memset(pixel, 0, 4);
+                    continue;
+                }
+                for (int c = 0; c < 3; ++c) {
+                    pixel[c] = static_cast<std::uint8_t>((sum[c] + sum[3] / 2) / sum[3]);
+                }
+                pixel[3] = static_cast<std::uint8_t>((sum[3] + count / 2) / count);
             }
             ++nextRow;
+            if (nextRow >= endRow) {
+                break;
+            }
+            const auto next =
+                span(nextRow - target.top, target.height(), source.height(), source.top);
+            endSource = next.second;
+            if (next.first <= std::int64_t(row)) {
+                continue; // growing down while shrinking across: the same row again
+            }
+            std::fill(sums_.begin(), sums_.end(), 0);
+            weight = 0;
+            break;
         }
     }
 }

@@ -15,28 +15,40 @@ struct Rect {
     bool empty() const { return width() <= 0 || height() <= 0; }
 };
 
-// The picture being drawn: the size of the picture's frame, allocated only
-// when something is first drawn (a frame may claim far more than it holds).
+// The picture being drawn: its frame, drawn at the frame's size or smaller
+// to fit a box, allocated only when something is first drawn (a frame may
+// claim far more than it holds).
 class Canvas {
 public:
     // `inputBytes` is the size of the whole picture, which bounds how large
-    // a frame it can justify.
-    Canvas(Rect frame, std::size_t inputBytes) : frame_(frame), inputBytes_(inputBytes) {}
+    // a canvas it can justify.
+    Canvas(Rect frame, std::size_t inputBytes, std::optional<Fit> fit = std::nullopt);
 
     std::size_t inputBytes() const { return inputBytes_; }
+    Rect frame() const { return frame_; }
+    // Canvas pixels per picture unit, across and down (1 unless fitted).
+    double scaleX() const { return double(width_) / double(frame_.width()); }
+    double scaleY() const { return double(height_) / double(frame_.height()); }
 
     // Writes one row of a source picture, `width` RGBA pixels, to `out`.
     using RowFiller = std::function<void(std::uint32_t row, std::uint8_t* out)>;
 
     // Draws the `source` part of a `width` x `height` picture onto
-    // `destination` (picture coordinates), scaled to fit. `fill` is called
-    // once for every row, in order, whatever is clipped, since it reads the
-    // picture's bytes as it goes.
+    // `destination` (picture coordinates), scaled to fit: averaged over the
+    // pixels that meet in one where it shrinks, repeated where it grows.
+    // `fill` is called once for every row, in order, whatever is clipped,
+    // since it reads the picture's bytes as it goes.
     void paintRows(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
                    const RowFiller& fill);
     void paint(const Image& picture, Rect destination);
 
+    // The canvas's pixels, allocated on first use; for drawing.
+    Image& pixels() {
+        allocate();
+        return image_;
+    }
     bool painted() const { return painted_; }
+    Image take() { return std::move(image_); }
 
     // The profile of the images painted, the first one offered: a canvas
     // takes one, and is converted as a whole once it is done.
@@ -46,18 +58,23 @@ public:
         }
     }
     std::vector<std::uint8_t>& profile() { return profile_; }
-    Image take() { return std::move(image_); }
 
 private:
     void allocate();
+    // Counts work done on the canvas against what its picture may cost.
+    void spend(std::int64_t pixels);
 
     Rect frame_;
     std::size_t inputBytes_;
+    std::int64_t width_ = 0;
+    std::int64_t height_ = 0;
     std::int64_t paintedPixels_ = 0;
     Image image_;
     bool painted_ = false;
     std::vector<std::uint8_t> row_;
     std::vector<std::size_t> columns_;
+    std::vector<std::uint8_t> reduced_;
+    std::vector<std::uint64_t> sums_;
     std::vector<std::uint8_t> profile_;
 };
 

@@ -10,7 +10,9 @@
 
 namespace scrivlette::image {
 
-ImageResult decodeJpeg(std::span<const std::uint8_t> bytes);
+// With `fit`, libjpeg decodes at 1/2, 1/4 or 1/8 scale where that still
+// covers the box, and the rest is shrunk with a box filter.
+ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
 ImageResult decodePng(std::span<const std::uint8_t> bytes);
 ImageResult decodeTiff(std::span<const std::uint8_t> bytes);
 

@@ -1,6 +1,9 @@
 #include "Image.h"
 
+#include "platform/image/Canvas.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace scrivlette::image {
 
@@ -32,6 +35,30 @@ Image blankImage(std::uint32_t width, std::uint32_t height) {
     image.height = height;
     image.rgba.assign(std::size_t{width} * height * 4, 0);
     return image;
+}
+
+std::pair<std::int64_t, std::int64_t> fittedSize(std::int64_t width, std::int64_t height,
+                                                 std::optional<Fit> fit) {
+    if (!fit || width <= 0 || height <= 0 || (width <= fit->width && height <= fit->height)) {
+        return {width, height};
+    }
+    const double scale =
+        std::min(double(fit->width) / double(width), double(fit->height) / double(height));
+    return {std::max<std::int64_t>(1, std::llround(double(width) * scale)),
+            std::max<std::int64_t>(1, std::llround(double(height) * scale))};
+}
+
+Image shrinkToFit(Image image, std::optional<Fit> fit) {
+    const auto [width, height] = fittedSize(image.width, image.height, fit);
+    if (width == image.width && height == image.height) {
+        return image;
+    }
+    Canvas canvas(Rect{0, 0, image.height, image.width}, image.rgba.size(),
+                  Fit{std::uint32_t(width), std::uint32_t(height)});
+    canvas.paint(image, Rect{0, 0, image.height, image.width});
+    Image shrunk = canvas.take();
+    shrunk.iccProfile = std::move(image.iccProfile);
+    return shrunk;
 }
 
 } // namespace scrivlette::image

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scrivlette::image {
@@ -25,6 +26,21 @@ struct Image {
 };
 
 using ImageResult = Expected<Image, std::string>;
+
+// The box a picture is to be drawn into: a picture larger than it, either
+// way, is drawn smaller, its shape kept; a smaller one at its own size.
+struct Fit {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+};
+
+// The size a `width` x `height` picture is drawn at within `fit` (none: its
+// own size); never less than one pixel either way.
+std::pair<std::int64_t, std::int64_t> fittedSize(std::int64_t width, std::int64_t height,
+                                                 std::optional<Fit> fit);
+
+// `image` made no larger than `fit`, with a box filter.
+Image shrinkToFit(Image image, std::optional<Fit> fit);
 
 // Bounds on what any picture may claim before a byte is allocated for it.
 inline constexpr std::int64_t maxSide = 32768;

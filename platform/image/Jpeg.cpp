@@ -50,7 +50,7 @@ void readProfile(j_decompress_ptr info, Image& image) {
 
 } // namespace
 
-ImageResult decodeJpeg(std::span<const std::uint8_t> bytes) {
+ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
     jpeg_decompress_struct info{};
     JpegErrors errors;
     jpeg_progress_mgr progress{};
@@ -79,6 +79,19 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes) {
         static_cast<long>(pixelBudget(bytes.size()) * 8 + (std::int64_t{32} << 20));
     readProfile(&info, image);
     info.out_color_space = JCS_EXT_RGBA;
+    if (fit) {
+        // The largest reduction libjpeg makes in its inverse DCT that still
+        // covers the box; the rest is a box filter's.
+        const auto [width, height] = fittedSize(info.image_width, info.image_height, fit);
+        for (unsigned denominator = 8; denominator > 1; denominator /= 2) {
+            if (std::int64_t{info.image_width} / denominator >= width &&
+                std::int64_t{info.image_height} / denominator >= height) {
+                info.scale_num = 1;
+                info.scale_denom = denominator;
+                break;
+            }
+        }
+    }
     jpeg_start_decompress(&info);
     image.width = info.output_width;
     image.height = info.output_height;
@@ -89,7 +102,7 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes) {
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
-    return image;
+    return fit ? shrinkToFit(std::move(image), fit) : image;
 }
 
 } // namespace scrivlette::image

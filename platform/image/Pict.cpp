@@ -173,7 +173,8 @@ private:
 
 class PictDecoder {
 public:
-    explicit PictDecoder(std::span<const std::uint8_t> bytes) : in_(bytes) {}
+    PictDecoder(std::span<const std::uint8_t> bytes, std::optional<Fit> fit)
+        : in_(bytes), fit_(fit) {}
     Image run();
 
 private:
@@ -199,6 +200,7 @@ private:
                       const Palette& palette, bool packed, Rect source, Rect destination);
 
     ByteCursor in_;
+    std::optional<Fit> fit_;
     int version_ = 1;
     Rect frame_;
     std::optional<Canvas> canvas_;
@@ -224,7 +226,7 @@ void PictDecoder::readHeader() {
     } else {
         throw DecodeError("not a PICT picture (no version opcode)");
     }
-    canvas_.emplace(frame_, in_.size());
+    canvas_.emplace(frame_, in_.size(), fit_);
 }
 
 // A version 2 header of the extended form (-2) gives the picture's own
@@ -238,7 +240,7 @@ void PictDecoder::readExtendedHeader() {
     in_.skip(4, "picture header");
     if (form == -2 && !source.empty() && !canvas_->painted()) {
         frame_ = source;
-        canvas_.emplace(frame_, in_.size());
+        canvas_.emplace(frame_, in_.size(), fit_);
     }
 }
 
@@ -565,9 +567,9 @@ Image PictDecoder::run() {
 
 } // namespace
 
-ImageResult decodePict(std::span<const std::uint8_t> bytes) {
+ImageResult decodePict(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
     try {
-        return PictDecoder(bytes).run();
+        return PictDecoder(bytes, fit).run();
     } catch (const DecodeError& error) {
         return std::string("not decodable: ") + error.what();
     } catch (const std::bad_alloc&) {

@@ -11,6 +11,6 @@ namespace scrivlette::image {
 // header that clippings leave out): its bitmaps, pixel maps and
 // QuickTime-compressed images ('raw ', 'jpeg', 'png ', 'tiff'). Lines, shapes
 // and text are not drawn; a picture holding nothing else is refused.
-ImageResult decodePict(std::span<const std::uint8_t> bytes);
+ImageResult decodePict(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
 
 } // namespace scrivlette::image

@@ -13,27 +13,34 @@ bool isPictureType(std::string_view typeIdentifier) {
 
 namespace {
 
-ImageResult decodeAsStored(std::string_view typeIdentifier, const Bytes& bytes) {
+ImageResult decodeAsStored(std::string_view typeIdentifier, const Bytes& bytes,
+                           std::optional<Fit> fit) {
     if (typeIdentifier == "com.apple.pict") {
-        return decodePict(bytes.span());
-    }
-    if (typeIdentifier == "public.tiff") {
-        return decodeTiff(bytes.span());
-    }
-    if (typeIdentifier == "public.png") {
-        return decodePng(bytes.span());
+        return decodePict(bytes.span(), fit);
     }
     if (typeIdentifier == "public.jpeg") {
-        return decodeJpeg(bytes.span());
+        return decodeJpeg(bytes.span(), fit);
     }
-    return "not a picture (" + std::string(typeIdentifier) + ")";
+    ImageResult picture = std::string();
+    if (typeIdentifier == "public.tiff") {
+        picture = decodeTiff(bytes.span());
+    } else if (typeIdentifier == "public.png") {
+        picture = decodePng(bytes.span());
+    } else {
+        return "not a picture (" + std::string(typeIdentifier) + ")";
+    }
+    if (picture && fit) {
+        picture = shrinkToFit(std::move(picture).value(), fit);
+    }
+    return picture;
 }
 
 } // namespace
 
-ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes) {
+ImageResult decodePicture(std::string_view typeIdentifier, const Bytes& bytes,
+                          std::optional<Fit> fit) {
     try {
-        auto picture = decodeAsStored(typeIdentifier, bytes);
+        auto picture = decodeAsStored(typeIdentifier, bytes, fit);
         if (picture) {
             convertToSrgb(picture.value());
         }

@@ -643,3 +643,56 @@ TEST(Colour, ProfilesConvertToSrgbAndBadOnesAreIgnored) {
 
 } // namespace
 } // namespace scrivlette::image
+
+namespace scrivlette::image {
+namespace {
+
+// Drawn into a smaller box, pixels that meet are averaged, weighted by how
+// opaque each is; the decoders never hold the full size to get there.
+TEST(Picture, DrawsSmallerToFitWithABoxFilter) {
+    Image stripes = blankImage(4, 2);
+    const Pixel row0[] = {white, black, red, {0, 0, 0, 0}};
+    for (std::uint32_t y = 0; y < 2; ++y) {
+        for (std::uint32_t x = 0; x < 4; ++x) {
+            std::copy(row0[x].begin(), row0[x].end(), stripes.rgba.begin() + (y * 4 + x) * 4);
+        }
+    }
+    const Image half = shrinkToFit(stripes, Fit{2, 2});
+    ASSERT_EQ(half.width, 2u);
+    ASSERT_EQ(half.height, 1u) << "the shape is kept";
+    EXPECT_EQ(pixelAt(half, 0, 0), (Pixel{128, 128, 128, 255}));
+    EXPECT_EQ(pixelAt(half, 1, 0), (Pixel{255, 0, 0, 128})) << "no colour from a clear pixel";
+
+    const struct {
+        const char* name;
+        const char* type;
+        std::string bytes;
+        Fit fit;
+        std::uint32_t width, height;
+    } cases[] = {
+        {"a 16,384-pixel frame of 116 bytes",
+         "com.apple.pict",
+         hostile::pictFrameBomb(16384, 1, 16384),
+         {256, 1024},
+         256,
+         256},
+        {"a JPEG, through libjpeg's scaling", "public.jpeg", redJpeg(200), {25, 25}, 25, 25},
+        {"a picture smaller than the box",
+         "com.apple.pict",
+         hostile::pictFrameBomb(64),
+         {256, 256},
+         64,
+         64},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto picture = decodePicture(c.type, test::bytesOf(c.bytes), c.fit);
+        ASSERT_TRUE(picture) << picture.error();
+        EXPECT_EQ(picture->width, c.width);
+        EXPECT_EQ(picture->height, c.height);
+        EXPECT_GT(pixelAt(*picture, 0, 0)[0], 240) << "red where the picture is red";
+    }
+}
+
+} // namespace
+} // namespace scrivlette::image
