@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libexpat1-dev libutf8proc-dev nlohmann-json3-dev libtiff-dev libpng-dev libjpeg62-turbo-dev libxml2-dev liblcms2-dev
+    libexpat1-dev libutf8proc-dev nlohmann-json3-dev libtiff-dev libpng-dev libjpeg62-turbo-dev libxml2-dev liblcms2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
     libplist-dev unicode-data bzip2 help2man appstream dpkg-dev file
     qt6-base-dev qt6-svg-dev libgl-dev
     poppler-utils xvfb xauth xdotool imagemagick x11-utils desktop-file-utils libglib2.0-bin shared-mime-info

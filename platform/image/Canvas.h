@@ -59,10 +59,11 @@ public:
     }
     std::vector<std::uint8_t>& profile() { return profile_; }
 
-private:
-    void allocate();
     // Counts work done on the canvas against what its picture may cost.
     void spend(std::int64_t pixels);
+
+private:
+    void allocate();
 
     Rect frame_;
     std::size_t inputBytes_;

@@ -5,10 +5,12 @@
 #include "platform/image/Colour.h"
 #include "platform/image/PackBits.h"
 #include "platform/image/Pixels.h"
+#include "platform/image/QuickDraw.h"
 #include "platform/image/QuickTime.h"
 
 #include <array>
 #include <cstring>
+#include <map>
 
 namespace scrivlette::image {
 namespace {
@@ -74,6 +76,24 @@ std::optional<std::size_t> fixedLength(std::uint16_t op, int version) {
     default:
         return std::nullopt;
     }
+}
+
+// Mac fonts stood in for by the faces every Linux desktop has: Times and
+// New York are serif, Monaco and Courier fixed-width, the rest sans serif.
+Drawing::Font fontFor(std::uint16_t id, const std::map<std::uint16_t, std::string>& names,
+                      Drawing::Font font) {
+    std::string name;
+    if (const auto it = names.find(id); it != names.end()) {
+        name = it->second;
+    }
+    if (id == 20 || id == 2 || name == "Times" || name == "New York" || name == "Palatino") {
+        font.family = "serif";
+    } else if (id == 4 || id == 22 || name == "Monaco" || name == "Courier") {
+        font.family = "monospace";
+    } else {
+        font.family = "sans-serif";
+    }
+    return font;
 }
 
 Rect readRect(ByteCursor& in) {
@@ -190,7 +210,7 @@ private:
         }
         in_.skip(size - 2, "region");
     }
-    void skipPixPat();
+
     void indexedBits(std::uint16_t op);
     void directBits(std::uint16_t op);
     void quickTime();
@@ -206,9 +226,38 @@ private:
     std::optional<Canvas> canvas_;
     int drawn_ = 0;       // images drawn whole
     std::string skipped_; // why a drawable-looking opcode drew nothing
-    // After a QuickTime image that was drawn, the bitmap QuickTime stores for
-    // readers without it follows: read, not painted over the image.
+    // After a QuickTime image that was drawn, what QuickTime stores for
+    // readers without it follows (a bitmap, or a frame and "QuickTime and a
+    // decompressor are needed to see this picture"): read, not drawn.
     bool afterQuickTime_ = false;
+    // QuickDraw's drawing state: the pen, the last shapes for the "same"
+    // opcodes, the text.
+    Drawing& drawing() {
+        if (!drawing_) {
+            drawing_.emplace(*canvas_);
+        }
+        drawing_->setSuppressed(afterQuickTime_);
+        return *drawing_;
+    }
+    // Nothing for an opcode that is not QuickDraw's drawing or its state;
+    // otherwise whether it drew.
+    std::optional<bool> drawShape(std::uint16_t op);
+    void drawText(std::uint16_t op);
+    Pattern readPattern() const;
+    Pattern readPixPat();
+    Point readPoint() {
+        const double y = in_.s16("point");
+        return {double(in_.s16("point")), y};
+    }
+    std::optional<Drawing> drawing_;
+    Point penAt_;
+    Point textAt_;
+    Rect lastRect_, lastRoundRect_, lastOval_, lastArc_;
+    Point ovalSize_;
+    std::vector<Point> lastPolygon_;
+    std::optional<Spans> lastRegion_;
+    Drawing::Font font_;
+    std::map<std::uint16_t, std::string> fontNames_;
     // The ICC profile ColorSync writes into picture comments, in chunks.
     std::vector<std::uint8_t> profile_;
     bool profileComplete_ = false;
@@ -240,6 +289,7 @@ void PictDecoder::readExtendedHeader() {
     in_.skip(4, "picture header");
     if (form == -2 && !source.empty() && !canvas_->painted()) {
         frame_ = source;
+        drawing_.reset();
         canvas_.emplace(frame_, in_.size(), fit_);
     }
 }
@@ -271,25 +321,62 @@ void PictDecoder::longComment() {
     }
 }
 
-void PictDecoder::skipPixPat() {
+Pattern PictDecoder::readPattern() const {
+    Pattern pattern;
+    const auto bits = const_cast<ByteCursor&>(in_).take(8, "pattern");
+    std::copy(bits.begin(), bits.end(), pattern.bits.begin());
+    return pattern;
+}
+
+// A pixel pattern: its old one-bit form, then (type 1) a small pixel map
+// to tile with, or (type 2) one colour.
+Pattern PictDecoder::readPixPat() {
     const std::uint16_t type = in_.u16("pattern");
-    in_.skip(8, "pattern");
+    Pattern pattern = readPattern();
     if (type == 2) {
-        in_.skip(6, "pattern");
-        return;
+        const Colour colour{scale16(in_.u16("pattern")), scale16(in_.u16("pattern")),
+                            scale16(in_.u16("pattern"))};
+        return Pattern{{}, 1, 1, {colour}};
     }
     if (type != 1) {
-        return;
+        return pattern;
     }
     const std::uint16_t rowBytesField = in_.u16("pattern");
     const Rect bounds = readRect(in_);
     const PixMapHeader header = readPixMapHeader(in_);
-    readColorTable(in_);
+    const Palette palette = readColorTable(in_);
     const std::size_t rowBytes = rowBytesField & 0x3FFF;
-    RowReader rows(in_, rowBytes, rowBytes, header.packType != 1);
-    for (std::int64_t y = 0; y < bounds.height(); ++y) {
-        rows.next();
+    const std::size_t depth = header.pixelSize;
+    if (bounds.empty() || bounds.width() > 64 || bounds.height() > 64 ||
+        rowBytes * 8 < std::size_t(bounds.width()) * depth ||
+        (depth != 1 && depth != 2 && depth != 4 && depth != 8 && depth != 16 && depth != 32)) {
+        throw DecodeError("pixel pattern of " + std::to_string(bounds.width()) + " x " +
+                          std::to_string(bounds.height()) + " at " + std::to_string(depth) +
+                          " bits");
     }
+    RowReader rows(in_, rowBytes, rowBytes, header.packType != 1);
+    Pattern tile;
+    tile.tileWidth = static_cast<std::uint32_t>(bounds.width());
+    tile.tileHeight = static_cast<std::uint32_t>(bounds.height());
+    for (std::int64_t y = 0; y < bounds.height(); ++y) {
+        const auto bytes = rows.next();
+        for (std::int64_t x = 0; x < bounds.width(); ++x) {
+            if (depth == 32) {
+                tile.tile.push_back({bytes[x * 4 + 1], bytes[x * 4 + 2], bytes[x * 4 + 3]});
+            } else if (depth == 16) {
+                std::uint8_t rgba[4];
+                rgb555ToRgba(bytes.data() + x * 2, rgba);
+                tile.tile.push_back({rgba[0], rgba[1], rgba[2]});
+            } else {
+                const std::size_t perByte = 8 / depth;
+                const std::size_t shift = 8 - depth * (std::size_t(x) % perByte + 1);
+                const auto index = static_cast<std::uint8_t>(
+                    (bytes[std::size_t(x) / perByte] >> shift) & ((1u << depth) - 1));
+                tile.tile.push_back({palette[index][0], palette[index][1], palette[index][2]});
+            }
+        }
+    }
+    return tile;
 }
 
 void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes,
@@ -460,12 +547,18 @@ bool PictDecoder::step() {
         readExtendedHeader();
         return true;
     }
+    if (drawing_) {
+        drawing_->setSuppressed(afterQuickTime_);
+    }
+    if (const auto handled = drawShape(op)) {
+        drawn_ += *handled ? 1 : 0;
+        return true;
+    }
     if (auto length = fixedLength(op, version_)) {
         in_.skip(*length, "opcode data");
         return true;
     }
     switch (op) {
-    case 0x0001:
     case 0x0070:
     case 0x0071:
     case 0x0072:
@@ -484,23 +577,12 @@ bool PictDecoder::step() {
     case 0x0087:
         skipRegion(); // polygons, too, start with their size
         return true;
-    case 0x0012:
-    case 0x0013:
-    case 0x0014:
-        skipPixPat();
-        return true;
     case 0x0028:
-        in_.skip(4, "text");
-        in_.skip(in_.u8("text"), "text");
-        return true;
     case 0x0029:
     case 0x002A:
-        in_.skip(1, "text");
-        in_.skip(in_.u8("text"), "text");
-        return true;
     case 0x002B:
-        in_.skip(2, "text");
-        in_.skip(in_.u8("text"), "text");
+        drawText(op);
+        ++drawn_;
         return true;
     case 0x0090:
     case 0x0091:
@@ -536,6 +618,188 @@ bool PictDecoder::step() {
         return true;
     }
     throw DecodeError("unknown opcode " + std::to_string(op));
+}
+
+std::optional<bool> PictDecoder::drawShape(std::uint16_t op) {
+    Drawing& draw = drawing();
+    switch (op) {
+    case 0x0001:
+        draw.setClip(draw.readRegion(in_));
+        return false;
+    case 0x0002:
+        draw.setBackPattern(readPattern());
+        return false;
+    case 0x0003:
+        font_ = fontFor(in_.u16("text font"), fontNames_, font_);
+        return false;
+    case 0x0004: {
+        const std::uint8_t face = in_.u8("text face");
+        font_.bold = (face & 1) != 0;
+        font_.italic = (face & 2) != 0;
+        return false;
+    }
+    case 0x0007: {
+        const Point size = readPoint();
+        draw.setPenSize(std::int64_t(size.x), std::int64_t(size.y));
+        return false;
+    }
+    case 0x0008:
+        draw.setPenMode(in_.u16("pen mode"));
+        return false;
+    case 0x0009:
+        draw.setPenPattern(readPattern());
+        return false;
+    case 0x000A:
+        draw.setFillPattern(readPattern());
+        return false;
+    case 0x000B:
+        ovalSize_ = readPoint();
+        return false;
+    case 0x000C: {
+        const std::int16_t dh = in_.s16("origin");
+        draw.setOrigin(dh, in_.s16("origin"));
+        return false;
+    }
+    case 0x000D:
+        font_.size = in_.u16("text size");
+        return false;
+    case 0x000E:
+    case 0x000F: {
+        const auto colour = Drawing::classicColour(in_.u32("colour"));
+        if (colour) {
+            op == 0x000E ? draw.setForeground(*colour) : draw.setBackground(*colour);
+        }
+        return false;
+    }
+    case 0x0012:
+        draw.setBackPattern(readPixPat());
+        return false;
+    case 0x0013:
+        draw.setPenPattern(readPixPat());
+        return false;
+    case 0x0014:
+        draw.setFillPattern(readPixPat());
+        return false;
+    case 0x001A:
+    case 0x001B: {
+        const Colour colour{scale16(in_.u16("colour")), scale16(in_.u16("colour")),
+                            scale16(in_.u16("colour"))};
+        op == 0x001A ? draw.setForeground(colour) : draw.setBackground(colour);
+        return false;
+    }
+    case 0x0020: {
+        penAt_ = readPoint();
+        const Point to = readPoint();
+        draw.line(penAt_, to);
+        penAt_ = to;
+        return true;
+    }
+    case 0x0021: {
+        const Point to = readPoint();
+        draw.line(penAt_, to);
+        penAt_ = to;
+        return true;
+    }
+    case 0x0022:
+    case 0x0023: {
+        if (op == 0x0022) {
+            penAt_ = readPoint();
+        }
+        const auto dh = static_cast<std::int8_t>(in_.u8("line"));
+        const auto dv = static_cast<std::int8_t>(in_.u8("line"));
+        const Point to{penAt_.x + dh, penAt_.y + dv};
+        draw.line(penAt_, to);
+        penAt_ = to;
+        return true;
+    }
+    case 0x002C: {
+        const std::uint16_t length = in_.u16("font name");
+        ByteCursor data(in_.take(length, "font name"));
+        const std::uint16_t id = data.u16("font name");
+        const auto name =
+            data.take(std::min<std::size_t>(data.u8("font name"), data.remaining()), "font name");
+        fontNames_[id].assign(name.begin(), name.end());
+        return false;
+    }
+    default:
+        break;
+    }
+    if (op < 0x0030 || op > 0x008F || (op & 7) > 4) {
+        return std::nullopt;
+    }
+    // Shapes: frame, paint, erase, invert and fill, each of a shape given or
+    // of the last one ("same", the second eight of each sixteen).
+    const auto verb = static_cast<Verb>(op & 7);
+    const bool same = (op & 8) != 0;
+    switch (op & 0xF0) {
+    case 0x30:
+        if (!same) {
+            lastRect_ = readRect(in_);
+        }
+        draw.rect(verb, lastRect_);
+        return true;
+    case 0x40:
+        if (!same) {
+            lastRoundRect_ = readRect(in_);
+        }
+        draw.roundRect(verb, lastRoundRect_, std::int64_t(ovalSize_.x), std::int64_t(ovalSize_.y));
+        return true;
+    case 0x50:
+        if (!same) {
+            lastOval_ = readRect(in_);
+        }
+        draw.oval(verb, lastOval_);
+        return true;
+    case 0x60: {
+        if (!same) {
+            lastArc_ = readRect(in_);
+        }
+        const std::int16_t start = in_.s16("arc");
+        draw.arc(verb, lastArc_, start, in_.s16("arc"));
+        return true;
+    }
+    case 0x70:
+        if (!same) {
+            const std::uint16_t size = in_.u16("polygon");
+            if (size < 10 || (size - 10) % 4 != 0) {
+                throw DecodeError("polygon of " + std::to_string(size) + " bytes");
+            }
+            ByteCursor points(in_.take(size - 2u, "polygon"));
+            points.skip(8, "polygon"); // bounds
+            lastPolygon_.clear();
+            while (!points.atEnd()) {
+                const double y = points.s16("polygon");
+                lastPolygon_.push_back({double(points.s16("polygon")), y});
+            }
+        }
+        draw.polygon(verb, lastPolygon_);
+        return true;
+    case 0x80:
+        if (!same) {
+            lastRegion_ = draw.readRegion(in_);
+        }
+        if (lastRegion_) {
+            draw.region(verb, *lastRegion_);
+        }
+        return true;
+    default:
+        return std::nullopt;
+    }
+}
+
+void PictDecoder::drawText(std::uint16_t op) {
+    if (op == 0x0028) {
+        textAt_ = readPoint();
+    } else {
+        const double dh = op == 0x002A ? 0 : in_.u8("text");
+        const double dv = op == 0x0029 ? 0 : in_.u8("text");
+        textAt_ = {textAt_.x + dh, textAt_.y + dv};
+    }
+    // A count past the picture's end is cut to what is there.
+    const std::size_t count = std::min<std::size_t>(in_.u8("text"), in_.remaining());
+    const auto text = in_.take(count, "text");
+    drawing().text(textAt_, std::string_view(reinterpret_cast<const char*>(text.data()), count),
+                   font_);
 }
 
 Image PictDecoder::run() {

@@ -1,0 +1,385 @@
+#include "QuickDraw.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace scrivlette::image {
+namespace {
+
+// Pen and pattern transfer modes: the four operations and their "not" forms;
+// the pattern modes (8-15) are the same operations. Arithmetic and hilite
+// modes are drawn as copy.
+enum class Operation { copy, orOp, xorOp, bic };
+
+std::pair<Operation, bool> operationOf(std::uint16_t mode) {
+    if (mode >= 8 && mode <= 15) {
+        mode -= 8;
+    }
+    if (mode > 7) {
+        return {Operation::copy, false};
+    }
+    return {static_cast<Operation>(mode & 3), (mode & 4) != 0};
+}
+
+std::int64_t rounded(double value) {
+    return static_cast<std::int64_t>(std::llround(std::clamp(value, -1e12, 1e12)));
+}
+
+// A coordinate on the pixel grid: QuickDraw's shapes have integer corners.
+double snapped(double value) {
+    return std::round(std::clamp(value, -1e12, 1e12));
+}
+
+// Inversion points of two rows of a region combined: points in both cancel.
+std::vector<std::int64_t> exclusiveOr(const std::vector<std::int64_t>& a,
+                                      const std::vector<std::int64_t>& b) {
+    std::vector<std::int64_t> out;
+    std::set_symmetric_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(out));
+    return out;
+}
+
+} // namespace
+
+std::optional<Colour> Drawing::classicColour(std::uint32_t value) {
+    switch (value) {
+    case 33:
+        return Colour{0, 0, 0};
+    case 30:
+        return Colour{255, 255, 255};
+    case 205:
+        return Colour{255, 0, 0};
+    case 341:
+        return Colour{0, 255, 0};
+    case 409:
+        return Colour{0, 0, 255};
+    case 273:
+        return Colour{0, 255, 255};
+    case 137:
+        return Colour{255, 0, 255};
+    case 69:
+        return Colour{255, 255, 0};
+    default:
+        return std::nullopt;
+    }
+}
+
+double Drawing::toX(double x) const {
+    return (x - double(originX_) - double(canvas_.frame().left)) * canvas_.scaleX();
+}
+
+double Drawing::toY(double y) const {
+    return (y - double(originY_) - double(canvas_.frame().top)) * canvas_.scaleY();
+}
+
+Spans Drawing::rectSpans(Rect r) const {
+    Image& pixels = canvas_.pixels();
+    return Spans::rect(pixels.width, pixels.height, rounded(toX(double(r.left))),
+                       rounded(toY(double(r.top))), rounded(toX(double(r.right))),
+                       rounded(toY(double(r.bottom))));
+}
+
+Spans Drawing::readRegion(ByteCursor& in) const {
+    const std::uint16_t size = in.u16("region");
+    if (size < 10) {
+        throw DecodeError("region smaller than its own header");
+    }
+    const Rect bounds{in.s16("region"), in.s16("region"), in.s16("region"), in.s16("region")};
+    if (size == 10) {
+        return rectSpans(bounds);
+    }
+    ByteCursor data(in.take(size - 10u, "region"));
+    Image& pixels = canvas_.pixels();
+    Spans out(pixels.width, pixels.height);
+    std::vector<std::int64_t> state; // inversion points in force, sorted
+    std::vector<std::int64_t> points;
+    std::int64_t from = bounds.top;
+    const auto emit = [&](std::int64_t until) {
+        const std::int64_t first = std::max<std::int64_t>(rounded(toY(double(from))), 0);
+        const std::int64_t end = std::min<std::int64_t>(rounded(toY(double(until))), out.height());
+        for (std::int64_t y = first; y < end; ++y) {
+            for (std::size_t i = 0; i + 1 < state.size(); i += 2) {
+                out.add(y, rounded(toX(double(state[i]))), rounded(toX(double(state[i + 1]))));
+            }
+        }
+    };
+    while (data.remaining() >= 2) {
+        const std::int16_t y = data.s16("region");
+        if (y == 0x7FFF) {
+            break;
+        }
+        points.clear();
+        while (true) {
+            const std::int16_t x = data.s16("region");
+            if (x == 0x7FFF) {
+                break;
+            }
+            points.push_back(x);
+        }
+        std::sort(points.begin(), points.end());
+        emit(std::max<std::int64_t>(y, from));
+        from = std::max<std::int64_t>(y, from);
+        state = exclusiveOr(state, points);
+    }
+    return out;
+}
+
+void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t mode) {
+    if (suppressed_) {
+        return;
+    }
+    const Spans shape = clip_ ? shapeIn.intersect(*clip_) : shapeIn;
+    canvas_.spend(shape.area());
+    Image& pixels = canvas_.pixels();
+    const auto [operation, inverted] = operationOf(mode);
+    const double perX = 1 / canvas_.scaleX();
+    const double perY = 1 / canvas_.scaleY();
+    for (std::int64_t y = 0; y < shape.height(); ++y) {
+        const auto py = static_cast<std::int64_t>(double(y) * perY);
+        for (const auto& [first, end] : shape.row(y)) {
+            std::uint8_t* pixel = pixels.rgba.data() + (std::size_t(y) * pixels.width + first) * 4;
+            for (std::int64_t x = first; x < end; ++x, pixel += 4) {
+                const auto px = static_cast<std::int64_t>(double(x) * perX);
+                Colour colour = foreground_;
+                bool on = true;
+                if (pattern.tileWidth > 0) {
+                    colour = pattern.tile[std::size_t(py % pattern.tileHeight) * pattern.tileWidth +
+                                          std::size_t(px % pattern.tileWidth)];
+                } else {
+                    on = (pattern.bits[std::size_t(py & 7)] >> (7 - (px & 7)) & 1) != 0;
+                }
+                on = on != inverted;
+                if (pixel[3] == 0) { // clear is paper: white
+                    pixel[0] = pixel[1] = pixel[2] = 255;
+                }
+                switch (operation) {
+                case Operation::copy:
+                    if (!on) {
+                        colour = background_;
+                    }
+                    break;
+                case Operation::orOp:
+                    if (!on) {
+                        continue;
+                    }
+                    break;
+                case Operation::xorOp:
+                    if (!on) {
+                        continue;
+                    }
+                    colour = {std::uint8_t(255 - pixel[0]), std::uint8_t(255 - pixel[1]),
+                              std::uint8_t(255 - pixel[2])};
+                    break;
+                case Operation::bic:
+                    if (!on) {
+                        continue;
+                    }
+                    colour = background_;
+                    break;
+                }
+                pixel[0] = colour[0];
+                pixel[1] = colour[1];
+                pixel[2] = colour[2];
+                pixel[3] = 255;
+            }
+        }
+    }
+}
+
+void Drawing::fillShape(const Spans& shape, Verb verb) {
+    switch (verb) {
+    case Verb::frame:
+    case Verb::paint:
+        apply(shape, penPattern_, penMode_);
+        return;
+    case Verb::fill:
+        apply(shape, fillPattern_, 8);
+        return;
+    case Verb::erase:
+        apply(shape, backPattern_, 8);
+        return;
+    case Verb::invert:
+        apply(shape, Pattern{}, 10); // patXor with black: every pixel turned over
+        return;
+    }
+}
+
+// The pen's outline of a shape: the shape less the same shape inset by the
+// pen, so the frame lies inside it.
+Spans Drawing::frameOf(Rect r,
+                       const std::function<Spans(double, double, double, double)>& shape) const {
+    const double left = toX(double(r.left));
+    const double top = toY(double(r.top));
+    const double right = toX(double(r.right));
+    const double bottom = toY(double(r.bottom));
+    const double penX = std::max(1.0, double(pen_.first) * canvas_.scaleX());
+    const double penY = std::max(1.0, double(pen_.second) * canvas_.scaleY());
+    Spans outer = shape(left, top, right, bottom);
+    if (right - left <= 2 * penX || bottom - top <= 2 * penY) {
+        return outer;
+    }
+    return outer.minus(shape(left + penX, top + penY, right - penX, bottom - penY));
+}
+
+void Drawing::rect(Verb verb, Rect r) {
+    Image& pixels = canvas_.pixels();
+    const auto shape = [&](double left, double top, double right, double bottom) {
+        return Spans::rect(pixels.width, pixels.height, rounded(left), rounded(top), rounded(right),
+                           rounded(bottom));
+    };
+    if (verb == Verb::frame) {
+        if (pen_.first > 0 && pen_.second > 0) {
+            fillShape(frameOf(r, shape), verb);
+        }
+        return;
+    }
+    fillShape(
+        shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
+        verb);
+}
+
+void Drawing::roundRect(Verb verb, Rect r, std::int64_t ovalWidth, std::int64_t ovalHeight) {
+    Image& pixels = canvas_.pixels();
+    const double ow = double(ovalWidth) * canvas_.scaleX();
+    const double oh = double(ovalHeight) * canvas_.scaleY();
+    const auto shape = [&](double left, double top, double right, double bottom) {
+        return Spans::roundRect(pixels.width, pixels.height, snapped(left), snapped(top),
+                                snapped(right), snapped(bottom), ow, oh);
+    };
+    if (verb == Verb::frame) {
+        if (pen_.first > 0 && pen_.second > 0) {
+            fillShape(frameOf(r, shape), verb);
+        }
+        return;
+    }
+    fillShape(
+        shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
+        verb);
+}
+
+void Drawing::oval(Verb verb, Rect r) {
+    Image& pixels = canvas_.pixels();
+    const auto shape = [&](double left, double top, double right, double bottom) {
+        return Spans::oval(pixels.width, pixels.height, snapped(left), snapped(top), snapped(right),
+                           snapped(bottom));
+    };
+    if (verb == Verb::frame) {
+        if (pen_.first > 0 && pen_.second > 0) {
+            fillShape(frameOf(r, shape), verb);
+        }
+        return;
+    }
+    fillShape(
+        shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
+        verb);
+}
+
+void Drawing::arc(Verb verb, Rect r, std::int64_t startAngle, std::int64_t arcAngle) {
+    Image& pixels = canvas_.pixels();
+    const double left = toX(double(r.left));
+    const double top = toY(double(r.top));
+    const double right = toX(double(r.right));
+    const double bottom = toY(double(r.bottom));
+    const auto wedge = [&](double l, double t, double rt, double b) {
+        return Spans::wedge(pixels.width, pixels.height, snapped(l), snapped(t), snapped(rt),
+                            snapped(b), double(startAngle), double(arcAngle));
+    };
+    if (verb == Verb::frame) {
+        // The curve only, not the radii: the oval's outline within the wedge.
+        if (pen_.first > 0 && pen_.second > 0) {
+            const auto ovalShape = [&](double l, double t, double rt, double b) {
+                return Spans::oval(pixels.width, pixels.height, snapped(l), snapped(t), snapped(rt),
+                                   snapped(b));
+            };
+            fillShape(frameOf(r, ovalShape).intersect(wedge(left, top, right, bottom)), verb);
+        }
+        return;
+    }
+    fillShape(wedge(left, top, right, bottom), verb);
+}
+
+void Drawing::polygon(Verb verb, std::span<const Point> points) {
+    if (points.empty()) {
+        return;
+    }
+    if (verb == Verb::frame) {
+        for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+            line(points[i], points[i + 1]);
+        }
+        return;
+    }
+    std::vector<Point> scaled;
+    scaled.reserve(points.size());
+    for (const Point& point : points) {
+        scaled.push_back({double(rounded(toX(point.x))), double(rounded(toY(point.y)))});
+    }
+    Image& pixels = canvas_.pixels();
+    fillShape(Spans::polygon(pixels.width, pixels.height, scaled), verb);
+}
+
+void Drawing::region(Verb verb, const Spans& region) {
+    if (verb == Verb::frame) {
+        // Inside the region, within a pen of its edge: the region less
+        // itself moved by the pen each way.
+        Spans inner = region;
+        const std::int64_t dx =
+            std::max<std::int64_t>(1, rounded(double(pen_.first) * canvas_.scaleX()));
+        const std::int64_t dy =
+            std::max<std::int64_t>(1, rounded(double(pen_.second) * canvas_.scaleY()));
+        for (const auto& [mx, my] : {std::pair{dx, 0L}, {-dx, 0L}, {0L, dy}, {0L, -dy}}) {
+            Spans moved(region.width(), region.height());
+            for (std::int64_t y = 0; y < region.height(); ++y) {
+                const std::int64_t from = y - my;
+                if (from < 0 || from >= region.height()) {
+                    continue;
+                }
+                for (const auto& [first, end] : region.row(from)) {
+                    moved.add(y, first + mx, end + mx);
+                }
+            }
+            inner = inner.intersect(moved);
+        }
+        fillShape(region.minus(inner), verb);
+        return;
+    }
+    fillShape(region, verb);
+}
+
+void Drawing::line(Point from, Point to) {
+    if (pen_.first <= 0 || pen_.second <= 0) {
+        return;
+    }
+    // The pen's rectangle, hanging below and to the right of each point,
+    // swept from one end to the other: the hull of its two end positions.
+    const double penX = std::max(1.0, double(pen_.first) * canvas_.scaleX());
+    const double penY = std::max(1.0, double(pen_.second) * canvas_.scaleY());
+    const double x0 = double(rounded(toX(from.x)));
+    const double y0 = double(rounded(toY(from.y)));
+    const double x1 = double(rounded(toX(to.x)));
+    const double y1 = double(rounded(toY(to.y)));
+    std::vector<Point> corners = {
+        {x0, y0}, {x0 + penX, y0}, {x0 + penX, y0 + penY}, {x0, y0 + penY},
+        {x1, y1}, {x1 + penX, y1}, {x1 + penX, y1 + penY}, {x1, y1 + penY}};
+    std::sort(corners.begin(), corners.end(), [](const Point& a, const Point& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    // Andrew's monotone chain.
+    const auto cross = [](const Point& o, const Point& a, const Point& b) {
+        return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+    };
+    std::vector<Point> hull;
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::size_t start = hull.size();
+        for (const Point& p : corners) {
+            while (hull.size() >= start + 2 && cross(hull[hull.size() - 2], hull.back(), p) <= 0) {
+                hull.pop_back();
+            }
+            hull.push_back(p);
+        }
+        hull.pop_back();
+        std::reverse(corners.begin(), corners.end());
+    }
+    Image& pixels = canvas_.pixels();
+    apply(Spans::polygon(pixels.width, pixels.height, hull), penPattern_, penMode_);
+}
+
+} // namespace scrivlette::image
