@@ -716,8 +716,8 @@ std::optional<bool> PictDecoder::drawShape(std::uint16_t op) {
         const std::uint16_t length = in_.u16("font name");
         ByteCursor data(in_.take(length, "font name"));
         const std::uint16_t id = data.u16("font name");
-        const auto name =
-            data.take(std::min<std::size_t>(data.u8("font name"), data.remaining()), "font name");
+        const std::uint8_t claimed = data.u8("font name");
+        const auto name = data.take(std::min<std::size_t>(claimed, data.remaining()), "font name");
         fontNames_[id].assign(name.begin(), name.end());
         return false;
     }
@@ -796,7 +796,8 @@ void PictDecoder::drawText(std::uint16_t op) {
         textAt_ = {textAt_.x + dh, textAt_.y + dv};
     }
     // A count past the picture's end is cut to what is there.
-    const std::size_t count = std::min<std::size_t>(in_.u8("text"), in_.remaining());
+    const std::uint8_t claimed = in_.u8("text");
+    const std::size_t count = std::min<std::size_t>(claimed, in_.remaining());
     const auto text = in_.take(count, "text");
     drawing().text(textAt_, std::string_view(reinterpret_cast<const char*>(text.data()), count),
                    font_);
