@@ -165,9 +165,8 @@ TEST_F(CommandLine, WriteAsConvertsOrRefusesWithoutWriting) {
         const char* says;
     } refusals[] = {
         {{"write", "--as", "text", "--output", png + ".txt", picture}, "does not convert to text"},
-        {{"write", "--as", "png", "--output", png + "2",
-          real("Picture clipping from illustration.pictClipping")},
-         "nothing in the picture can be drawn"},
+        {{"write", "--as", "png", "--output", png + "2", real("Notes.textClipping")},
+         "does not convert to PNG"},
     };
     for (const auto& refusal : refusals) {
         const Output failed = invoke(refusal.arguments);

@@ -100,8 +100,19 @@ TEST(DetailPane, PictureEntriesShowTheirPicture) {
     EXPECT_TRUE(pane.pictureProblem().isEmpty());
     EXPECT_FALSE(pane.textButton()->isVisible()) << "no Text | Formatted for a picture";
 
+    // A drawing of a white rectangle 4,501 pixels wide, drawn no wider than
+    // the screen.
     const auto drawing = realEntries("Picture clipping from illustration.pictClipping");
     pane.showClip(entryTitled(drawing, "com.apple.pict"));
+    waitForPicture(pane);
+    const QImage white = pane.picture()->image();
+    ASSERT_FALSE(white.isNull()) << pane.pictureProblem().toStdString();
+    EXPECT_LE(white.width(), 4501);
+    EXPECT_NEAR(double(white.width()) / white.height(), 4501.0 / 2002, 0.01);
+    EXPECT_EQ(white.pixelColor(white.width() / 2, white.height() / 2), QColor(Qt::white));
+
+    pane.showClip(ClipDetail("com.apple.pict", "[data size: 5]",
+                             Bytes::copyOf(std::string_view("hello")), false));
     waitForPicture(pane);
     EXPECT_TRUE(pane.picture()->image().isNull());
     EXPECT_TRUE(pane.pictureProblem().contains(QStringLiteral("not decodable")));
