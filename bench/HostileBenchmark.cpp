@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
 
 using namespace scrivlette;
 namespace fs = std::filesystem;
@@ -24,18 +25,26 @@ struct Case {
     const char* name;
     const char* type;
     std::string bytes;
+    bool shown = false; // decoded as the window does, for a 1,920-pixel screen
 };
 
-int child(const std::string& type, const std::string& path) {
+int child(const std::string& type, const std::string& path, bool shown) {
     const auto bytes = readWholeFile(path);
     if (!bytes) {
         return 1;
     }
     std::string outcome;
     const double seconds = bench::secondsSince([&] {
-        auto picture = image::decodePicture(type, *bytes);
+        auto picture = image::decodePicture(
+            type, *bytes,
+            shown ? std::optional(image::Fit{1920, std::uint32_t(image::maxSide)}) : std::nullopt);
         if (!picture) {
             outcome = picture.error();
+            return;
+        }
+        if (shown) {
+            outcome = "shown at " + std::to_string(picture->width) + " x " +
+                      std::to_string(picture->height);
             return;
         }
         auto png = image::encodePng(*picture);
@@ -49,8 +58,8 @@ int child(const std::string& type, const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 4 && std::strcmp(argv[1], "--child") == 0) {
-        return child(argv[2], argv[3]);
+    if (argc >= 5 && std::strcmp(argv[1], "--child") == 0) {
+        return child(argv[2], argv[3], std::strcmp(argv[4], "shown") == 0);
     }
     const Case cases[] = {
         {"JPEG, 16,384^2, 3 empty scans", "public.jpeg", hostile::jpegScanBomb(16384, 16384, 3)},
@@ -61,6 +70,7 @@ int main(int argc, char** argv) {
         {"JPEG, 4,096^2 in colour, 100 empty scans", "public.jpeg",
          hostile::jpegScanBomb(4096, 4096, 100, 3)},
         {"PICT, 16,384^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(16384)},
+        {"  the same, shown in the window", "com.apple.pict", hostile::pictFrameBomb(16384), true},
         {"PICT, 4,096^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(4096)},
         {"PICT, 4,096^2 frame, 1,000 stretched pixels", "com.apple.pict",
          hostile::pictFrameBomb(4096, 1000, 4096)},
@@ -76,7 +86,8 @@ int main(int argc, char** argv) {
     for (const Case& c : cases) {
         const fs::path file = folder / ("case" + std::to_string(index++));
         std::ofstream(file, std::ios::binary) << c.bytes;
-        const auto m = bench::measureChild(argv[0], {c.type, file.string()}, 1);
+        const auto m =
+            bench::measureChild(argv[0], {c.type, file.string(), c.shown ? "shown" : "written"}, 1);
         std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
                     static_cast<double>(m.peakKilobytes) / 1024);
         std::fflush(stdout);

@@ -19,7 +19,7 @@ case $format in
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
     pict)
         # The real pictures, taken out of their clippings for this run only.
-        python3 - "$corpus" ../shared/testdata/real/*.pictClipping <<'PY'
+        python3 - "$corpus" ../shared/testdata/real/*.pictClipping ../shared/testdata/pict/*.pictClipping <<'PY'
 import plistlib, sys, pathlib
 for index, name in enumerate(sys.argv[2:]):
     with open(name, 'rb') as clipping:
