@@ -28,6 +28,9 @@ public:
         if (library_) {
             FT_Done_FreeType(library_);
         }
+        if (config_) {
+            FcConfigDestroy(config_);
+        }
     }
 
     std::mutex& mutex() { return mutex_; }
@@ -42,16 +45,21 @@ public:
         if (auto it = faces_.find(key); it != faces_.end()) {
             return it->second;
         }
+        // A configuration of our own, freed with the faces, rather than
+        // fontconfig's process-wide one, which is never freed.
+        if (!config_ && !(config_ = FcInitLoadConfigAndFonts())) {
+            return nullptr;
+        }
         FT_Face face = nullptr;
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY,
                            reinterpret_cast<const FcChar8*>(font.family.c_str()));
         FcPatternAddInteger(pattern, FC_WEIGHT, font.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
         FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcConfigSubstitute(config_, pattern, FcMatchPattern);
         FcDefaultSubstitute(pattern);
         FcResult result = FcResultNoMatch;
-        if (FcPattern* match = FcFontMatch(nullptr, pattern, &result)) {
+        if (FcPattern* match = FcFontMatch(config_, pattern, &result)) {
             FcChar8* file = nullptr;
             int index = 0;
             if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
@@ -70,6 +78,7 @@ public:
 private:
     std::mutex mutex_;
     FT_Library library_ = nullptr;
+    FcConfig* config_ = nullptr;
     std::map<std::string, FT_Face> faces_;
 };
 
@@ -126,9 +135,11 @@ void Drawing::text(Point at, std::string_view macRoman, const Font& font) {
                 const std::int64_t x = left + column;
                 const std::uint8_t coverage =
                     bitmap.pixel_mode == FT_PIXEL_MODE_MONO
-                        ? ((bitmap.buffer[row * bitmap.pitch + column / 8] >> (7 - column % 8)) &
-                           1) *
-                              255
+                        ? static_cast<std::uint8_t>(
+                              ((bitmap.buffer[row * bitmap.pitch + column / 8] >>
+                                (7 - column % 8)) &
+                               1) *
+                              255)
                         : bitmap.buffer[row * bitmap.pitch + column];
                 if (x < 0 || x >= pixels.width || coverage == 0 || !inClip(x, y)) {
                     continue;

@@ -21,7 +21,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 # Read off the binaries by dpkg-shlibdeps, so the libraries they link are there.
-for library in libqt6widgets6 libqt6svg6 libexpat1 libutf8proc2 libstdc++6; do
+for library in libqt6widgets6 libqt6svg6 libexpat1 libutf8proc2 liblcms2-2 libfreetype6 libstdc++6; do
     field Depends | grep -q "$library" || fail "Depends lacks $library: $(field Depends)"
 done
 
