@@ -213,7 +213,8 @@ Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const 
             const bool known =
                 setup.allowedType &&
                 (setup.allowedType->identifier != "public.text" || clip.useStringForData);
-            std::string suffix = "." + safeName(clip.title);
+            std::string suffix = ".";
+            suffix += safeName(clip.title);
             suffix += known ? setup.suggestedName.substr(setup.suggestedName.rfind('.')) : ".bin";
             plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
         }

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 namespace scrivlette::image {
 namespace {
@@ -41,13 +42,14 @@ Transform makeTransform(const std::vector<std::uint8_t>& bytes) {
 class TransformCache {
 public:
     void* find(const std::vector<std::uint8_t>& profile) {
+        const std::string key(profile.begin(), profile.end());
         const std::lock_guard lock(mutex_);
-        auto it = transforms_.find(profile);
+        auto it = transforms_.find(key);
         if (it == transforms_.end()) {
             if (transforms_.size() >= maxKept) {
                 transforms_.clear();
             }
-            it = transforms_.emplace(profile, makeTransform(profile)).first;
+            it = transforms_.emplace(key, makeTransform(profile)).first;
         }
         return it->second.get();
     }
@@ -55,7 +57,7 @@ public:
 private:
     static constexpr std::size_t maxKept = 8;
     std::mutex mutex_;
-    std::map<std::vector<std::uint8_t>, Transform> transforms_;
+    std::map<std::string, Transform> transforms_;
 };
 
 TransformCache& cache() {
