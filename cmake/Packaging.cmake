@@ -1,11 +1,14 @@
 # Installing Scrivlette as a Linux desktop program, and the Debian package
-# that carries the same files: both programs, the desktop entry, the icon in
-# the hicolor theme, the clipping file types for shared-mime-info, the
-# AppStream metainfo and the man pages.
+# that carries the same files: the three programs, the desktop entry, the
+# icon in the hicolor theme, the clipping file types for shared-mime-info,
+# the thumbnailer entry file managers read, the AppStream metainfo and the
+# man pages.
 include(GNUInstallDirs)
 
 set(SCRIVLETTE_ID io.github.scrivlette.Scrivlette)
-install(TARGETS scrivlette scrivlette-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS scrivlette scrivlette-cli scrivlette-thumbnailer
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/scrivlette.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 install(FILES resources/${SCRIVLETTE_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/icons/${SCRIVLETTE_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -17,11 +20,13 @@ install(FILES resources/${SCRIVLETTE_ID}.metainfo.xml DESTINATION ${CMAKE_INSTAL
 find_program(HELP2MAN help2man)
 if(HELP2MAN)
     set(manuals)
-    foreach(program scrivlette scrivlette-cli)
+    foreach(program scrivlette scrivlette-cli scrivlette-thumbnailer)
         if(program STREQUAL "scrivlette")
             set(summary "see what macOS clipping and location files hold")
-        else()
+        elseif(program STREQUAL "scrivlette-cli")
             set(summary "read macOS clipping and location files from a terminal")
+        else()
+            set(summary "thumbnails of macOS clipping and location files for file managers")
         endif()
         set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${program}.1)
         add_custom_command(

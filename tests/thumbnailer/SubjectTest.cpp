@@ -1,0 +1,79 @@
+#include "thumbnailer/Subject.h"
+
+#include "../model/ModelTestSupport.h"
+#include "../platform/TestSupport.h"
+#include "hostile/HostileFiles.h"
+
+#include <fstream>
+
+namespace scrivlette::thumbnail {
+namespace {
+
+class Subjects : public test::ModelTest {
+protected:
+    std::string pictureClipping(const std::string& name, const std::string& pict) {
+        test::BinaryPlistBuilder builder(2);
+        const std::size_t picture = builder.data(pict);
+        const std::size_t inner = builder.dictionary({{builder.ascii("com.apple.pict"), picture}});
+        const std::size_t top = builder.dictionary({{builder.ascii("UTI-Data"), inner}});
+        const auto path = directory_ / name;
+        std::ofstream(path, std::ios::binary) << builder.finish(top);
+        return path.string();
+    }
+};
+
+// Each kind of file gets what its thumbnail shows; anything else a reason.
+TEST_F(Subjects, EachKindShowsWhatItHolds) {
+    const auto notes = subjectOf(test::realFile("Notes.textClipping").string(), 128);
+    ASSERT_TRUE(notes) << notes.error();
+    EXPECT_EQ(std::get<Text>(*notes).text, "Notes");
+
+    const auto link = subjectOf(test::realFile("Donate.webloc").string(), 128);
+    ASSERT_TRUE(link) << link.error();
+    EXPECT_EQ(std::get<Location>(*link).headline, "cyberduck.ch");
+    EXPECT_EQ(std::get<Location>(*link).url, "http://cyberduck.ch/donate/");
+
+    const auto picture =
+        subjectOf(test::realFile("Picture clipping with QuickTime pixels.pictClipping"), 128);
+    ASSERT_TRUE(picture) << picture.error();
+    EXPECT_EQ(std::get<image::Image>(*picture).height, 128u) << "329 high, drawn at 128";
+    EXPECT_EQ(std::get<image::Image>(*picture).width, 115u) << "its shape kept";
+
+    // A few hundred bytes claiming a 16,384-pixel square draw at thumbnail size.
+    const auto vast = subjectOf(
+        pictureClipping("Vast.pictClipping", hostile::pictFrameBomb(16384, 1, 16384)), 256);
+    ASSERT_TRUE(vast) << vast.error();
+    EXPECT_EQ(std::get<image::Image>(*vast).width, 256u);
+
+    const auto write = [&](const char* name, std::string_view bytes) {
+        std::ofstream(directory_ / name, std::ios::binary) << bytes;
+        return (directory_ / name).string();
+    };
+    for (const auto& [path, reason] : std::vector<std::pair<std::string, const char*>>{
+             {write("Broken.textClipping", "not a property list"), "property list"},
+             {write("notes.txt", "text"), "not a clipping"},
+             {pictureClipping("Blank.pictClipping", "hello"), "not decodable"},
+             {directory_.string(), "not a regular file"},
+         }) {
+        SCOPED_TRACE(path);
+        const auto none = subjectOf(path, 128);
+        ASSERT_FALSE(none);
+        EXPECT_NE(none.error().find(reason), std::string::npos) << none.error();
+    }
+}
+
+TEST(Headline, IsTheHostOrTheAddress) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"https://www.example.org/a/b?c", "example.org"},
+        {"http://user:pw@host.example:8080/", "host.example:8080"},
+        {"mailto:someone@example.org?subject=hi", "someone@example.org"},
+        {"news:comp.sys.mac", "news:comp.sys.mac"},
+        {"https://", "https://"},
+    };
+    for (const auto& [url, headline] : cases) {
+        EXPECT_EQ(headlineOf(url), headline) << url;
+    }
+}
+
+} // namespace
+} // namespace scrivlette::thumbnail
