@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
 # files beside the repository.
-# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict|jpeg|png|tiff [seconds]
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict|jpeg|png|tiff|thumbnail [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -16,6 +16,14 @@ case $format in
     rtf) seeds=(fuzz/seeds/rtf/*) ;;
     fork) seeds=(fuzz/seeds/fork/*) ;;
     jpeg|png|tiff) seeds=(fuzz/seeds/$format/*) ;;
+    thumbnail)
+        # Each file behind the byte that names its kind: text, picture, web, mail.
+        for file in ../shared/testdata/real/*.textClipping ../shared/testdata/real/*.pictClipping \
+            ../shared/testdata/real/*.webloc; do
+            case $file in *.textClipping) kind='\x00' ;; *.pictClipping) kind='\x01' ;; *) kind='\x02' ;; esac
+            { printf "$kind"; cat "$file"; } >"$corpus/$(basename "$file")"
+        done
+        seeds=() ;;
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
     pict)
         # The real pictures, taken out of their clippings for this run only.
@@ -44,7 +52,7 @@ case $format in
     # Pictures of up to 64 KB must keep to 256 MB and 2 s: no one allocation
     # may pass 300 MB, and the sanitizers double the time. (The process as a
     # whole holds more: AddressSanitizer keeps freed memory in quarantine.)
-    pict|jpeg|png|tiff) target=fuzz_$format malloc=300 timeout=4 ;;
+    pict|jpeg|png|tiff|thumbnail) target=fuzz_$format malloc=300 timeout=4 ;;
 esac
 exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
     -max_len="$max_len" -rss_limit_mb=2048 -malloc_limit_mb="$malloc" -timeout="$timeout" -artifact_prefix=fuzz/artifacts/"$format"- \

@@ -1,79 +1,140 @@
 #include "Pages.h"
 
-#include <QFont>
-#include <QPainter>
-#include <QTextOption>
+#include "platform/TextDecoding.h"
+#include "platform/image/Typesetter.h"
+
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace scrivlette::thumbnail {
 namespace {
 
-// A sheet of paper, three by four, with a thin edge, as file managers show
-// documents.
-QImage blankPage(int size) {
-    QImage page(std::max(8, size * 3 / 4), std::max(8, size), QImage::Format_ARGB32_Premultiplied);
-    page.fill(Qt::transparent);
-    QPainter painter(&page);
-    painter.setPen(QColor(0, 0, 0, 90));
-    painter.setBrush(Qt::white);
-    painter.drawRect(page.rect().adjusted(0, 0, -1, -1));
+using image::TextStyle;
+
+// A sheet of paper, three by four, with a thin grey edge, as file managers
+// show documents.
+image::Image blankPage(std::uint32_t size) {
+    const std::uint32_t width = std::max<std::uint32_t>(8, size * 3 / 4);
+    const std::uint32_t height = std::max<std::uint32_t>(8, size);
+    image::Image page = image::blankImage(width, height);
+    for (std::uint32_t y = 0; y < height; ++y) {
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const bool edge = x == 0 || y == 0 || x + 1 == width || y + 1 == height;
+            std::uint8_t* pixel = page.rgba.data() + (std::size_t{y} * width + x) * 4;
+            pixel[0] = pixel[1] = pixel[2] = edge ? 170 : 255;
+            pixel[3] = 255;
+        }
+    }
     return page;
 }
 
-QFont fontOfHeight(int pixels, bool bold = false) {
-    QFont font; // the desktop's default face, through fontconfig
-    font.setPixelSize(std::max(6, pixels));
-    font.setBold(bold);
-    return font;
+double widthOf(std::string_view text, const TextStyle& style) {
+    return image::drawText(nullptr, 0, 0, text, style);
 }
 
-void drawWrapped(QPainter& painter, const QRect& box, const QString& text) {
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter.drawText(box, text, option);
+// `text` in lines no wider than `width`: at spaces where it can, anywhere
+// in a word too long for a line.
+std::vector<std::string> wrapped(std::string_view text, const TextStyle& style, double width,
+                                 std::size_t maxLines) {
+    std::vector<std::string> lines;
+    std::string line;
+    const auto flush = [&] {
+        lines.push_back(std::move(line));
+        line.clear();
+    };
+    for (std::size_t at = 0; at < text.size() && lines.size() < maxLines;) {
+        if (text[at] == '\n' || text[at] == '\r') {
+            if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
+                ++at;
+            }
+            ++at;
+            flush();
+            continue;
+        }
+        const std::size_t end = std::min(text.find_first_of(" \t\r\n", at), text.size());
+        std::string word(text.substr(at, end - at));
+        if (end < text.size() && (text[end] == ' ' || text[end] == '\t')) {
+            word.push_back(' ');
+        }
+        at = std::max(end + (end < text.size() && text[end] != '\n' && text[end] != '\r'), at + 1);
+        if (widthOf(line + word, style) <= width) {
+            line += word;
+            continue;
+        }
+        if (!line.empty()) {
+            flush();
+        }
+        // A word longer than a line goes in pieces, a character at a time.
+        for (std::size_t i = 0; i < word.size() && lines.size() < maxLines;) {
+            const std::size_t length = std::max<std::size_t>(1, utf8SequenceLength(word.substr(i)));
+            const std::string next = line + word.substr(i, length);
+            if (!line.empty() && widthOf(next, style) > width) {
+                flush();
+                continue;
+            }
+            line = next;
+            i += length;
+        }
+    }
+    if (!line.empty() && lines.size() < maxLines) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void drawLines(image::Image& page, const std::vector<std::string>& lines, const TextStyle& style,
+               double left, double top, double lineHeight, double width, bool centred) {
+    double baseline = top + style.pixelSize;
+    for (const std::string& line : lines) {
+        const double x = centred ? left + (width - widthOf(line, style)) / 2 : left;
+        image::drawText(&page, x, baseline, line, style);
+        baseline += lineHeight;
+    }
 }
 
 } // namespace
 
-QImage textPage(const Text& text, int size) {
-    QImage page = blankPage(size);
-    QPainter painter(&page);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(QColor(40, 40, 40));
+image::Image textPage(const Text& text, std::uint32_t size) {
+    image::Image page = blankPage(size);
     // Legible at 128 pixels (9-pixel type) and at 256 (14).
-    painter.setFont(fontOfHeight(size <= 128 ? 9 : size / 18));
-    const int margin = std::max(3, size / 20);
-    painter.setClipRect(page.rect().adjusted(margin, margin, -margin, -margin));
-    drawWrapped(painter, page.rect().adjusted(margin, margin, -margin, -margin),
-                QString::fromStdString(text.text));
+    TextStyle style;
+    style.pixelSize = size <= 128 ? 9 : double(size) / 18;
+    style.colour = {40, 40, 40};
+    const double margin = std::max(3.0, double(size) / 20);
+    const double lineHeight = std::ceil(style.pixelSize * 1.3);
+    const double width = double(page.width) - 2 * margin;
+    const auto lines = static_cast<std::size_t>((double(page.height) - 2 * margin) / lineHeight);
+    drawLines(page, wrapped(text.text, style, width, lines), style, margin, margin, lineHeight,
+              width, false);
     return page;
 }
 
-QImage locationPage(const Location& location, int size) {
-    QImage page = blankPage(size);
-    QPainter painter(&page);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const int margin = std::max(3, size / 20);
-    const QRect inside = page.rect().adjusted(margin, margin, -margin, -margin);
-    painter.setClipRect(inside);
-    // The host large, the address small under it.
-    const QString headline = QString::fromStdString(location.headline);
-    QFont big = fontOfHeight(size / 8, true);
-    const QFontMetrics metrics(big);
-    if (metrics.horizontalAdvance(headline) > inside.width()) {
-        big.setPixelSize(std::max(6, big.pixelSize() * inside.width() /
-                                         std::max(1, metrics.horizontalAdvance(headline))));
+image::Image locationPage(const Location& location, std::uint32_t size) {
+    image::Image page = blankPage(size);
+    const double margin = std::max(3.0, double(size) / 20);
+    const double width = double(page.width) - 2 * margin;
+    // The host large, made smaller to fit on one line, the address under it.
+    TextStyle headline;
+    headline.bold = true;
+    headline.colour = {20, 60, 140};
+    headline.pixelSize = double(size) / 8;
+    const double natural = widthOf(location.headline, headline);
+    if (natural > width) {
+        headline.pixelSize = std::max(6.0, headline.pixelSize * width / natural);
     }
-    painter.setFont(big);
-    painter.setPen(QColor(20, 60, 140));
-    const QRect top(inside.left(), inside.top() + size / 6, inside.width(), size / 4);
-    painter.drawText(top, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWrapAnywhere, headline);
-    painter.setFont(fontOfHeight(size <= 128 ? 8 : size / 20));
-    painter.setPen(QColor(70, 70, 70));
-    drawWrapped(painter,
-                QRect(inside.left(), top.bottom() + margin, inside.width(),
-                      inside.bottom() - top.bottom() - margin),
-                QString::fromStdString(location.url));
+    const double top = double(size) / 3 - headline.pixelSize;
+    drawLines(page, wrapped(location.headline, headline, width, 1), headline, margin, top,
+              headline.pixelSize, width, true);
+    TextStyle address;
+    address.pixelSize = size <= 128 ? 8 : double(size) / 20;
+    address.colour = {70, 70, 70};
+    const double lineHeight = std::ceil(address.pixelSize * 1.3);
+    const double below = top + headline.pixelSize * 1.6;
+    const auto lines =
+        static_cast<std::size_t>(std::max(0.0, double(page.height) - margin - below) / lineHeight);
+    drawLines(page, wrapped(location.url, address, width, lines), address, margin, below,
+              lineHeight, width, true);
     return page;
 }
 

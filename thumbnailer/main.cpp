@@ -1,7 +1,7 @@
 // scrivlette-thumbnailer: the thumbnails file managers show for clippings.
 // File managers run it unasked on every file in a folder, often in a
-// sandbox with no settings, no runtime folder and no display: it reads only
-// the file it is given and writes only the thumbnail.
+// sandbox with no settings, no runtime folder and no display: it needs none
+// of them, reads only the file it is given and writes only the thumbnail.
 
 #include "platform/FileWriting.h"
 #include "platform/MainQueue.h"
@@ -11,8 +11,6 @@
 #include "thumbnailer/Pages.h"
 #include "thumbnailer/Subject.h"
 
-#include <QBuffer>
-#include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -50,8 +48,7 @@ int fail(const std::string& input, const std::string& reason) {
     return 1;
 }
 
-int makeThumbnail(int argc, char** argv, std::uint32_t size, const std::string& input,
-                  const std::string& output) {
+int makeThumbnail(std::uint32_t size, const std::string& input, const std::string& output) {
     const auto path = pathOf(input);
     if (!path) {
         return fail(input, "not a local file");
@@ -60,37 +57,16 @@ int makeThumbnail(int argc, char** argv, std::uint32_t size, const std::string& 
     if (!subject) {
         return fail(input, subject.error());
     }
-    if (const auto* picture = std::get_if<image::Image>(&*subject)) {
-        const auto png = image::encodePng(*picture);
-        if (!png) {
-            return fail(input, png.error());
-        }
-        if (auto failure = writeFileAtomically(output, *png)) {
-            return fail(output, failure->message);
-        }
-        return 0;
+    const image::Image picture =
+        std::holds_alternative<image::Image>(*subject) ? std::get<image::Image>(*subject)
+        : std::holds_alternative<thumbnail::Text>(*subject)
+            ? thumbnail::textPage(std::get<thumbnail::Text>(*subject), size)
+            : thumbnail::locationPage(std::get<thumbnail::Location>(*subject), size);
+    const auto png = image::encodePng(picture);
+    if (!png) {
+        return fail(input, png.error());
     }
-    // Pages need fonts and text layout, not a display. Qt's complaints about
-    // a sandbox (no runtime folder, say) are not the file manager's concern:
-    // our own one line on failure is all that goes to stderr.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    ::unsetenv("QT_QPA_PLATFORMTHEME");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QGuiApplication application(argc, argv);
-    const int side = static_cast<int>(size);
-    const QImage page =
-        std::holds_alternative<thumbnail::Text>(*subject)
-            ? thumbnail::textPage(std::get<thumbnail::Text>(*subject), side)
-            : thumbnail::locationPage(std::get<thumbnail::Location>(*subject), side);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!page.save(&buffer, "PNG")) {
-        return fail(input, "cannot make a PNG");
-    }
-    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                             static_cast<std::size_t>(bytes.size()));
-    if (auto failure = writeFileAtomically(output, data)) {
+    if (auto failure = writeFileAtomically(output, *png)) {
         return fail(output, failure->message);
     }
     return 0;
@@ -132,7 +108,7 @@ int main(int argc, char** argv) {
         return usageError;
     }
     try {
-        return makeThumbnail(argc, argv, size, files[0], files[1]);
+        return makeThumbnail(size, files[0], files[1]);
     } catch (const std::bad_alloc&) {
         return fail(files[0], "out of memory");
     }

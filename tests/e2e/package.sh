@@ -31,7 +31,9 @@ for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
     ./usr/share/icons/hicolor/scalable/apps/io.github.scrivlette.Scrivlette.svg \
     ./usr/share/mime/packages/io.github.scrivlette.Scrivlette.xml \
     ./usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml \
-    ./usr/share/man/man1/scrivlette.1.gz ./usr/share/man/man1/scrivlette-cli.1.gz; do
+    ./usr/share/man/man1/scrivlette.1.gz ./usr/share/man/man1/scrivlette-cli.1.gz \
+    ./usr/bin/scrivlette-thumbnailer ./usr/share/thumbnailers/scrivlette.thumbnailer \
+    ./usr/share/man/man1/scrivlette-thumbnailer.1.gz; do
     grep -qxF "$file" <<<"$contents" || fail "$file is missing"
 done
 
@@ -45,6 +47,10 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.scrivlette.Sc
 zcat "$root/usr/share/man/man1/scrivlette-cli.1.gz" | grep -q 'Write Clip to File' ||
     fail 'the scrivlette-cli man page is not its --help'
 
+grep -qx 'Exec=scrivlette-thumbnailer -s %s %u %o' "$root/usr/share/thumbnailers/scrivlette.thumbnailer" ||
+    fail 'the thumbnailer entry does not pass size, input and output'
+"$root/usr/bin/scrivlette-thumbnailer" -s 64 "$real/Donate.webloc" "$scratch/thumbnail.png" &&
+    file "$scratch/thumbnail.png" | grep -q 'PNG image data, 48 x 64' || fail 'the unpacked thumbnailer'
 "$root/usr/bin/scrivlette-cli" --version | grep -qx "scrivlette-cli $version" || fail 'unpacked --version'
 listing=$("$root/usr/bin/scrivlette-cli" list "$real/Notes.textClipping")
 grep -q 'public.utf8-plain-text' <<<"$listing" || fail "unpacked list printed: $listing"
