@@ -7,6 +7,7 @@
 
 #include "BenchSupport.h"
 #include "hostile/HostileFiles.h"
+#include "platform/Base64.h"
 #include "platform/FileReading.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/Picture.h"
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
          hostile::jpegScanBomb(4096, 4096, 100, 3)},
         {"PICT, 16,384^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(16384)},
         {"  the same, shown in the window", "com.apple.pict", hostile::pictFrameBomb(16384), true},
+        {"PICT, QuickTime JPEG of 5,000 empty scans, 16^2", "com.apple.pict",
+         hostile::pictWithQuickTime(16, "jpeg", 16, 16, hostile::jpegScanBomb(16, 16, 5000))},
         {"PICT, 4,096^2 frame, 1 pixel", "com.apple.pict", hostile::pictFrameBomb(4096)},
         {"PICT, 4,096^2 frame, 1,000 stretched pixels", "com.apple.pict",
          hostile::pictFrameBomb(4096, 1000, 4096)},
@@ -91,6 +94,44 @@ int main(int argc, char** argv) {
         std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
                     static_cast<double>(m.peakKilobytes) / 1024);
         std::fflush(stdout);
+    }
+
+    // The thumbnailer, as a file manager runs it, on clippings of these.
+    std::printf("\n%-46s %8s %9s %10s\n", "thumbnailer, 256 pixels", "bytes", "seconds", "peak MB");
+    const auto clipping = [](std::string_view type, const std::string& bytes) {
+        return "<?xml version=\"1.0\"?><plist "
+               "version=\"1.0\"><dict><key>UTI-Data</key><dict><key>" +
+               std::string(type) + "</key><data>" +
+               encodeBase64({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) +
+               "</data></dict></dict></plist>";
+    };
+    const struct {
+        const char* name;
+        const char* file;
+        std::string bytes;
+    } clippings[] = {
+        {"picture of a 16,384^2 frame", "Vast.pictClipping",
+         clipping("com.apple.pict", hostile::pictFrameBomb(16384, 1, 16384))},
+        {"QuickTime JPEG of 5,000 empty scans, 16^2", "Scans.pictClipping",
+         clipping("com.apple.pict", hostile::pictWithQuickTime(
+                                        16, "jpeg", 16, 16, hostile::jpegScanBomb(16, 16, 5000)))},
+        {"QuickTime JPEG, 100 empty scans, 4,096^2", "Colour.pictClipping",
+         clipping("com.apple.pict",
+                  hostile::pictWithQuickTime(4096, "jpeg", 4096, 4096,
+                                             hostile::jpegScanBomb(4096, 4096, 100, 3)))},
+        {"8 MB of text", "Long.textClipping",
+         clipping("public.utf8-plain-text", std::string(6u << 20, 'w'))},
+    };
+    for (const auto& c : clippings) {
+        const fs::path file = folder / c.file;
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        const auto m =
+            bench::measureCommand("s=$(date +%s.%N); '" SCRIVLETTE_THUMBNAILER "' -s 256 '" +
+                                      file.string() + "' '" + (folder / "thumbnail.png").string() +
+                                      "'; e=$(date +%s.%N); awk \"BEGIN { print $e - $s }\"",
+                                  1);
+        std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
+                    static_cast<double>(m.peakKilobytes) / 1024);
     }
     fs::remove_all(folder);
     return 0;

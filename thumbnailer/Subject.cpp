@@ -74,7 +74,8 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
             if (!image::isPictureType(clip.title) || !clip.data) {
                 continue;
             }
-            auto picture = image::decodePicture(clip.title, *clip.data, image::Fit{size, size});
+            auto picture = image::decodePicture(clip.title, *clip.data,
+                                                image::Fit{size, size, maxDecoderMemory});
             if (picture) {
                 return Subject(std::move(picture).value());
             }

@@ -27,6 +27,10 @@ using Subject = std::variant<image::Image, Text, Location>;
 // megabytes, and a file manager thumbnails everything in a folder.
 inline constexpr std::uintmax_t maxFileBytes = std::uintmax_t{64} << 20;
 
+// File managers run thumbnailers on every file; what a decoder may hold,
+// whatever a picture's size, keeps each run well within 64 MB.
+inline constexpr std::size_t maxDecoderMemory = std::size_t{32} << 20;
+
 // The subject of the clipping or location file at `path`, for a thumbnail of
 // `size` pixels, or why there is none.
 Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t size);

@@ -3,6 +3,7 @@
 #include "platform/image/ByteCursor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace scrivlette::image {
@@ -22,8 +23,19 @@ std::pair<std::int64_t, std::int64_t> span(std::int64_t at, std::int64_t to, std
 } // namespace
 
 Canvas::Canvas(Rect frame, std::size_t inputBytes, std::optional<Fit> fit)
-    : frame_(frame), inputBytes_(inputBytes) {
+    : frame_(frame), inputBytes_(inputBytes), fit_(fit) {
     std::tie(width_, height_) = fittedSize(frame.width(), frame.height(), fit);
+}
+
+std::optional<Fit> Canvas::fitFor(Rect destination) const {
+    if (!fit_) {
+        return std::nullopt;
+    }
+    const auto side = [](double value) {
+        return static_cast<std::uint32_t>(std::clamp(std::ceil(value), 1.0, double(maxSide)));
+    };
+    return Fit{side(double(destination.width()) * scaleX()),
+               side(double(destination.height()) * scaleY()), fit_->memory};
 }
 
 void Canvas::allocate() {

@@ -24,6 +24,10 @@ public:
     // a canvas it can justify.
     Canvas(Rect frame, std::size_t inputBytes, std::optional<Fit> fit = std::nullopt);
 
+    // The box the canvas was fitted to, if any, for the images painted on it:
+    // they need be no larger than the part of the canvas they cover.
+    std::optional<Fit> fitFor(Rect destination) const;
+
     std::size_t inputBytes() const { return inputBytes_; }
     Rect frame() const { return frame_; }
     // Canvas pixels per picture unit, across and down (1 unless fitted).
@@ -67,6 +71,7 @@ private:
 
     Rect frame_;
     std::size_t inputBytes_;
+    std::optional<Fit> fit_;
     std::int64_t width_ = 0;
     std::int64_t height_ = 0;
     std::int64_t paintedPixels_ = 0;

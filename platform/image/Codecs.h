@@ -13,8 +13,10 @@ namespace scrivlette::image {
 // With `fit`, libjpeg decodes at 1/2, 1/4 or 1/8 scale where that still
 // covers the box, and the rest is shrunk with a box filter.
 ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
-ImageResult decodePng(std::span<const std::uint8_t> bytes);
-ImageResult decodeTiff(std::span<const std::uint8_t> bytes);
+// With `fit`, the picture is decoded whole, then shrunk; its memory is
+// checked first.
+ImageResult decodePng(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
+ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
 
 Expected<std::vector<std::uint8_t>, std::string> encodePng(const Image& image);
 

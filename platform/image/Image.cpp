@@ -37,6 +37,15 @@ Image blankImage(std::uint32_t width, std::uint32_t height) {
     return image;
 }
 
+std::optional<std::string> memoryProblem(std::int64_t width, std::int64_t height,
+                                         std::int64_t bytesPerPixel, std::optional<Fit> fit) {
+    if (!fit || fit->memory == 0 || width * height * bytesPerPixel <= std::int64_t(fit->memory)) {
+        return std::nullopt;
+    }
+    return "picture too large to draw small (" + std::to_string(width) + " x " +
+           std::to_string(height) + " pixels)";
+}
+
 std::pair<std::int64_t, std::int64_t> fittedSize(std::int64_t width, std::int64_t height,
                                                  std::optional<Fit> fit) {
     if (!fit || width <= 0 || height <= 0 || (width <= fit->width && height <= fit->height)) {

@@ -32,7 +32,16 @@ using ImageResult = Expected<Image, std::string>;
 struct Fit {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
+    // The most memory a decoder may hold for the picture at full size (a
+    // progressive JPEG's coefficients, a PNG's rows), or 0 for its usual
+    // budget; past it the picture is refused rather than drawn.
+    std::size_t memory = 0;
 };
+
+// Why a `width` x `height` picture of `bytesPerPixel` would pass `fit`'s
+// memory, or nothing.
+std::optional<std::string> memoryProblem(std::int64_t width, std::int64_t height,
+                                         std::int64_t bytesPerPixel, std::optional<Fit> fit);
 
 // The size a `width` x `height` picture is drawn at within `fit` (none: its
 // own size); never less than one pixel either way.

@@ -77,6 +77,10 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> f
     // to four components; past that, libjpeg fails rather than spill to disk.
     info.mem->max_memory_to_use =
         static_cast<long>(pixelBudget(bytes.size()) * 8 + (std::int64_t{32} << 20));
+    if (fit && fit->memory != 0) {
+        info.mem->max_memory_to_use =
+            std::min(info.mem->max_memory_to_use, static_cast<long>(fit->memory));
+    }
     readProfile(&info, image);
     info.out_color_space = JCS_EXT_RGBA;
     if (fit) {

@@ -21,18 +21,13 @@ ImageResult decodeAsStored(std::string_view typeIdentifier, const Bytes& bytes,
     if (typeIdentifier == "public.jpeg") {
         return decodeJpeg(bytes.span(), fit);
     }
-    ImageResult picture = std::string();
     if (typeIdentifier == "public.tiff") {
-        picture = decodeTiff(bytes.span());
-    } else if (typeIdentifier == "public.png") {
-        picture = decodePng(bytes.span());
-    } else {
-        return "not a picture (" + std::string(typeIdentifier) + ")";
+        return decodeTiff(bytes.span(), fit);
     }
-    if (picture && fit) {
-        picture = shrinkToFit(std::move(picture).value(), fit);
+    if (typeIdentifier == "public.png") {
+        return decodePng(bytes.span(), fit);
     }
-    return picture;
+    return "not a picture (" + std::string(typeIdentifier) + ")";
 }
 
 } // namespace

@@ -59,7 +59,7 @@ struct ReadStructs {
 // the size is not, with `image` left empty. libpng jumps out on errors, so
 // nothing here owns anything that needs unwinding.
 bool readPng(png_structp png, png_infop info, PngState& state, Image& image,
-             std::vector<png_bytep>& rows, std::string& problem) {
+             std::vector<png_bytep>& rows, std::string& problem, std::optional<Fit> fit) {
     png_set_read_fn(png, &state, readBytes);
     png_set_user_limits(png, maxSide, maxSide);
     png_set_chunk_cache_max(png, 1000);
@@ -67,7 +67,11 @@ bool readPng(png_structp png, png_infop info, PngState& state, Image& image,
     png_read_info(png, info);
     const png_uint_32 width = png_get_image_width(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
-    if (auto tooLarge = sizeProblem(width, height, state.bytes.size())) {
+    auto tooLarge = sizeProblem(width, height, state.bytes.size());
+    if (!tooLarge) {
+        tooLarge = memoryProblem(width, height, 4, fit);
+    }
+    if (tooLarge) {
         problem = *tooLarge;
         return false;
     }
@@ -140,7 +144,7 @@ void writePng(png_structp png, png_infop info, PngState& state, const Image& ima
 
 } // namespace
 
-ImageResult decodePng(std::span<const std::uint8_t> bytes) {
+ImageResult decodePng(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) {
         return std::string("not a PNG picture");
     }
@@ -157,10 +161,10 @@ ImageResult decodePng(std::span<const std::uint8_t> bytes) {
     if (setjmp(png_jmpbuf(structs.png))) {
         return std::string("PNG: ") + state.message;
     }
-    if (!readPng(structs.png, structs.info, state, image, rows, problem)) {
+    if (!readPng(structs.png, structs.info, state, image, rows, problem, fit)) {
         return "PNG: " + problem;
     }
-    return image;
+    return fit ? shrinkToFit(std::move(image), fit) : image;
 }
 
 Expected<std::vector<std::uint8_t>, std::string> encodePng(const Image& image) {

@@ -169,11 +169,11 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
     }
     ImageResult decoded = std::string("unknown QuickTime codec '" + image.codec + "'");
     if (image.codec == "jpeg") {
-        decoded = decodeJpeg(data);
+        decoded = decodeJpeg(data, canvas.fitFor(destination));
     } else if (image.codec == "png ") {
-        decoded = decodePng(data);
+        decoded = decodePng(data, canvas.fitFor(destination));
     } else if (image.codec == "tiff") {
-        decoded = decodeTiff(data);
+        decoded = decodeTiff(data, canvas.fitFor(destination));
     }
     if (!decoded) {
         throw DecodeError(decoded.error());

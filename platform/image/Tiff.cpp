@@ -70,7 +70,7 @@ int ignoreWarning(TIFF*, void*, const char*, const char*, va_list) {
 
 } // namespace
 
-ImageResult decodeTiff(std::span<const std::uint8_t> bytes) {
+ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
     Source source{bytes, 0, {}};
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(options, keepError, &source);
@@ -88,7 +88,11 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes) {
     std::uint32_t height = 0;
     TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
     TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-    if (auto problem = sizeProblem(width, height, bytes.size())) {
+    auto problem = sizeProblem(width, height, bytes.size());
+    if (!problem) {
+        problem = memoryProblem(width, height, 4, fit);
+    }
+    if (problem) {
         TIFFClose(tiff);
         return "TIFF: " + *problem;
     }
@@ -112,7 +116,7 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes) {
             std::reverse(image.rgba.begin() + at, image.rgba.begin() + at + 4);
         }
     }
-    return image;
+    return fit ? shrinkToFit(std::move(image), fit) : image;
 }
 
 } // namespace scrivlette::image

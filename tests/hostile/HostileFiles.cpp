@@ -78,6 +78,28 @@ std::string pictFrameBomb(std::uint16_t side, int paints, std::uint16_t stretch)
     return pict.u16(0x00FF).bytes;
 }
 
+std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std::uint16_t width,
+                              std::uint16_t height, const std::string& data) {
+    BigEndian quickTime;
+    quickTime.u16(0);
+    for (std::uint32_t m : {0x10000u, 0u, 0u, 0u, 0x10000u, 0u, 0u, 0u, 0x40000000u}) {
+        quickTime.u32(m); // the identity matrix
+    }
+    quickTime.u32(0).raw(std::string(8 + 2 + 8 + 4, '\0')).u32(0); // no matte, no mask
+    quickTime.u32(86).raw(codec).raw(std::string(4 + 2 + 2 + 2 + 2 + 4 + 4 + 4, '\0'));
+    quickTime.u16(width).u16(height).u32(0x00480000).u32(0x00480000);
+    quickTime.u32(static_cast<std::uint32_t>(data.size())).u16(1).raw(std::string(32, '\0'));
+    quickTime.u16(24).u16(0xFFFF).raw(data);
+    BigEndian pict;
+    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
+    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    pict.u16(0x8200).u32(static_cast<std::uint32_t>(quickTime.bytes.size())).raw(quickTime.bytes);
+    if (pict.bytes.size() % 2 != 0) {
+        pict.u8(0);
+    }
+    return pict.u16(0x00FF).bytes;
+}
+
 std::string pngHeaderBomb(std::uint32_t side) {
     BigEndian header;
     header.raw("IHDR").u32(side).u32(side).u8(8).u8(6).u8(0).u8(0).u8(0);

@@ -16,6 +16,11 @@ std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, i
 // painted `paints` times, each stretched over `stretch` x `stretch` pixels.
 std::string pictFrameBomb(std::uint16_t side, int paints = 1, std::uint16_t stretch = 1);
 
+// A version 2 PICT of a `side`-pixel square holding one QuickTime image of
+// `codec` ('jpeg', say), `width` x `height`, its data `data`.
+std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std::uint16_t width,
+                              std::uint16_t height, const std::string& data);
+
 // A PNG header claiming `side` x `side` RGBA pixels, cut short after it.
 std::string pngHeaderBomb(std::uint32_t side);
 
