@@ -111,6 +111,9 @@ void ScrivletteApp::installMenus(QMainWindow& window) {
     if (content) {
         QMenu* view = bar->addMenu(QApplication::tr("&View"));
         view->addAction(content->toolbar()->toggleViewAction());
+        QMenu* go = bar->addMenu(QApplication::tr("&Go"));
+        go->addAction(content->nextAction());
+        go->addAction(content->previousAction());
     }
 
     HelpCommands([this](const std::string& id) { openWindow(id); }).install(*bar);

@@ -6,6 +6,7 @@
 #include "views/DetailPane.h"
 #include "views/DragSource.h"
 #include "views/DropTarget.h"
+#include "views/FolderSteps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -83,6 +84,21 @@ void ContentView::createActions() {
     openAction_->setShortcutContext(Qt::WindowShortcut);
     connect(openAction_, &QAction::triggered, this, &ContentView::chooseFilesToOpen);
     addAction(openAction_);
+
+    // As browsers and Eye of GNOME step: Alt+Right and Alt+Left, which the
+    // list (arrows, Page Up and Down, Home and End) and the text leave free.
+    nextAction_ =
+        new QAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("&Next Clipping"), this);
+    nextAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    nextAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(nextAction_, &QAction::triggered, this, [this] { openNeighbour(1); });
+    addAction(nextAction_);
+    previousAction_ = new QAction(QIcon::fromTheme(QStringLiteral("go-previous")),
+                                  tr("&Previous Clipping"), this);
+    previousAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    previousAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(previousAction_, &QAction::triggered, this, [this] { openNeighbour(-1); });
+    addAction(previousAction_);
 }
 
 void ContentView::createToolbar() {
@@ -174,7 +190,30 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
     sidebar_->setFocus(Qt::OtherFocusReason);
 }
 
+void ContentView::openNeighbour(int step) {
+    if (lastRead_.isEmpty()) {
+        statusBar()->showMessage(tr("Open a clipping first: Go steps through its folder."));
+        return;
+    }
+    const auto next = neighbourClipping(lastRead_, step);
+    if (!next) {
+        statusBar()->showMessage(step > 0 ? tr("This is the last clipping in the folder.")
+                                          : tr("This is the first clipping in the folder."));
+        return;
+    }
+    if (auto url = Url::fromFilePath(QFile::encodeName(*next).toStdString())) {
+        // Where the user is, even should the file fail to read.
+        lastRead_ = *next;
+        openFiles({std::move(*url)});
+    }
+}
+
 void ContentView::showReadSummary(const ReadSummary& summary) {
+    if (summary.lastRead) {
+        if (const auto path = summary.lastRead->filePath()) {
+            lastRead_ = QFile::decodeName(QByteArray::fromStdString(*path));
+        }
+    }
     const QString text = readSummaryText(summary);
     if (text.isEmpty()) {
         statusBar()->clearMessage();

@@ -36,6 +36,8 @@ public:
     QAction* writeClipAction() const { return writeClipAction_; }
     QAction* writeClipMenuAction() const { return writeClipMenuAction_; }
     QAction* openAction() const { return openAction_; }
+    QAction* nextAction() const { return nextAction_; }
+    QAction* previousAction() const { return previousAction_; }
 
     // Reads the files as a drop of them would, into a new document.
     void openFiles(const std::vector<Url>& urls);
@@ -73,6 +75,7 @@ private:
     ScrivletteDropDelegate makeDropDelegate();
     void showReadSummary(const ReadSummary& summary);
     void chooseFilesToOpen();
+    void openNeighbour(int step);
     void showContextMenu(QWidget* widget, const QPoint& position);
 
     void scheduleRender();
@@ -98,7 +101,10 @@ private:
     QAction* writeClipAction_ = nullptr;
     QAction* writeClipMenuAction_ = nullptr;
     QAction* openAction_ = nullptr;
+    QAction* nextAction_ = nullptr;
+    QAction* previousAction_ = nullptr;
     QString openFolder_;
+    QString lastRead_; // the file read last, whose folder Go steps through
 
     bool renderPending_ = false;
     int renderCount_ = 0;

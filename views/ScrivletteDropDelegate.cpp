@@ -19,11 +19,13 @@ public:
         summary_.files = files;
     }
 
-    void finished(const std::string& name, const ReadOutcome& outcome) {
+    void finished(const std::optional<Url>& url, const ReadOutcome& outcome) {
         if (!outcome.read) {
             ++summary_.failed;
-            summary_.failedName = name;
+            summary_.failedName = url ? url->lastPathComponent() : "a dropped file";
             summary_.reason = outcome.reason;
+        } else {
+            summary_.lastRead = url;
         }
         if (++done_ == summary_.files && report_) {
             report_(summary_);
@@ -43,7 +45,7 @@ void read(const Binding<std::shared_ptr<ClipInfo>>& clipInfo, const Url& url,
           const std::shared_ptr<ReadBatch>& batch) {
     // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the copy keeps it alive
     const std::shared_ptr<ClipInfo> document = clipInfo.get();
-    batch->finished(url.lastPathComponent(), document->readClippingWithReason(url));
+    batch->finished(url, document->readClippingWithReason(url));
 }
 
 // Runs on the provider's thread: only turns bytes into a URL and hands the
@@ -55,7 +57,7 @@ void loaded(const Binding<std::shared_ptr<ClipInfo>>& clipInfo,
     auto url = bytes ? Url::fromDataRepresentation(bytes->span()) : std::nullopt;
     if (!url) {
         MainQueue::main()->submit([batch, why = error.value_or("the file did not arrive")] {
-            batch->finished("a dropped file", ReadOutcome{false, why});
+            batch->finished(std::nullopt, ReadOutcome{false, why});
         });
         return;
     }

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace scrivlette {
@@ -15,8 +16,9 @@ namespace scrivlette {
 struct ReadSummary {
     std::size_t files = 0;
     std::size_t failed = 0;
-    std::string failedName; // the last file that was not read
-    std::string reason;     // why it was not
+    std::string failedName;      // the last file that was not read
+    std::string reason;          // why it was not
+    std::optional<Url> lastRead; // the last file that was read, in the order they arrived
 };
 // Called on the main thread.
 using ReadReport = std::function<void(const ReadSummary&)>;

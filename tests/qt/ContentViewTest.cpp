@@ -330,3 +330,52 @@ TEST_F(ContentViewTest, KeyboardPaths) {
 
 } // namespace
 } // namespace scrivlette
+
+namespace scrivlette {
+namespace {
+
+// Go steps through the folder of the file read last, in the order file
+// managers show, passing over companions and other files, and says so at
+// either end; a file that fails to read is stepped past like any other.
+TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
+    QTemporaryDir folder;
+    const QString notes = QString::fromStdString(test::realFile("Notes.textClipping").string());
+    for (const char* name : {"Clip 10.textClipping", "clip 2.TEXTCLIPPING", "Clip 1.textClipping",
+                             "._Clip 3.textClipping", "Clip 4.textClipping.rsrc", "notes.txt"}) {
+        ASSERT_TRUE(QFile::copy(notes, folder.filePath(QString::fromUtf8(name))));
+    }
+    QFile broken(folder.filePath(QStringLiteral("Clip 5.webloc")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a property list");
+    broken.close();
+
+    view_.nextAction()->trigger();
+    EXPECT_TRUE(view_.statusText().contains(QStringLiteral("Open a clipping first")));
+
+    open(
+        {*Url::fromFilePath(folder.filePath(QStringLiteral("Clip 1.textClipping")).toStdString())});
+    const auto step = [&](QAction* action) {
+        action->trigger();
+        for (int pass = 0; pass < 3; ++pass) {
+            QApplication::processEvents();
+        }
+        return view_.windowTitle();
+    };
+    EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette clip 2.TEXTCLIPPING"));
+    step(view_.nextAction());
+    EXPECT_TRUE(view_.statusText().contains(QStringLiteral("Could not read Clip 5.webloc")))
+        << "told, and passed";
+    EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette Clip 10.textClipping"));
+    step(view_.nextAction());
+    EXPECT_EQ(view_.statusText(), QStringLiteral("This is the last clipping in the folder."));
+    EXPECT_EQ(view_.windowTitle(), QStringLiteral("Scrivlette Clip 10.textClipping"));
+    step(view_.previousAction());
+    EXPECT_EQ(step(view_.previousAction()), QStringLiteral("Scrivlette clip 2.TEXTCLIPPING"));
+    step(view_.previousAction());
+    step(view_.previousAction());
+    EXPECT_EQ(view_.statusText(), QStringLiteral("This is the first clipping in the folder."));
+    EXPECT_EQ(view_.nextAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Right));
+}
+
+} // namespace
+} // namespace scrivlette
