@@ -33,8 +33,16 @@ export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOM
 # Two files selected together open in one window, read in the order given.
 "$build/app/scrivlette" "$real/Notes.textClipping" "$real/PLAY_ME.webloc" 2>/dev/null &
 pid=$!
-wait_for_title "Scrivlette PLAY_ME.webloc" >/dev/null ||
+window=$(wait_for_title "Scrivlette PLAY_ME.webloc") ||
     fail 'files named on the command line did not open'
+# Alt+Right and Alt+Left step through the folder of the file read last.
+xdotool windowfocus --sync "$window"
+xdotool key --clearmodifiers alt+Right
+wait_for_title "Scrivlette README.textClipping" >/dev/null || fail 'Alt+Right did not step on'
+xdotool key --clearmodifiers alt+Left
+wait_for_title "Scrivlette PLAY_ME.webloc" >/dev/null || fail 'Alt+Left did not step back'
+xdotool key --clearmodifiers alt+Left
+wait_for_title "Scrivlette Picture clipping.pictClipping" >/dev/null || fail 'Alt+Left did not step back'
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
 
 # The desktop entry and file types, installed for this user only.
@@ -53,5 +61,5 @@ cp "$real/Text.textClipping" "$scratch/Mein Clip.textClipping"
 gio open "$scratch/Mein Clip.textClipping"
 wait_for_title "Scrivlette Mein Clip.textClipping" >/dev/null ||
     fail 'gio open did not hand the file to Scrivlette'
-echo "open: command line and desktop entry both open files, titled as given"
+echo "open: command line and desktop entry both open files, titled as given; Go steps through the folder"
 SESSION
