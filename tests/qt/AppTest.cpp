@@ -88,7 +88,8 @@ TEST_F(AppTest, LaunchShowsOnlyTheMainWindowWithAnEmptyDocument) {
         menus << action->text();
     }
     EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"),
-                                  QStringLiteral("&View"), QStringLiteral("&Help")}));
+                                  QStringLiteral("&View"), QStringLiteral("&Go"),
+                                  QStringLiteral("&Help")}));
     EXPECT_TRUE(main->menuBar()->actions()[1]->menu()->actions().contains(main->copyAction()));
 }
 
