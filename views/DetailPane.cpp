@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QThreadPool>
@@ -88,6 +89,17 @@ DetailPane::DetailPane(QWidget* parent)
     showClip(std::nullopt);
 }
 
+namespace {
+
+// Beside the window's own settings.
+QSettings viewSettings() {
+    return QSettings(QStringLiteral("scrivlette"), QStringLiteral("Scrivlette"));
+}
+
+const QString formattedKey = QStringLiteral("DetailPane/formatted");
+
+} // namespace
+
 void DetailPane::createSwitch() {
     switch_ = new QWidget(entryPage_);
     auto* layout = new QHBoxLayout(switch_);
@@ -107,7 +119,16 @@ void DetailPane::createSwitch() {
     textButton_->setChecked(true);
     connect(formattedButton_, &QAbstractButton::toggled, this,
             [this](bool on) { showFormatted(on); });
+    // Only a click is the user's choice; the pane sets the buttons too.
+    connect(textButton_, &QAbstractButton::clicked, this, [this] { rememberFormatted(false); });
+    connect(formattedButton_, &QAbstractButton::clicked, this, [this] { rememberFormatted(true); });
+    preferFormatted_ = viewSettings().value(formattedKey, false).toBool();
     switch_->hide();
+}
+
+void DetailPane::rememberFormatted(bool formatted) {
+    preferFormatted_ = formatted;
+    viewSettings().setValue(formattedKey, formatted);
 }
 
 void DetailPane::showFormatted(bool formatted) {
@@ -145,6 +166,8 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     switch_->setVisible(isFormatted);
     if (isFormatted) {
         formatted_->prepare(*clip);
+        formattedButton_->setChecked(preferFormatted_);
+        textButton_->setChecked(!preferFormatted_);
     }
     pictureArea_->setVisible(isPicture);
     // A picture's size line needs one line, not the pane.

@@ -50,6 +50,7 @@ private:
     void createSwitch();
     void addNextPiece();
     void showFormatted(bool formatted);
+    void rememberFormatted(bool formatted);
     void decodePicture(const ClipDetail& clip);
 
     QLabel* placeholder_;
@@ -64,6 +65,9 @@ private:
     QLabel* pictureNote_;
     std::optional<ClipDetail> shown_;
     bool formattedBuilt_ = false;
+    // The user's last choice of Text or Formatted, kept across entries and
+    // launches; an entry with no Formatted view leaves it as it is.
+    bool preferFormatted_ = false;
     bool decoding_ = false;
     QString pending_;
     qsizetype added_ = 0;

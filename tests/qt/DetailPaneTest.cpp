@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -119,11 +120,15 @@ TEST(DetailPane, PictureEntriesShowTheirPicture) {
 }
 
 // Text is the entry as it stands; Formatted shows what its reader would see.
+// The user's choice of Text or Formatted stays across entries, entries with
+// no Formatted view, and launches.
 TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
+    QSettings(QStringLiteral("scrivlette"), QStringLiteral("Scrivlette")).clear();
     DetailPane pane;
     pane.resize(600, 500);
     pane.show();
     const auto clips = realEntries("Rich web text.textClipping");
+    bool first = true;
     for (const char* title :
          {"public.rtf", "public.html", "com.apple.webarchive", "com.apple.flat-rtfd"}) {
         SCOPED_TRACE(title);
@@ -131,9 +136,16 @@ TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
         pane.showClip(clip);
         waitForWholeText(pane);
         ASSERT_TRUE(pane.formattedButton()->isVisible());
-        EXPECT_TRUE(pane.textButton()->isChecked()) << "Text first";
-        EXPECT_TRUE(pane.text()->isVisible());
+        EXPECT_EQ(pane.textButton()->isChecked(), first) << "Text first, then the choice made";
+        EXPECT_EQ(pane.text()->isVisible(), first);
         EXPECT_TRUE(pane.text()->toPlainText().startsWith(QString::fromStdString(clip.content)));
+        if (first) {
+            pane.showClip(entryTitled(clips, "public.utf8-plain-text"));
+            EXPECT_FALSE(pane.formattedButton()->isVisible());
+            EXPECT_TRUE(pane.text()->isVisible()) << "plain text has only Text";
+            pane.showClip(clip);
+        }
+        first = false;
         pane.formattedButton()->click();
         EXPECT_TRUE(pane.formatted()->isVisible());
         EXPECT_FALSE(pane.text()->isVisible());
@@ -143,8 +155,16 @@ TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
     }
     // The RTFD's SVG attachment is drawn in its place.
     pane.showClip(entryTitled(clips, "com.apple.flat-rtfd"));
-    pane.formattedButton()->click();
     EXPECT_TRUE(pane.formatted()->toHtml().contains(QStringLiteral("<img src=\"attachment:")));
+
+    DetailPane relaunched;
+    relaunched.showClip(entryTitled(clips, "public.rtf"));
+    EXPECT_TRUE(relaunched.formattedButton()->isChecked()) << "kept across launches";
+    relaunched.textButton()->click();
+    pane.showClip(entryTitled(clips, "public.html"));
+    DetailPane again;
+    again.showClip(entryTitled(clips, "public.rtf"));
+    EXPECT_TRUE(again.textButton()->isChecked());
 }
 
 // Rendering asks only the entry: a picture or style sheet anywhere else, on
