@@ -3,6 +3,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/QtSavePanel.h"
 #include "resources/Resources.h"
+#include "views/ContentView.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -56,7 +57,14 @@ int main(int argc, char** argv) {
         QIcon(QStringLiteral(":/icons/io.github.scrivlette.Scrivlette.svg")));
 
     MainQueue::install(std::make_shared<QtMainQueue>());
-    SavePanel::installFactory([] { return std::make_shared<QtSavePanel>(); });
+    // A panel belongs to the window whose command opened it and starts in the
+    // folder of the file that window read last.
+    SavePanel::installFactory([] {
+        QWidget* owner = QApplication::activeWindow();
+        const auto* content = dynamic_cast<const ContentView*>(owner);
+        return std::make_shared<QtSavePanel>(true, owner,
+                                             content ? content->lastReadFolder() : QString());
+    });
 
     ScrivletteApp app;
     app.launch(options.files);

@@ -190,6 +190,10 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
     sidebar_->setFocus(Qt::OtherFocusReason);
 }
 
+QString ContentView::lastReadFolder() const {
+    return lastRead_.isEmpty() ? QString() : QFileInfo(lastRead_).absolutePath();
+}
+
 void ContentView::openNeighbour(int step) {
     if (lastRead_.isEmpty()) {
         statusBar()->showMessage(tr("Open a clipping first: Go steps through its folder."));

@@ -43,6 +43,8 @@ public:
     void openFiles(const std::vector<Url>& urls);
     // Where File > Open starts: the folder of the file opened last.
     QString openFolder() const { return openFolder_; }
+    // The folder of the file read last, or empty.
+    QString lastReadFolder() const;
     QString statusText() const;
 
     const std::shared_ptr<ClipInfo>& clipInfo() const { return clipInfo_.get(); }

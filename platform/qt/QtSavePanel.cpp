@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace scrivlette {
@@ -16,11 +17,15 @@ QString nameFilterFor(const ContentType& type) {
            QStringLiteral(")");
 }
 
-QtSavePanel::QtSavePanel(bool useNativeDialog) : dialog_(new QFileDialog()) {
+QtSavePanel::QtSavePanel(bool useNativeDialog, QWidget* owner, const QString& startFolder)
+    : dialog_(new QFileDialog(owner)) {
     dialog_->setAcceptMode(QFileDialog::AcceptSave);
     dialog_->setFileMode(QFileDialog::AnyFile);
     dialog_->setWindowModality(Qt::NonModal);
     dialog_->setOption(QFileDialog::DontUseNativeDialog, !useNativeDialog);
+    dialog_->setDirectory(startFolder.isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : startFolder);
 }
 
 QtSavePanel::~QtSavePanel() {

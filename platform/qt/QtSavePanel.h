@@ -7,13 +7,16 @@
 
 namespace scrivlette {
 
-// The save panel as a QFileDialog in save mode, shown as a window of its own
-// so the main window stays usable while it is open.
+// The save panel as a QFileDialog in save mode: a dialog of the window that
+// opened it (so the window manager keeps it above that window) that is not
+// modal, so the window stays usable while it is open.
 class QtSavePanel final : public SavePanel {
 public:
     // Tests ask for Qt's own dialog, which they can drive; the application
-    // uses the platform's.
-    explicit QtSavePanel(bool useNativeDialog = true);
+    // uses the platform's. `owner` is the window the panel belongs to, and
+    // `startFolder` where it opens (the user's Documents folder if empty).
+    explicit QtSavePanel(bool useNativeDialog = true, QWidget* owner = nullptr,
+                         const QString& startFolder = {});
     ~QtSavePanel() override;
 
     void setCanCreateDirectories(bool allowed) override;

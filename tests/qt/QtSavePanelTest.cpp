@@ -28,7 +28,7 @@ TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal) << "the main window stays usable";
-    EXPECT_EQ(dialog->parentWidget(), nullptr) << "a window of its own, not a sheet";
+    EXPECT_TRUE(dialog->isWindow()) << "a window of its own, not a sheet";
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly)) << "folders can be created";
     EXPECT_EQ(nameField(dialog), QStringLiteral("Untitled.rtf"));
@@ -37,6 +37,16 @@ TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
     EXPECT_EQ(calls, 0) << "begin returns before the user answers";
     dialog->reject();
     EXPECT_EQ(calls, 1);
+
+    // A dialog of the window that opened it, kept above it, starting where
+    // that window's last file is.
+    QWidget owner;
+    QTemporaryDir folder;
+    QtSavePanel owned(false, &owner, folder.path());
+    EXPECT_EQ(owned.dialog()->parentWidget(), &owner);
+    EXPECT_TRUE(owned.dialog()->isWindow());
+    EXPECT_EQ(owned.dialog()->windowModality(), Qt::NonModal);
+    EXPECT_EQ(owned.dialog()->directory().absolutePath(), QDir(folder.path()).absolutePath());
 
     // The filter's extension must not rewrite the suggested name's suffix.
     auto archive = std::make_shared<QtSavePanel>(false);
