@@ -66,6 +66,14 @@ void ScrivletteApp::openWindow(const std::string& id) {
                 }
             });
         }
+        // A second window opens over the main one, where the user is looking,
+        // not wherever the window manager (or none, under Xvfb) would put it.
+        const QMainWindow* main = window(scenes_.front().id);
+        if (main && main != made && main->isVisible()) {
+            QRect area(QPoint(), made->size());
+            area.moveCenter(main->frameGeometry().center());
+            made->move(area.topLeft());
+        }
         made->show();
         return;
     }

@@ -99,10 +99,13 @@ TEST_F(AppTest, HelpOpensOnceAndLeavesTheDocumentAlone) {
     auto* main = dynamic_cast<ContentView*>(app.window("main"));
     const auto document = main->clipInfo();
     QAction* helpItem = main->menuBar()->actions().back()->menu()->actions().front();
+    main->move(700, 400);
     helpItem->trigger();
     QMainWindow* help = app.window("help");
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowTitle(), QStringLiteral("Help Window"));
+    EXPECT_TRUE(main->frameGeometry().contains(help->frameGeometry().center()))
+        << "over the main window";
     helpItem->trigger();
     help->menuBar()->actions().back()->menu()->actions().front()->trigger();
     EXPECT_EQ(app.window("help"), help) << "the open Help window is shown again, not a second one";
