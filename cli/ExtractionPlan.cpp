@@ -6,6 +6,7 @@
 #include "platform/FileReading.h"
 #include "platform/FileType.h"
 #include "platform/FlatRtfd.h"
+#include "platform/Url.h"
 #include "platform/fork/Companion.h"
 #include "platform/plist/PropertyList.h"
 
@@ -119,22 +120,6 @@ std::string desktopLink(const std::string& name, const std::string& url) {
            "\nIcon=text-html\n";
 }
 
-// A link file opens its address with one click; only web, FTP and mail
-// addresses are safe to open that way. A file: address can point at any
-// local file, and smb: and the like can hand the user's credentials to a
-// remote host.
-bool isFollowableAddress(std::string_view url) {
-    const std::size_t colon = url.find(':');
-    if (colon == std::string_view::npos) {
-        return false;
-    }
-    std::string scheme(url.substr(0, colon));
-    for (char& c : scheme) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto";
-}
-
 // The PDF a picture clipping carries, which the reader leaves out of its entries.
 std::optional<Bytes> pdfOf(const fs::path& file) {
     const auto bytes = readWholeFile(file.string());
@@ -195,7 +180,7 @@ Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const 
             plan.outputs.push_back({".pdf", *pdf, {}, false});
         }
     } else if (const ClipDetail* url = entryTitled(clips, "URL")) {
-        if (isFollowableAddress(url->content)) {
+        if (isSafeToOpen(url->content)) {
             plan.outputs.push_back(
                 {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
         } else {

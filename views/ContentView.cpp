@@ -1,5 +1,6 @@
 #include "ContentView.h"
 
+#include "platform/Url.h"
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
 #include "views/ClipRowDelegate.h"
@@ -13,6 +14,7 @@
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,6 +31,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 namespace scrivlette {
 
@@ -85,6 +88,12 @@ void ContentView::createActions() {
     connect(openAction_, &QAction::triggered, this, &ContentView::chooseFilesToOpen);
     addAction(openAction_);
 
+    openLinkAction_ = new QAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
+                                  tr("Open Link"), this);
+    openLinkAction_->setToolTip(tr("Open the address in your browser or mail program."));
+    connect(openLinkAction_, &QAction::triggered, this, &ContentView::openLink);
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
     // As browsers and Eye of GNOME step: Alt+Right and Alt+Left, which the
     // list (arrows, Page Up and Down, Home and End) and the text leave free.
     nextAction_ =
@@ -137,6 +146,7 @@ void ContentView::createContent() {
             [this](const QModelIndex& index) { select(index); });
 
     detail_ = new DetailPane(split_);
+    detail_->setLinkAction(openLinkAction_);
     split_->addWidget(sidebar_);
     split_->addWidget(detail_);
     split_->setStretchFactor(1, 1);
@@ -192,6 +202,26 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
 
 QString ContentView::lastReadFolder() const {
     return lastRead_.isEmpty() ? QString() : QFileInfo(lastRead_).absolutePath();
+}
+
+// A location's address goes to the desktop's browser or mail program, if it
+// is one that is safe to open with a click.
+void ContentView::openLink() {
+    if (!selectKey_ || selectKey_->title != "URL") {
+        return;
+    }
+    const QString address = QString::fromStdString(selectKey_->content);
+    if (!isSafeToOpen(selectKey_->content)) {
+        statusBar()->showMessage(
+            tr("Not opened: %1 is not a web or mail address, and only those open with a click.")
+                .arg(address));
+        return;
+    }
+    if (openUrl(QUrl(address))) {
+        statusBar()->showMessage(tr("Opened %1").arg(address));
+    } else {
+        statusBar()->showMessage(tr("Could not open %1: no program for it").arg(address));
+    }
 }
 
 void ContentView::openNeighbour(int step) {
@@ -264,6 +294,10 @@ void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
     QMenu menu(this);
     menu.addAction(copyAction_);
     menu.addAction(writeClipMenuAction_);
+    if (selectKey_ && selectKey_->title == "URL") {
+        menu.addSeparator();
+        menu.addAction(openLinkAction_);
+    }
     if (widget == detail_->text()) {
         menu.addSeparator();
         menu.addAction(tr("Select All"), detail_->text(), &QPlainTextEdit::selectAll);

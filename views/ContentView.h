@@ -7,6 +7,8 @@
 #include "views/Transfer.h"
 
 #include <QMainWindow>
+#include <QUrl>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -37,6 +39,10 @@ public:
     QAction* writeClipMenuAction() const { return writeClipMenuAction_; }
     QAction* openAction() const { return openAction_; }
     QAction* nextAction() const { return nextAction_; }
+    QAction* openLinkAction() const { return openLinkAction_; }
+    // How an address reaches the desktop's browser or mail program; tests
+    // put themselves in its place.
+    std::function<bool(const QUrl&)> openUrl;
     QAction* previousAction() const { return previousAction_; }
 
     // Reads the files as a drop of them would, into a new document.
@@ -78,6 +84,7 @@ private:
     void showReadSummary(const ReadSummary& summary);
     void chooseFilesToOpen();
     void openNeighbour(int step);
+    void openLink();
     void showContextMenu(QWidget* widget, const QPoint& position);
 
     void scheduleRender();
@@ -104,6 +111,7 @@ private:
     QAction* writeClipMenuAction_ = nullptr;
     QAction* openAction_ = nullptr;
     QAction* nextAction_ = nullptr;
+    QAction* openLinkAction_ = nullptr;
     QAction* previousAction_ = nullptr;
     QString openFolder_;
     QString lastRead_; // the file read last, whose folder Go steps through

@@ -80,6 +80,11 @@ DetailPane::DetailPane(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(switch_);
+    auto* link = new QToolButton(entryPage_);
+    link->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    link->hide();
+    linkButton_ = link;
+    layout->addWidget(linkButton_, 0, Qt::AlignLeft);
     layout->addWidget(text_, 1);
     layout->addWidget(formatted_, 1);
     layout->addWidget(pictureArea_, 3);
@@ -126,6 +131,10 @@ void DetailPane::createSwitch() {
     switch_->hide();
 }
 
+void DetailPane::setLinkAction(QAction* action) {
+    static_cast<QToolButton*>(linkButton_)->setDefaultAction(action);
+}
+
 void DetailPane::rememberFormatted(bool formatted) {
     preferFormatted_ = formatted;
     viewSettings().setValue(formattedKey, formatted);
@@ -164,6 +173,7 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     const bool isPicture = clip->data && image::isPictureType(clip->title);
     const bool isFormatted = formatted::isFormattedType(clip->title);
     switch_->setVisible(isFormatted);
+    linkButton_->setVisible(clip->title == "URL");
     if (isFormatted) {
         formatted_->prepare(*clip);
         formattedButton_->setChecked(preferFormatted_);

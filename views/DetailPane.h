@@ -6,6 +6,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QScrollArea;
@@ -41,6 +42,9 @@ public:
     FormattedView* formatted() const { return formatted_; }
     QAbstractButton* textButton() const { return textButton_; }
     QAbstractButton* formattedButton() const { return formattedButton_; }
+    // The button that opens a location entry's address, shown for those.
+    QAbstractButton* linkButton() const { return linkButton_; }
+    void setLinkAction(QAction* action);
     // Why the picture could not be shown, or empty.
     QString pictureProblem() const;
 
@@ -68,6 +72,7 @@ private:
     // The user's last choice of Text or Formatted, kept across entries and
     // launches; an entry with no Formatted view leaves it as it is.
     bool preferFormatted_ = false;
+    QAbstractButton* linkButton_ = nullptr;
     bool decoding_ = false;
     QString pending_;
     qsizetype added_ = 0;

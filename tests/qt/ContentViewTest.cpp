@@ -379,3 +379,40 @@ TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
 
 } // namespace
 } // namespace scrivlette
+
+namespace scrivlette {
+namespace {
+
+// A location's address opens in the desktop's browser or mail program, from
+// the detail pane's button or the context menu; other schemes never do, and
+// the status line says why.
+TEST_F(ContentViewTest, OpenLinkOpensOnlyWebAndMailAddresses) {
+    std::vector<QUrl> opened;
+    view_.openUrl = [&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    };
+    read("Donate.webloc");
+    selectRow(0);
+    ASSERT_TRUE(view_.detailPane()->linkButton()->isVisible());
+    view_.detailPane()->linkButton()->click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://cyberduck.ch/donate/")));
+    EXPECT_TRUE(view_.statusText().startsWith(QStringLiteral("Opened ")));
+
+    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/share"}) {
+        view_.clipInfo()->setClipList({ClipDetail("URL", address, std::nullopt, true)});
+        QApplication::processEvents();
+        selectRow(0);
+        view_.openLinkAction()->trigger();
+        EXPECT_TRUE(view_.statusText().startsWith(QStringLiteral("Not opened: "))) << address;
+    }
+    EXPECT_EQ(opened.size(), 1u) << "nothing but the web address was opened";
+
+    read("Notes.textClipping");
+    selectRow(1);
+    EXPECT_FALSE(view_.detailPane()->linkButton()->isVisible()) << "text has no link";
+}
+
+} // namespace
+} // namespace scrivlette
