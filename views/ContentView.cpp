@@ -8,6 +8,7 @@
 #include "views/DragSource.h"
 #include "views/DropTarget.h"
 #include "views/FolderSteps.h"
+#include "views/FormattedView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -161,6 +162,7 @@ void ContentView::createContent() {
     // Ctrl+C in the detail text goes to the window's Copy, which knows both
     // what the text has selected and what the list has.
     detail_->text()->installEventFilter(this);
+    detail_->formatted()->installEventFilter(this);
 
     auto* layout = new QHBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -306,7 +308,8 @@ void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
 }
 
 bool ContentView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == detail_->text() && event->type() == QEvent::ShortcutOverride &&
+    if ((watched == detail_->text() || watched == detail_->formatted()) &&
+        event->type() == QEvent::ShortcutOverride &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         event->ignore();
         return true;
@@ -468,6 +471,12 @@ void ContentView::copySelection() {
     QPlainTextEdit* text = detail_->text();
     if (text->hasFocus() && text->textCursor().hasSelection()) {
         text->copy();
+        return;
+    }
+    // What is selected in the Formatted view, as the reader sees it.
+    FormattedView* formatted = detail_->formatted();
+    if (formatted->isVisible() && formatted->textCursor().hasSelection()) {
+        formatted->copy();
         return;
     }
     if (!selectKey_) {

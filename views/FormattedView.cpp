@@ -7,7 +7,10 @@
 
 #include <QDesktopServices>
 #include <QImage>
+#include <QMimeData>
+#include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTextDocumentFragment>
 #include <QThread>
 #include <QThreadPool>
 #include <condition_variable>
@@ -207,6 +210,18 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         return;
     }
     showReason(tr("not formatted text"));
+}
+
+QMimeData* FormattedView::createMimeDataFromSelection() const {
+    const QTextDocumentFragment fragment(textCursor());
+    QString text = fragment.toPlainText();
+    text.remove(QChar(QChar::ObjectReplacementCharacter));
+    QString html = fragment.toHtml();
+    html.remove(QRegularExpression(QStringLiteral("<img[^>]*>")));
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    mime->setHtml(html);
+    return mime;
 }
 
 } // namespace scrivlette

@@ -52,6 +52,12 @@ public:
 
     ~FormattedView() override;
 
+protected:
+    // A selection leaves as what the reader sees, as plain text and HTML:
+    // the pictures in it are not handed out as U+FFFC or as references to
+    // the entry's insides.
+    QMimeData* createMimeDataFromSelection() const override;
+
 private:
     struct Preparation;
 

@@ -5,6 +5,7 @@
 #include "platform/qt/QtMainQueue.h"
 #include "views/ClipListModel.h"
 #include "views/DetailPane.h"
+#include "views/FormattedView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -201,6 +202,23 @@ TEST_F(ContentViewTest, CopyPutsTheSelectedContentOnTheClipboard) {
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     EXPECT_EQ(copied->text(), QStringLiteral("[data size: 481762]"));
     EXPECT_EQ(QImage::fromData(copied->data(QStringLiteral("image/png"))).size(), QSize(235, 510));
+
+    // In the Formatted view, what is selected leaves as the reader sees it,
+    // without the picture's U+FFFC; with nothing selected, the entry's text.
+    open({realUrl("Rich web text.textClipping")});
+    selectRow(2); // the web archive, whose page holds a picture
+    ASSERT_EQ(view_.selectKey()->title, "com.apple.webarchive");
+    view_.detailPane()->formattedButton()->click();
+    view_.copyAction()->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("[data size: ")));
+    view_.detailPane()->formatted()->selectAll();
+    view_.copyAction()->trigger();
+    copied = QApplication::clipboard()->mimeData();
+    EXPECT_EQ(copied->text().simplified(), QStringLiteral("index.html"));
+    EXPECT_FALSE(copied->text().contains(QChar(QChar::ObjectReplacementCharacter)));
+    EXPECT_TRUE(copied->hasHtml());
+    EXPECT_FALSE(copied->html().contains(QStringLiteral("<img")));
+    view_.detailPane()->textButton()->click();
 }
 
 TEST_F(ContentViewTest, TextFromFilesIsNeverInterpreted) {
