@@ -180,8 +180,10 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
         textButton_->setChecked(!preferFormatted_);
     }
     pictureArea_->setVisible(isPicture);
-    // A picture's size line needs one line, not the pane.
+    // A picture's size line needs one line, not the pane, and no scroll bar
+    // of its own above the picture's.
     text_->setMaximumHeight(isPicture ? text_->fontMetrics().height() * 2 + 12 : QWIDGETSIZE_MAX);
+    text_->setVerticalScrollBarPolicy(isPicture ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     pending_ = QString::fromStdString(clip->content);
     if (clip->useStringForData) {
         pendingSizeLine_ = sizeLine(*clip);

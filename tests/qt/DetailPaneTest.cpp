@@ -100,6 +100,8 @@ TEST(DetailPane, PictureEntriesShowTheirPicture) {
     EXPECT_EQ(pane.picture()->image().size(), QSize(295, 329));
     EXPECT_TRUE(pane.pictureProblem().isEmpty());
     EXPECT_FALSE(pane.textButton()->isVisible()) << "no Text | Formatted for a picture";
+    EXPECT_EQ(pane.text()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff)
+        << "one scroll area: the picture's";
 
     // A drawing of a white rectangle 4,501 pixels wide, drawn no wider than
     // the screen.
