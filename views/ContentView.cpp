@@ -24,10 +24,12 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -50,6 +52,13 @@ ContentView::ContentView(QWidget* parent) : QMainWindow(parent), clipInfo_(ClipI
     createContent();
     createEmptySymbol();
     statusBar()->setSizeGripEnabled(true);
+    auto* details = new QPushButton(tr("Details…"), statusBar());
+    details->setFlat(true);
+    details->setToolTip(tr("Every file that could not be read, and why."));
+    details->hide();
+    connect(details, &QPushButton::clicked, this, &ContentView::showReadFailures);
+    statusBar()->addPermanentWidget(details);
+    detailsButton_ = details;
     restoreSettings();
     clipInfo_.onChange([this] { scheduleRender(); });
     render();
@@ -198,6 +207,7 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
         openFolder_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absolutePath();
     }
     statusBar()->clearMessage();
+    readStatus_.clear();
     makeDropDelegate().openFiles(urls);
     sidebar_->setFocus(Qt::OtherFocusReason);
 }
@@ -250,13 +260,50 @@ void ContentView::showReadSummary(const ReadSummary& summary) {
             lastRead_ = QFile::decodeName(QByteArray::fromStdString(*path));
         }
     }
-    const QString text = readSummaryText(summary);
-    if (text.isEmpty()) {
-        statusBar()->clearMessage();
-    } else {
-        statusBar()->showMessage(text);
-    }
+    failures_ = summary.failures;
+    readStatus_ = readSummaryText(summary);
+    detailsButton_->setVisible(!failures_.empty());
+    showReadStatus();
     sidebar_->setFocus(Qt::OtherFocusReason);
+}
+
+// The read summary as the status line fits it, cut at a word; Details shows
+// the whole of it.
+void ContentView::showReadStatus() {
+    if (readStatus_.isEmpty()) {
+        statusBar()->clearMessage();
+        return;
+    }
+    const int room = statusBar()->width() -
+                     (detailsButton_->isVisible() ? detailsButton_->sizeHint().width() + 24 : 16);
+    shownReadStatus_ = elidedAtWord(readStatus_, statusBar()->fontMetrics(), room);
+    statusBar()->showMessage(shownReadStatus_);
+}
+
+// Every file not read, each with its plain reason, and the reader's own
+// words under Show Details, as GNOME and KDE dialogs keep technical detail
+// behind an expander. Not modal: the window stays usable.
+void ContentView::showReadFailures() {
+    if (failures_.empty()) {
+        return;
+    }
+    QStringList plain;
+    QStringList technical;
+    for (const auto& [name, reason] : failures_) {
+        const QString file = QString::fromStdString(name);
+        plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(reason);
+        technical << file + QStringLiteral(": ") + QString::fromStdString(reason);
+    }
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Files Not Read"),
+        tr("%n file(s) could not be read.", nullptr, static_cast<int>(failures_.size())),
+        QMessageBox::Close, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setInformativeText(plain.join(u'\n'));
+    box->setDetailedText(technical.join(u'\n'));
+    box->show();
+    readFailuresBox_ = box;
 }
 
 QString ContentView::statusText() const {
@@ -385,6 +432,10 @@ void ContentView::placeEmptySymbol() {
 void ContentView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placeEmptySymbol();
+    // Cut anew to the new width, unless another message has taken its place.
+    if (!readStatus_.isEmpty() && statusBar()->currentMessage() == shownReadStatus_) {
+        showReadStatus();
+    }
 }
 
 // A burst of changes (a drop of many files) renders once per pass of the event loop.

@@ -7,10 +7,12 @@
 #include "views/Transfer.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <functional>
 #include <optional>
 
+class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
@@ -40,6 +42,9 @@ public:
     QAction* openAction() const { return openAction_; }
     QAction* nextAction() const { return nextAction_; }
     QAction* openLinkAction() const { return openLinkAction_; }
+    // Shows every file the last opening could not read.
+    QAbstractButton* detailsButton() const { return detailsButton_; }
+    QWidget* readFailuresBox() const { return readFailuresBox_; }
     // How an address reaches the desktop's browser or mail program; tests
     // put themselves in its place.
     std::function<bool(const QUrl&)> openUrl;
@@ -85,6 +90,8 @@ private:
     void chooseFilesToOpen();
     void openNeighbour(int step);
     void openLink();
+    void showReadStatus();
+    void showReadFailures();
     void showContextMenu(QWidget* widget, const QPoint& position);
 
     void scheduleRender();
@@ -114,7 +121,12 @@ private:
     QAction* openLinkAction_ = nullptr;
     QAction* previousAction_ = nullptr;
     QString openFolder_;
-    QString lastRead_; // the file read last, whose folder Go steps through
+    QString lastRead_;        // the file read last, whose folder Go steps through
+    QString readStatus_;      // the whole of the last read summary
+    QString shownReadStatus_; // as the status line last showed it
+    std::vector<std::pair<std::string, std::string>> failures_; // of the last opening
+    QAbstractButton* detailsButton_ = nullptr;
+    QPointer<QWidget> readFailuresBox_;
 
     bool renderPending_ = false;
     int renderCount_ = 0;

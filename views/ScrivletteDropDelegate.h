@@ -19,6 +19,8 @@ struct ReadSummary {
     std::string failedName;      // the last file that was not read
     std::string reason;          // why it was not
     std::optional<Url> lastRead; // the last file that was read, in the order they arrived
+    // Every file that was not read, with why, in the order they arrived.
+    std::vector<std::pair<std::string, std::string>> failures;
 };
 // Called on the main thread.
 using ReadReport = std::function<void(const ReadSummary&)>;

@@ -3,12 +3,21 @@
 #include "model/ClipWriting.h"
 #include "views/ScrivletteDropDelegate.h"
 
+#include <QFontMetrics>
 #include <QString>
 
 namespace scrivlette {
 
-// The status line after files were read: nothing when all were.
+// The status line after files were read: nothing when all were; the files
+// that were not, each with a short plain reason.
 QString readSummaryText(const ReadSummary& summary);
+// Why a file was not read, in a few plain words, from the reader's own
+// (technical) reason: "not a clipping file", "damaged: the file ends
+// early", "no permission to read it"...
+QString plainReason(const std::string& reason);
+// `text` no wider than `width` pixels in `metrics`, cut at a word and ended
+// with "…" when it must be cut.
+QString elidedAtWord(const QString& text, const QFontMetrics& metrics, int width);
 // The status line after a write; nothing when the user cancelled.
 QString writeOutcomeText(const WriteOutcome& outcome);
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -264,12 +265,51 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
         << view_.statusText().toStdString();
     EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette PROVENANCE.md")) << "the title rule stands";
 
-    open({realUrl("Notes.textClipping"), realUrl("PROVENANCE.md"), realUrl("no such.webloc")});
-    EXPECT_TRUE(view_.statusText().startsWith(
-        QStringLiteral("2 of 3 files could not be read. Could not read no such.webloc: ")))
-        << view_.statusText().toStdString();
+    // Every file not read is named with a plain reason; Details has them all,
+    // with the reader's own words behind Show Details.
+    QTemporaryDir scratch;
+    QFile cut(scratch.filePath(QStringLiteral("Cut.textClipping")));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write("bplist00"); // a binary property list, cut off after its header
+    cut.close();
+    const Url cutUrl = *Url::fromFilePath(cut.fileName().toStdString());
+    view_.resize(2400, 500);
+    open({realUrl("Notes.textClipping"), realUrl("PROVENANCE.md"), realUrl("no such.webloc"),
+          cutUrl, realUrl("SHA256SUMS"), realUrl("Donate.webloc")});
+    EXPECT_EQ(view_.statusText(),
+              QStringLiteral("4 of 6 files could not be read: PROVENANCE.md (not a clipping "
+                             "file), no such.webloc (it is not there any more), Cut.textClipping "
+                             "(damaged: the file ends early), SHA256SUMS (not a clipping file)"));
+    ASSERT_TRUE(view_.detailsButton()->isVisible());
+    view_.detailsButton()->click();
+    auto* box = qobject_cast<QMessageBox*>(view_.readFailuresBox());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowModality(), Qt::NonModal);
+    for (const char* name : {"PROVENANCE.md", "no such.webloc", "Cut.textClipping", "SHA256SUMS"}) {
+        EXPECT_TRUE(box->informativeText().contains(QString::fromUtf8(name))) << name;
+        EXPECT_TRUE(box->detailedText().contains(QString::fromUtf8(name))) << name;
+    }
+    EXPECT_TRUE(box->detailedText().contains(QStringLiteral("not a property list")));
+    box->close();
+
+    // Too long for the window, it is cut at a word.
+    view_.resize(640, 500);
+    QApplication::processEvents();
+    const QString shown = view_.statusText();
+    ASSERT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
+    const QString kept = shown.chopped(1);
+    const QString whole = QStringLiteral(
+        "4 of 6 files could not be read: PROVENANCE.md (not a clipping file), no such.webloc (it "
+        "is not there any more), Cut.textClipping (damaged: the file ends early), SHA256SUMS (not "
+        "a clipping file)");
+    EXPECT_TRUE(whole.startsWith(kept));
+    EXPECT_TRUE(whole.at(kept.size()) == u' ' || whole.at(kept.size()) == u',' ||
+                whole.at(kept.size()) == u':')
+        << "never mid-word: " << shown.toStdString();
+
     open({realUrl("Notes.textClipping")});
     EXPECT_TRUE(view_.statusText().isEmpty()) << "a good read clears an old complaint";
+    EXPECT_FALSE(view_.detailsButton()->isVisible());
 
     // A folder nobody may write in, root included (tests may run as root).
     selectRow(1);
