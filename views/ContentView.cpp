@@ -294,10 +294,11 @@ void ContentView::showReadFailures() {
         plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(reason);
         technical << file + QStringLiteral(": ") + QString::fromStdString(reason);
     }
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, tr("Files Not Read"),
-        tr("%n file(s) could not be read.", nullptr, static_cast<int>(failures_.size())),
-        QMessageBox::Close, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Files Not Read"),
+                                failures_.size() == 1
+                                    ? tr("1 file could not be read.")
+                                    : tr("%1 files could not be read.").arg(failures_.size()),
+                                QMessageBox::Close, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->setInformativeText(plain.join(u'\n'));
