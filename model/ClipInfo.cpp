@@ -45,10 +45,12 @@ void ClipInfo::setClipList(std::vector<ClipDetail> clipList) {
     assertMainThread();
     if (clipList == _clipList) {
         _clipList = std::move(clipList);
+        _sources.assign(_clipList.size(), {});
         return;
     }
     _observationRegistrar.withMutation(clipListKey, [&] {
         _clipList = std::move(clipList);
+        _sources.assign(_clipList.size(), {});
         ++_clipListReplacements;
     });
 }
@@ -72,9 +74,22 @@ std::uint64_t ClipInfo::clipListReplacements() const {
 }
 
 void ClipInfo::appendClip(ClipDetail clip) {
+    appendClipFrom(std::move(clip), {});
+}
+
+void ClipInfo::appendClipFrom(ClipDetail clip, std::string source) {
     assertMainThread();
     _observationRegistrar.access(clipListKey);
-    _observationRegistrar.withMutation(clipListKey, [&] { _clipList.push_back(std::move(clip)); });
+    _observationRegistrar.withMutation(clipListKey, [&] {
+        _clipList.push_back(std::move(clip));
+        _sources.push_back(std::move(source));
+    });
+}
+
+std::string ClipInfo::sourceAt(std::size_t index) const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return _sources.at(index);
 }
 
 std::string ClipInfo::clippingName() const {

@@ -44,6 +44,9 @@ public:
     // clipList.
     std::size_t clipCount() const;
     ClipDetail clipAt(std::size_t index) const;
+    // The name of the file entry `index` was read from, or "" for an entry
+    // that came otherwise; kept beside the list, not in the entries.
+    std::string sourceAt(std::size_t index) const;
     std::uint64_t clipListReplacements() const;
 
     std::string clippingName() const;
@@ -70,7 +73,10 @@ private:
 
     void assertMainThread() const;
 
+    void appendClipFrom(ClipDetail clip, std::string source);
+
     std::vector<ClipDetail> _clipList;
+    std::vector<std::string> _sources; // one for each entry of _clipList
     std::uint64_t _clipListReplacements = 0;
     std::string _clippingName;
     ObservationRegistrar _observationRegistrar;

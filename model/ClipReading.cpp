@@ -230,7 +230,7 @@ ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
         return {false, "the resource fork holds no representation this kind of clipping keeps"};
     }
     for (ClipDetail& entry : entries.value()) {
-        appendClip(std::move(entry));
+        appendClipFrom(std::move(entry), url.lastPathComponent());
     }
     return {true, {}};
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace scrivlette {
@@ -20,15 +21,23 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    void reset(std::vector<ClipDetail> clips);
-    void append(std::vector<ClipDetail> clips);
+    // `sources` names the file of each entry (see ClipInfo::sourceAt); once
+    // the list holds entries of more than one file, each row's second line
+    // names its file.
+    void reset(std::vector<ClipDetail> clips, std::vector<std::string> sources = {});
+    void append(std::vector<ClipDetail> clips, std::vector<std::string> sources = {});
+    const std::string& sourceAt(int row) const { return sources_[static_cast<std::size_t>(row)]; }
     const ClipDetail& clipAt(int row) const { return clips_[static_cast<std::size_t>(row)]; }
     std::size_t size() const { return clips_.size(); }
     // The row whose entry equals `clip`, if any.
     std::optional<int> rowOf(const ClipDetail& clip) const;
 
 private:
+    void noteSources();
+
     std::vector<ClipDetail> clips_;
+    std::vector<std::string> sources_;
+    bool severalSources_ = false;
 };
 
 } // namespace scrivlette

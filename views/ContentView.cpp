@@ -477,14 +477,21 @@ void ContentView::renderList(const ClipInfo& document) {
     const std::uint64_t replacements = document.clipListReplacements();
     if (&document != renderedDocument_ || replacements != renderedReplacements_ ||
         count < model_->size()) {
-        model_->reset(document.clipList());
+        std::vector<std::string> sources;
+        sources.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            sources.push_back(document.sourceAt(i));
+        }
+        model_->reset(document.clipList(), std::move(sources));
     } else {
         std::vector<ClipDetail> added;
+        std::vector<std::string> sources;
         added.reserve(count - model_->size());
         for (std::size_t i = model_->size(); i < count; ++i) {
             added.push_back(document.clipAt(i));
+            sources.push_back(document.sourceAt(i));
         }
-        model_->append(std::move(added));
+        model_->append(std::move(added), std::move(sources));
     }
     renderedDocument_ = &document;
     renderedReplacements_ = replacements;
@@ -504,6 +511,10 @@ void ContentView::showSelectionInList() {
     } else {
         sidebar_->selectionModel()->clear();
     }
+    // The kept selection stays shown; the pane says when its file has gone.
+    if (selectKey_) {
+        detail_->setSource(selectSource_, row.has_value());
+    }
     sidebar_->viewport()->update();
 }
 
@@ -516,7 +527,9 @@ void ContentView::select(const QModelIndex& index) {
         return;
     }
     selectKey_ = clip;
+    selectSource_ = QString::fromStdString(model_->sourceAt(index.row()));
     detail_->showClip(selectKey_);
+    detail_->setSource(selectSource_, true);
 }
 
 void ContentView::copySelection() {

@@ -124,6 +124,7 @@ private:
     QString lastRead_;        // the file read last, whose folder Go steps through
     QString readStatus_;      // the whole of the last read summary
     QString shownReadStatus_; // as the status line last showed it
+    QString selectSource_;    // the file the selected entry came from
     std::vector<std::pair<std::string, std::string>> failures_; // of the last opening
     QAbstractButton* detailsButton_ = nullptr;
     QPointer<QWidget> readFailuresBox_;

@@ -79,6 +79,11 @@ DetailPane::DetailPane(QWidget* parent)
     auto* layout = new QVBoxLayout(entryPage_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    source_ = new QLabel(entryPage_);
+    source_->setTextFormat(Qt::PlainText);
+    source_->setContentsMargins(5, 2, 5, 0);
+    source_->hide();
+    layout->addWidget(source_);
     layout->addWidget(switch_);
     auto* link = new QToolButton(entryPage_);
     link->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -129,6 +134,12 @@ void DetailPane::createSwitch() {
     connect(formattedButton_, &QAbstractButton::clicked, this, [this] { rememberFormatted(true); });
     preferFormatted_ = viewSettings().value(formattedKey, false).toBool();
     switch_->hide();
+}
+
+void DetailPane::setSource(const QString& file, bool open) {
+    source_->setVisible(!file.isEmpty());
+    source_->setText(open ? tr("From %1").arg(file)
+                          : tr("From %1, which is no longer open").arg(file));
 }
 
 void DetailPane::setLinkAction(QAction* action) {

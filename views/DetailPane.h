@@ -45,6 +45,10 @@ public:
     // The button that opens a location entry's address, shown for those.
     QAbstractButton* linkButton() const { return linkButton_; }
     void setLinkAction(QAction* action);
+    // Names the file the shown entry came from, and says when that file is
+    // no longer among those open; an empty name shows nothing.
+    void setSource(const QString& file, bool open);
+    QLabel* sourceLabel() const { return source_; }
     // Why the picture could not be shown, or empty.
     QString pictureProblem() const;
 
@@ -73,6 +77,7 @@ private:
     // launches; an entry with no Formatted view leaves it as it is.
     bool preferFormatted_ = false;
     QAbstractButton* linkButton_ = nullptr;
+    QLabel* source_ = nullptr;
     bool decoding_ = false;
     QString pending_;
     qsizetype added_ = 0;

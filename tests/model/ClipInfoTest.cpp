@@ -1,3 +1,4 @@
+#include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 
 #include <thread>
@@ -68,6 +69,14 @@ TEST_F(ClipInfoTest, AppendIsAlwaysAnnouncedAndEarlierCopiesStayAsTheyWere) {
     EXPECT_EQ(notices.didSet(ClipInfo::clipListKey), 2);
     EXPECT_EQ(before.size(), 1u);
     EXPECT_EQ(info->clipList().size(), 2u);
+
+    // Each entry read from a file knows its name; others know none, and a
+    // whole new list starts them over.
+    ASSERT_TRUE(info->readClipping(*Url::fromFilePath(test::realFile("Donate.webloc").string())));
+    EXPECT_EQ(info->sourceAt(0), "");
+    EXPECT_EQ(info->sourceAt(2), "Donate.webloc");
+    info->setClipList({clip});
+    EXPECT_EQ(info->sourceAt(0), "");
 }
 
 TEST_F(ClipInfoTest, TrackingTellsAnObserverOnceAboutWhatItRead) {

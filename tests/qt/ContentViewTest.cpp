@@ -474,3 +474,36 @@ TEST_F(ContentViewTest, OpenLinkOpensOnlyWebAndMailAddresses) {
 
 } // namespace
 } // namespace scrivlette
+
+namespace scrivlette {
+namespace {
+
+// With entries of more than one file, each row says whose it is; the detail
+// pane names the file of the entry it shows, and says when that file has
+// gone from the list while its entry stays selected.
+TEST_F(ContentViewTest, EntriesSayWhichFileTheyCameFrom) {
+    open({realUrl("Notes.textClipping")});
+    const auto description = [&](int row) {
+        return view_.sidebar()
+            ->model()
+            ->index(row, 0)
+            .data(ClipListModel::descriptionRole)
+            .toString();
+    };
+    EXPECT_FALSE(description(0).contains(QStringLiteral("Notes.textClipping")))
+        << "one file: no need to say";
+    open({realUrl("Notes.textClipping"), realUrl("Donate.webloc")});
+    const int rows = view_.sidebar()->model()->rowCount();
+    EXPECT_TRUE(description(0).endsWith(QStringLiteral(" · Notes.textClipping")));
+    EXPECT_TRUE(description(rows - 1).endsWith(QStringLiteral(" · Donate.webloc")));
+
+    selectRow(0);
+    EXPECT_EQ(view_.detailPane()->sourceLabel()->text(), QStringLiteral("From Notes.textClipping"));
+    open({realUrl("Donate.webloc")});
+    EXPECT_EQ(view_.detailPane()->sourceLabel()->text(),
+              QStringLiteral("From Notes.textClipping, which is no longer open"));
+    EXPECT_TRUE(view_.selectKey()) << "the kept selection stays";
+}
+
+} // namespace
+} // namespace scrivlette
