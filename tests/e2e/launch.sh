@@ -7,7 +7,7 @@ set -euo pipefail
 program=$(realpath "$1")
 shot=${2:-$(mktemp -d)/screen.png}
 
-exec xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$program" "$shot" <<'SESSION'
+exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$program" "$shot" <<'SESSION'
 set -euo pipefail
 program=$1
 shot=$2

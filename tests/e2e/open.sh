@@ -7,7 +7,7 @@ set -euo pipefail
 build=$(realpath "$1")
 real=$(realpath "$2")
 
-exec xvfb-run -a -s "-screen 0 1280x800x24" bash -s "$build" "$real" <<'SESSION'
+exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$build" "$real" <<'SESSION'
 set -euo pipefail
 build=$1
 real=$2
