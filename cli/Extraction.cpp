@@ -387,6 +387,7 @@ void Extractor::report(const std::string& source, Status status,
     if (std::any_of(outputs.begin(), outputs.end(),
                     [](const std::string& path) { return !isValidUtf8(path); })) {
         std::vector<std::string> escaped;
+        escaped.reserve(outputs.size());
         for (const std::string& path : outputs) {
             escaped.push_back(escapedPath(path));
         }

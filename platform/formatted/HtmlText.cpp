@@ -38,9 +38,7 @@ public:
         if (hidden_ > 0) {
             return;
         }
-        if (name == "br") {
-            lineBreak();
-        } else if (isBlock(name)) {
+        if (name == "br" || isBlock(name)) {
             lineBreak();
         } else if (name == "td" || name == "th") {
             pendingSpace_ = true;

@@ -188,14 +188,19 @@ double drawText(Image* image, double x, double baseline, std::string_view text,
                         continue;
                     }
                     const auto source = static_cast<unsigned>(double(column) / scale);
-                    const unsigned char* in = bitmap.buffer + from * bitmap.pitch;
+                    // A negative pitch means the rows are stored bottom first.
+                    const std::ptrdiff_t pitch = bitmap.pitch;
+                    const std::ptrdiff_t rowAt =
+                        pitch >= 0 ? std::ptrdiff_t{from} * pitch
+                                   : (std::ptrdiff_t{bitmap.rows} - 1 - from) * -pitch;
+                    const unsigned char* in = bitmap.buffer + rowAt;
                     std::array<std::uint8_t, 3> colour = style.colour;
                     std::uint8_t coverage = 0;
                     if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
                         coverage = static_cast<std::uint8_t>(
                             ((in[source / 8] >> (7 - source % 8)) & 1) * 255);
                     } else if (bitmap.pixel_mode == FT_PIXEL_MODE_BGRA) {
-                        const unsigned char* bgra = in + source * 4;
+                        const unsigned char* bgra = in + std::size_t{source} * 4;
                         coverage = bgra[3];
                         if (coverage != 0) { // premultiplied
                             colour = {std::uint8_t(bgra[2] * 255 / coverage),
