@@ -8,6 +8,7 @@
 
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -235,8 +236,10 @@ void DetailPane::decodePicture(const ClipDetail& clip) {
         } else {
             problem = QString::fromStdString(decoded.error());
         }
+        // The pane may be going away on the GUI thread meanwhile: it is only
+        // looked at there, never from this worker.
         QMetaObject::invokeMethod(
-            pane,
+            QCoreApplication::instance(),
             [pane, image = std::move(image), problem, generation]() mutable {
                 if (!pane || pane->generation_ != generation) {
                     return; // a newer selection has taken over
