@@ -255,6 +255,10 @@ void ContentView::openNeighbour(int step) {
 }
 
 void ContentView::showReadSummary(const ReadSummary& summary) {
+    // The rows go up now, before the input that queued up while a large file
+    // was read: a click made meanwhile lands on the rows it was aimed at, not
+    // on the list as it was before the read.
+    renderPendingChanges();
     if (summary.lastRead) {
         if (const auto path = summary.lastRead->filePath()) {
             lastRead_ = QFile::decodeName(QByteArray::fromStdString(*path));

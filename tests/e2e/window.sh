@@ -96,10 +96,30 @@ printf '<?xml version="1.0"?><plist version="1.0"><dict><key>URL</key><string>fi
 open_link "$scratch/Local.webloc"
 [ "$(wc -l <"$scratch/opened")" -eq 1 ] || fail 'a file: address was opened'
 
+# A click on the first row, sent the moment the window maps while a 50 MB
+# clipping is still being read, selects that row once it is there.
+/usr/bin/python3 -c "
+import plistlib, sys
+entries = {'public.utf16-plain-text': b'a\\x00' * 10, 'public.utf8-plain-text': 'x' * 50_000_000}
+open(sys.argv[1], 'wb').write(plistlib.dumps({'UTI-Data': entries}, fmt=plistlib.FMT_BINARY))
+" "$scratch/Big.textClipping"
+for attempt in 1 2 3; do
+    "$build/app/scrivlette" "$scratch/Big.textClipping" 2>>"$scratch/stderr" &
+    pid=$!
+    window=$(wait_for_window '^Scrivlette') || fail 'no window for the large clipping'
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + 60)) $((Y + 70)) click 1
+    sleep 3
+    import -window "$window" "$scratch/clicked.png"
+    quit
+    [ "$(convert "$scratch/clicked.png" -crop 1x1+200+66 -format '%[fx:mean]' info:)" != 1 ] ||
+        fail "a click on a fresh row was lost (attempt $attempt)"
+done
+
 # A package is written with the modes the umask allows, not the archive's.
 (umask 022 && "$build/cli/scrivlette-cli" write --entry 4 --output "$scratch/Out.rtfd" \
     "$real/Rich web text.textClipping")
 modes=$(find "$scratch/Out.rtfd" -type f -printf '%m\n' | sort -u)
 [ "$modes" = 644 ] || fail "files in the written package have modes $modes"
-echo "window: Formatted copy, kept choice, Details, Open Link and package modes as a person meets them"
+echo "window: Formatted copy, kept choice, Details, Open Link, a click on a fresh row and package modes as a person meets them"
 WINDOW
