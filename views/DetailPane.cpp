@@ -86,11 +86,21 @@ DetailPane::DetailPane(QWidget* parent)
     source_->hide();
     layout->addWidget(source_);
     layout->addWidget(switch_);
-    auto* link = new QToolButton(entryPage_);
+    // A location's address as a link, with its Open Link button beside it.
+    linkRow_ = new QWidget(entryPage_);
+    auto* linkLayout = new QHBoxLayout(linkRow_);
+    linkLayout->setContentsMargins(0, 0, 0, 0);
+    auto* link = new QToolButton(linkRow_);
     link->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    link->hide();
     linkButton_ = link;
-    layout->addWidget(linkButton_, 0, Qt::AlignLeft);
+    address_ = new QLabel(linkRow_);
+    address_->setTextFormat(Qt::RichText);
+    address_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(address_, &QLabel::linkActivated, this, [this] { linkButton_->click(); });
+    linkLayout->addWidget(linkButton_);
+    linkLayout->addWidget(address_, 1);
+    linkRow_->hide();
+    layout->addWidget(linkRow_);
     layout->addWidget(text_, 1);
     layout->addWidget(formatted_, 1);
     layout->addWidget(pictureArea_, 3);
@@ -185,7 +195,13 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     const bool isPicture = clip->data && image::isPictureType(clip->title);
     const bool isFormatted = formatted::isFormattedType(clip->title);
     switch_->setVisible(isFormatted);
-    linkButton_->setVisible(clip->title == "URL");
+    const bool isLocation = clip->title == "URL";
+    linkRow_->setVisible(isLocation);
+    if (isLocation) {
+        // Opening goes through Open Link, which decides what may be opened.
+        address_->setText(QStringLiteral("<a href=\"#\">%1</a>")
+                              .arg(QString::fromStdString(clip->content).toHtmlEscaped()));
+    }
     if (isFormatted) {
         formatted_->prepare(*clip);
         formattedButton_->setChecked(preferFormatted_);

@@ -49,6 +49,7 @@ public:
     // no longer among those open; an empty name shows nothing.
     void setSource(const QString& file, bool open);
     QLabel* sourceLabel() const { return source_; }
+    QLabel* addressLink() const { return address_; }
     // Why the picture could not be shown, or empty.
     QString pictureProblem() const;
 
@@ -77,6 +78,8 @@ private:
     // launches; an entry with no Formatted view leaves it as it is.
     bool preferFormatted_ = false;
     QAbstractButton* linkButton_ = nullptr;
+    QWidget* linkRow_ = nullptr;
+    QLabel* address_ = nullptr;
     QLabel* source_ = nullptr;
     bool decoding_ = false;
     QString pending_;

@@ -457,6 +457,9 @@ TEST_F(ContentViewTest, OpenLinkOpensOnlyWebAndMailAddresses) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://cyberduck.ch/donate/")));
     EXPECT_TRUE(view_.statusText().startsWith(QStringLiteral("Opened ")));
+    emit view_.detailPane()->addressLink()->linkActivated(QStringLiteral("#"));
+    ASSERT_EQ(opened.size(), 2u) << "the address itself is a link";
+    opened.pop_back();
 
     for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/share"}) {
         view_.clipInfo()->setClipList({ClipDetail("URL", address, std::nullopt, true)});
