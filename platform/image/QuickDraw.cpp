@@ -205,8 +205,7 @@ void Drawing::fillShape(const Spans& shape, Verb verb) {
 
 // The pen's outline of a shape: the shape less the same shape inset by the
 // pen, so the frame lies inside it.
-Spans Drawing::frameOf(Rect r,
-                       const std::function<Spans(double, double, double, double)>& shape) const {
+Spans Drawing::frameOf(Rect r, const BoundedShape& shape) const {
     const double left = toX(double(r.left));
     const double top = toY(double(r.top));
     const double right = toX(double(r.right));
@@ -220,12 +219,8 @@ Spans Drawing::frameOf(Rect r,
     return outer.minus(shape(left + penX, top + penY, right - penX, bottom - penY));
 }
 
-void Drawing::rect(Verb verb, Rect r) {
-    Image& pixels = canvas_.pixels();
-    const auto shape = [&](double left, double top, double right, double bottom) {
-        return Spans::rect(pixels.width, pixels.height, rounded(left), rounded(top), rounded(right),
-                           rounded(bottom));
-    };
+// A shape given by its bounds: framed inside them with the pen, or filled.
+void Drawing::drawBounded(Verb verb, Rect r, const BoundedShape& shape) {
     if (verb == Verb::frame) {
         if (pen_.first > 0 && pen_.second > 0) {
             fillShape(frameOf(r, shape), verb);
@@ -235,6 +230,15 @@ void Drawing::rect(Verb verb, Rect r) {
     fillShape(
         shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
         verb);
+}
+
+void Drawing::rect(Verb verb, Rect r) {
+    Image& pixels = canvas_.pixels();
+    const auto shape = [&](double left, double top, double right, double bottom) {
+        return Spans::rect(pixels.width, pixels.height, rounded(left), rounded(top), rounded(right),
+                           rounded(bottom));
+    };
+    drawBounded(verb, r, shape);
 }
 
 void Drawing::roundRect(Verb verb, Rect r, std::int64_t ovalWidth, std::int64_t ovalHeight) {
@@ -245,15 +249,7 @@ void Drawing::roundRect(Verb verb, Rect r, std::int64_t ovalWidth, std::int64_t 
         return Spans::roundRect(pixels.width, pixels.height, snapped(left), snapped(top),
                                 snapped(right), snapped(bottom), ow, oh);
     };
-    if (verb == Verb::frame) {
-        if (pen_.first > 0 && pen_.second > 0) {
-            fillShape(frameOf(r, shape), verb);
-        }
-        return;
-    }
-    fillShape(
-        shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
-        verb);
+    drawBounded(verb, r, shape);
 }
 
 void Drawing::oval(Verb verb, Rect r) {
@@ -262,15 +258,7 @@ void Drawing::oval(Verb verb, Rect r) {
         return Spans::oval(pixels.width, pixels.height, snapped(left), snapped(top), snapped(right),
                            snapped(bottom));
     };
-    if (verb == Verb::frame) {
-        if (pen_.first > 0 && pen_.second > 0) {
-            fillShape(frameOf(r, shape), verb);
-        }
-        return;
-    }
-    fillShape(
-        shape(toX(double(r.left)), toY(double(r.top)), toX(double(r.right)), toY(double(r.bottom))),
-        verb);
+    drawBounded(verb, r, shape);
 }
 
 void Drawing::arc(Verb verb, Rect r, std::int64_t startAngle, std::int64_t arcAngle) {

@@ -77,7 +77,11 @@ public:
 private:
     bool inClip(std::int64_t x, std::int64_t y) const;
     void fillShape(const Spans& shape, Verb verb);
-    Spans frameOf(Rect r, const std::function<Spans(double, double, double, double)>& shape) const;
+    // A shape's pixels for its bounds in canvas coordinates (left, top,
+    // right, bottom).
+    using BoundedShape = std::function<Spans(double, double, double, double)>;
+    Spans frameOf(Rect r, const BoundedShape& shape) const;
+    void drawBounded(Verb verb, Rect r, const BoundedShape& shape);
     void apply(const Spans& shape, const Pattern& pattern, std::uint16_t mode);
 
     Canvas& canvas_;
