@@ -6,9 +6,10 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 RELEASE_DIR ?= build-release
 FUZZ_DIR ?= build-fuzz
+COVERAGE_DIR ?= build-coverage
 CMAKE_GENERATOR ?= Ninja
 
-.PHONY: all deps build build-asan build-release package run test test-normal test-asan test-tsan bench fuzz format clean
+.PHONY: all deps build build-asan build-release package run test test-normal test-asan test-tsan bench fuzz coverage format clean
 
 all: build
 
@@ -71,8 +72,18 @@ fuzz: deps
 		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DSCRIVLETTE_FUZZ=ON -DSCRIVLETTE_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 
+# Line coverage of the code that needs no window system, after the whole suite.
+coverage: deps
+	@cmake -S . -B $(COVERAGE_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DSCRIVLETTE_COVERAGE=ON \
+		-DSCRIVLETTE_WERROR=ON >/dev/null
+	@cmake --build $(COVERAGE_DIR) -j $(JOBS)
+	@find $(COVERAGE_DIR) -name '*.gcda' -delete
+	@cd $(COVERAGE_DIR) && ctest -j $(JOBS) >/dev/null || (ctest --rerun-failed --output-on-failure; exit 1)
+	@gcovr --root . --filter 'model/' --filter 'platform/' --filter 'cli/' --exclude 'platform/qt/' \
+		--print-summary -o $(COVERAGE_DIR)/coverage.txt $(COVERAGE_DIR)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(RELEASE_DIR) $(FUZZ_DIR) build-tsan
+	@rm -rf $(BUILD_DIR) $(ASAN_DIR) $(RELEASE_DIR) $(FUZZ_DIR) $(COVERAGE_DIR) build-tsan

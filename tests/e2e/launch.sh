@@ -4,13 +4,13 @@
 # the Help menu; and checks that the screen shows something.
 # Usage: launch.sh PROGRAM [SCREENSHOT.png]
 set -euo pipefail
+# The rest runs on a display of its own; the script reads its commands from
+# itself, not from stdin, so no command below can swallow the ones after it.
+if [ -z "${SCRIVLETTE_DISPLAY_READY:-}" ]; then
+    SCRIVLETTE_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
+fi
 program=$(realpath "$1")
 shot=${2:-$(mktemp -d)/screen.png}
-
-exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$program" "$shot" <<'SESSION'
-set -euo pipefail
-program=$1
-shot=$2
 log=$(mktemp)
 fail() {
     echo "launch: $*" >&2
@@ -70,4 +70,3 @@ colours=$(convert "$shot" -format %k info:)
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 echo "launch: main window, Help window and a screenshot with $colours colours"
-SESSION

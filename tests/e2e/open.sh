@@ -4,13 +4,13 @@
 # manager's double-click does. Checks the title the window system shows.
 # Usage: open.sh BUILD_DIR REAL_TESTDATA_DIR
 set -euo pipefail
+# The rest runs on a display of its own; the script reads its commands from
+# itself, not from stdin, so no command below can swallow the ones after it.
+if [ -z "${SCRIVLETTE_DISPLAY_READY:-}" ]; then
+    SCRIVLETTE_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
+fi
 build=$(realpath "$1")
 real=$(realpath "$2")
-
-exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$build" "$real" <<'SESSION'
-set -euo pipefail
-build=$1
-real=$2
 scratch=$(mktemp -d)
 pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; pkill -f "$scratch/prefix/bin/scrivlette" 2>/dev/null; rm -rf "$scratch"; }
@@ -62,4 +62,3 @@ gio open "$scratch/Mein Clip.textClipping"
 wait_for_title "Scrivlette Mein Clip.textClipping" >/dev/null ||
     fail 'gio open did not hand the file to Scrivlette'
 echo "open: command line and desktop entry both open files, titled as given; Go steps through the folder"
-SESSION

@@ -6,13 +6,13 @@
 # those) to the desktop, and packages written with the umask's modes.
 # Usage: window.sh BUILD_DIR REAL_TESTDATA_DIR
 set -euo pipefail
+# The rest runs on a display of its own; the script reads its commands from
+# itself, not from stdin, so no command below can swallow the ones after it.
+if [ -z "${SCRIVLETTE_DISPLAY_READY:-}" ]; then
+    SCRIVLETTE_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
+fi
 build=$(realpath "$1")
 real=$(realpath "$2")
-
-exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -s "$build" "$real" <<'WINDOW'
-set -euo pipefail
-build=$1
-real=$2
 scratch=$(mktemp -d)
 pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; }
@@ -122,4 +122,3 @@ done
 modes=$(find "$scratch/Out.rtfd" -type f -printf '%m\n' | sort -u)
 [ "$modes" = 644 ] || fail "files in the written package have modes $modes"
 echo "window: Formatted copy, kept choice, Details, Open Link, a click on a fresh row and package modes as a person meets them"
-WINDOW
