@@ -6,8 +6,8 @@
 
 #include "BenchSupport.h"
 #include "model/ClipInfo.h"
-#include "platform/FileReading.h"
-#include "platform/ManualMainQueue.h"
+#include "platform/files/FileReading.h"
+#include "platform/services/ManualMainQueue.h"
 
 #include <cstdio>
 #include <cstring>

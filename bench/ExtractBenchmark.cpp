@@ -8,7 +8,7 @@
 
 #include "BenchSupport.h"
 #include "cli/Extraction.h"
-#include "platform/ManualMainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,10 +7,10 @@
 
 #include "BenchSupport.h"
 #include "hostile/HostileFiles.h"
-#include "platform/Base64.h"
-#include "platform/FileReading.h"
+#include "platform/files/FileReading.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/Picture.h"
+#include "platform/text/Base64.h"
 
 #include <cstdio>
 #include <cstring>

@@ -6,7 +6,7 @@
 //   bench_picture [width] [height]   (defaults: 4000 3000)
 
 #include "BenchSupport.h"
-#include "platform/FileReading.h"
+#include "platform/files/FileReading.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/Colour.h"
 #include "platform/image/Pict.h"

@@ -5,9 +5,9 @@
 //   bench_plist [megabytes] [directory]     (defaults: 256, the temp directory)
 
 #include "BenchSupport.h"
-#include "platform/Base64.h"
-#include "platform/FileReading.h"
+#include "platform/files/FileReading.h"
 #include "platform/plist/PropertyList.h"
+#include "platform/text/Base64.h"
 
 #include <cstdio>
 #include <cstring>

@@ -8,8 +8,8 @@
 
 #include "BenchSupport.h"
 #include "hostile/HostileFiles.h"
-#include "platform/UnicodeText.h"
 #include "platform/qt/QtMainQueue.h"
+#include "platform/text/UnicodeText.h"
 #include "views/ClipListModel.h"
 #include "views/ContentView.h"
 #include "views/DetailPane.h"

@@ -3,8 +3,8 @@
 #include "cli/Extraction.h"
 #include "cli/Paths.h"
 #include "model/ClipInfo.h"
-#include "platform/SavePanel.h"
-#include "platform/UnicodeText.h"
+#include "platform/services/SavePanel.h"
+#include "platform/text/UnicodeText.h"
 
 #include <charconv>
 #include <filesystem>

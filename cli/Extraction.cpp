@@ -5,9 +5,10 @@
 #include "cli/TreeWalk.h"
 #include "model/ClipDescription.h"
 #include "model/ClipInfo.h"
-#include "platform/FileWriting.h"
-#include "platform/TextDecoding.h"
+#include "platform/files/FileType.h"
+#include "platform/files/FileWriting.h"
 #include "platform/fork/Companion.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,11 +3,11 @@
 #include "cli/Extraction.h"
 #include "model/ClipConversion.h"
 #include "model/ClipWriting.h"
-#include "platform/FileReading.h"
-#include "platform/FileType.h"
-#include "platform/FlatRtfd.h"
 #include "platform/Url.h"
+#include "platform/files/FileReading.h"
+#include "platform/files/FileType.h"
 #include "platform/fork/Companion.h"
+#include "platform/formatted/FlatRtfd.h"
 #include "platform/plist/PropertyList.h"
 
 namespace scrivlette::cli {

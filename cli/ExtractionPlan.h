@@ -5,7 +5,7 @@
 #include "model/ClipDetail.h"
 #include "model/ClipReading.h"
 #include "platform/Bytes.h"
-#include "platform/FileWrapper.h"
+#include "platform/files/FileWrapper.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
-#include "platform/MainQueue.h"
-#include "platform/ManualMainQueue.h"
+#include "platform/services/MainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 
 #include <iostream>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 // Feeds arbitrary files to the thumbnailer's reading and drawing, as a file
 // manager would: as a text, picture, web or mail clipping by the first byte.
 // It must give a subject or a reason, never crash, hang or pass its budget.
-#include "platform/MainQueue.h"
-#include "platform/ManualMainQueue.h"
+#include "platform/services/MainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 #include "thumbnailer/Subject.h"
 
 #include <cstddef>

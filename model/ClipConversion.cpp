@@ -1,10 +1,10 @@
 #include "ClipConversion.h"
 
-#include "platform/FileWriting.h"
-#include "platform/TextDecoding.h"
+#include "platform/files/FileWriting.h"
 #include "platform/formatted/ReadableText.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/Picture.h"
+#include "platform/text/TextDecoding.h"
 
 namespace scrivlette {
 

@@ -1,6 +1,6 @@
 #include "ClipDetail.h"
 
-#include "platform/UnicodeText.h"
+#include "platform/text/UnicodeText.h"
 
 namespace scrivlette {
 

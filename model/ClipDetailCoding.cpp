@@ -1,6 +1,6 @@
 #include "ClipDetail.h"
-#include "platform/Base64.h"
-#include "platform/TextDecoding.h"
+#include "platform/text/Base64.h"
+#include "platform/text/TextDecoding.h"
 
 #include <array>
 #include <nlohmann/json.hpp>

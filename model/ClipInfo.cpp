@@ -1,7 +1,7 @@
 #include "ClipInfo.h"
 
-#include "platform/MainQueue.h"
-#include "platform/UnicodeText.h"
+#include "platform/services/MainQueue.h"
+#include "platform/text/UnicodeText.h"
 
 #include <cassert>
 

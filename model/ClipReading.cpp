@@ -2,11 +2,11 @@
 
 #include "model/ClipInfo.h"
 #include "model/ResourceClipping.h"
-#include "platform/FileReading.h"
-#include "platform/FileType.h"
-#include "platform/TextDecoding.h"
+#include "platform/files/FileReading.h"
+#include "platform/files/FileType.h"
 #include "platform/fork/Companion.h"
 #include "platform/plist/PropertyList.h"
+#include "platform/text/TextDecoding.h"
 
 #include <array>
 

@@ -2,10 +2,10 @@
 
 #include "model/ClipConversion.h"
 #include "model/ClipInfo.h"
-#include "platform/FileWriting.h"
-#include "platform/FlatRtfd.h"
-#include "platform/SavePanel.h"
-#include "platform/TextDecoding.h"
+#include "platform/files/FileWriting.h"
+#include "platform/formatted/FlatRtfd.h"
+#include "platform/services/SavePanel.h"
+#include "platform/text/TextDecoding.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ClipDetail.h"
-#include "platform/ContentType.h"
+#include "platform/files/ContentType.h"
 
 #include <optional>
 #include <string>

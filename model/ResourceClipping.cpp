@@ -1,8 +1,9 @@
 #include "ResourceClipping.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/FourCharCode.h"
 #include "platform/fork/AppleDouble.h"
 #include "platform/fork/BigEndian.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
 #include "Url.h"
 
-#include "platform/Ascii.h"
-#include "platform/TextDecoding.h"
+#include "platform/text/Ascii.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 

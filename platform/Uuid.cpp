@@ -1,6 +1,6 @@
 #include "Uuid.h"
 
-#include "platform/Ascii.h"
+#include "platform/text/Ascii.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 #include "Pages.h"
 
-#include "platform/TextDecoding.h"
 #include "platform/image/Typesetter.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <cmath>

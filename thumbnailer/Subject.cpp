@@ -2,7 +2,7 @@
 
 #include "model/ClipInfo.h"
 #include "model/ClipReading.h"
-#include "platform/FileType.h"
+#include "platform/files/FileType.h"
 #include "platform/image/Picture.h"
 
 #include <filesystem>

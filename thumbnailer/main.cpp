@@ -3,11 +3,11 @@
 // sandbox with no settings, no runtime folder and no display: it needs none
 // of them, reads only the file it is given and writes only the thumbnail.
 
-#include "platform/FileWriting.h"
-#include "platform/MainQueue.h"
-#include "platform/ManualMainQueue.h"
 #include "platform/Url.h"
+#include "platform/files/FileWriting.h"
 #include "platform/image/Codecs.h"
+#include "platform/services/MainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 #include "thumbnailer/Pages.h"
 #include "thumbnailer/Subject.h"
 

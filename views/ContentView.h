@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ClipInfo.h"
-#include "platform/State.h"
+#include "platform/services/State.h"
 #include "views/ScrivletteDropDelegate.h"
 #include "views/StatusMessages.h"
 #include "views/Transfer.h"

@@ -1,8 +1,8 @@
 #include "DetailPane.h"
 
-#include "platform/UnicodeText.h"
 #include "platform/formatted/ReadableText.h"
 #include "platform/image/Picture.h"
+#include "platform/text/UnicodeText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
 

@@ -1,7 +1,7 @@
 #include "FolderSteps.h"
 
 #include "model/ClipReading.h"
-#include "platform/FileType.h"
+#include "platform/files/FileType.h"
 
 #include <QDir>
 #include <QFileInfo>

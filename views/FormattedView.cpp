@@ -1,6 +1,6 @@
 #include "FormattedView.h"
 
-#include "platform/FlatRtfd.h"
+#include "platform/formatted/FlatRtfd.h"
 #include "platform/formatted/WebArchive.h"
 #include "platform/qt/RichText.h"
 #include "platform/rtf/RtfReader.h"

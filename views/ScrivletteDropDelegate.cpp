@@ -1,7 +1,7 @@
 #include "ScrivletteDropDelegate.h"
 
 #include "platform/Bytes.h"
-#include "platform/MainQueue.h"
+#include "platform/services/MainQueue.h"
 
 namespace scrivlette {
 namespace {

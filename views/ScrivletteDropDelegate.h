@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/ClipInfo.h"
-#include "platform/DropInfo.h"
-#include "platform/State.h"
+#include "platform/services/DropInfo.h"
+#include "platform/services/State.h"
 
 #include <functional>
 #include <memory>

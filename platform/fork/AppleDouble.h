@@ -29,11 +29,4 @@ bool looksLikeAppleDouble(const Bytes& bytes);
 // Reads the entry table, checking every offset and length against the file.
 Expected<AppleDouble, std::string> readAppleDouble(const Bytes& bytes);
 
-constexpr std::uint32_t fourCharCode(const char (&code)[5]) {
-    return std::uint32_t(static_cast<unsigned char>(code[0])) << 24 |
-           std::uint32_t(static_cast<unsigned char>(code[1])) << 16 |
-           std::uint32_t(static_cast<unsigned char>(code[2])) << 8 |
-           std::uint32_t(static_cast<unsigned char>(code[3]));
-}
-
 } // namespace scrivlette

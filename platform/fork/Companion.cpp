@@ -1,6 +1,6 @@
 #include "Companion.h"
 
-#include "platform/FileReading.h"
+#include "platform/files/FileReading.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,10 +1,10 @@
 #include "ReadableText.h"
 
-#include "platform/FlatRtfd.h"
-#include "platform/TextDecoding.h"
+#include "platform/formatted/FlatRtfd.h"
 #include "platform/formatted/HtmlText.h"
 #include "platform/formatted/WebArchive.h"
 #include "platform/rtf/RtfReader.h"
+#include "platform/text/TextDecoding.h"
 
 namespace scrivlette::formatted {
 namespace {

@@ -1,8 +1,8 @@
 // QuickDraw's text, in the stand-in for the Mac font the picture names.
 
 #include "QuickDraw.h"
-#include "platform/TextDecoding.h"
 #include "platform/image/Typesetter.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 

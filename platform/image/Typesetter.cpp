@@ -1,6 +1,6 @@
 #include "Typesetter.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "BinaryReader.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <bit>
 #include <cstring>

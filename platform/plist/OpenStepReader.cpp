@@ -1,9 +1,9 @@
 #include "OpenStepReader.h"
 
-#include "platform/Ascii.h"
-#include "platform/TextDecoding.h"
 #include "platform/plist/NextStep.h"
 #include "platform/plist/TreeBuilder.h"
+#include "platform/text/Ascii.h"
+#include "platform/text/TextDecoding.h"
 
 #include <vector>
 

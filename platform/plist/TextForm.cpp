@@ -1,6 +1,6 @@
 #include "TextForm.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "XmlReader.h"
 
-#include "platform/Base64.h"
-#include "platform/TextDecoding.h"
 #include "platform/plist/Scalars.h"
 #include "platform/plist/TreeBuilder.h"
+#include "platform/text/Base64.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <climits>

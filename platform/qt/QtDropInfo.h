@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DropInfo.h"
+#include "platform/services/DropInfo.h"
 
 #include <string>
 #include <vector>

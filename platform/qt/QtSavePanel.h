@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SavePanel.h"
+#include "platform/services/SavePanel.h"
 
 #include <QFileDialog>
 #include <QPointer>

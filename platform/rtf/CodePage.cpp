@@ -1,6 +1,6 @@
 #include "CodePage.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,8 +1,8 @@
 #include "RtfReader.h"
 
-#include "platform/Ascii.h"
-#include "platform/TextDecoding.h"
 #include "platform/rtf/CodePage.h"
+#include "platform/text/Ascii.h"
+#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 namespace scrivlette {
 namespace {

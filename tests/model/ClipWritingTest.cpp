@@ -1,7 +1,7 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 #include "model/ClipConversion.h"
-#include "platform/SavePanel.h"
+#include "platform/services/SavePanel.h"
 
 #include <fstream>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/ClipInfo.h"
-#include "platform/ManualMainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/Base64.h"
+#include "platform/text/Base64.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,4 +1,4 @@
-#include "platform/FlatRtfd.h"
+#include "platform/formatted/FlatRtfd.h"
 
 #include "FlatRtfdBuilder.h"
 #include "TestSupport.h"

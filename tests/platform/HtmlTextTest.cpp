@@ -1,6 +1,6 @@
 #include "platform/formatted/HtmlText.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // back as the values they were given.
 
 #include "TestSupport.h"
-#include "platform/Base64.h"
 #include "platform/plist/PropertyList.h"
+#include "platform/text/Base64.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

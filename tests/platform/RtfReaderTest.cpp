@@ -1,7 +1,7 @@
 #include "platform/rtf/RtfReader.h"
 
 #include "TestSupport.h"
-#include "platform/FlatRtfd.h"
+#include "platform/formatted/FlatRtfd.h"
 #include "platform/plist/PropertyList.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "platform/FileReading.h"
+#include "platform/files/FileReading.h"
 
 #include <algorithm>
 #include <stdexcept>

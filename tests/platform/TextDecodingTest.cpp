@@ -1,4 +1,4 @@
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include "TestSupport.h"
 

@@ -1,6 +1,6 @@
-#include "platform/UnicodeText.h"
+#include "platform/text/UnicodeText.h"
 
-#include "platform/TextDecoding.h"
+#include "platform/text/TextDecoding.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "views/ContentView.h"
 
 #include "../platform/TestSupport.h"
-#include "platform/SavePanel.h"
 #include "platform/qt/QtMainQueue.h"
+#include "platform/services/SavePanel.h"
 #include "views/ClipListModel.h"
 #include "views/DetailPane.h"
 #include "views/FormattedView.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
-#include "platform/FileWrapper.h"
+#include "platform/files/FileWrapper.h"
 
 #include <string>
 

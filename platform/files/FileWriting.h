@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileType.h"
+#include "platform/files/FileError.h"
 
 #include <cstdint>
 #include <optional>

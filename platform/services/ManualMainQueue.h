@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MainQueue.h"
+#include "platform/services/MainQueue.h"
 
 #include <deque>
 #include <mutex>

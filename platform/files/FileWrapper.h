@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/Bytes.h"
-#include "platform/FileType.h"
-#include "platform/FileWriting.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FileWriting.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
-#include "platform/FileType.h"
+#include "platform/files/FileError.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "FileType.h"
 
-#include "platform/Ascii.h"
-#include "platform/fork/AppleDouble.h"
+#include "platform/FourCharCode.h"
+#include "platform/text/Ascii.h"
 
 #include <algorithm>
 #include <cerrno>

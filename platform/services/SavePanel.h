@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ContentType.h"
 #include "platform/Url.h"
+#include "platform/files/ContentType.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Expected.h"
+#include "platform/files/FileError.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,11 +9,6 @@
 #include <string_view>
 
 namespace scrivlette {
-
-struct FileError {
-    int code = 0; // errno
-    std::string message;
-};
 
 // The uniform type identifier of the file at `path`, as macOS derives it
 // from the name's extension (compared without regard to case). A directory is

@@ -1,6 +1,6 @@
 #include "FileWrapper.h"
 
-#include "platform/FileWriting.h"
+#include "platform/files/FileWriting.h"
 
 #include <cerrno>
 #include <cstdio>
