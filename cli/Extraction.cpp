@@ -282,16 +282,12 @@ void Extractor::extractOne(const Found& found) {
 
 void Extractor::extractRead(const Found& found) {
     const std::string source = found.file.string();
-    const auto url = Url::fromFilePath(source);
-    const auto info = ClipInfo::create();
-    const ReadOutcome outcome =
-        url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};
-    if (!outcome.read) {
-        report(source, Status::failed, {}, outcome.reason);
+    const auto clipping = readClippingFile(source);
+    if (!clipping) {
+        report(source, Status::failed, {}, clipping.error());
         return;
     }
-    const std::vector<ClipDetail> clips = info->clipList();
-    Plan plan = planOutputs(*clippingKindOf(found.file), clips, found.file, options_.all);
+    Plan plan = planOutputs(*clipping, found.file, options_.all);
 
     std::error_code error;
     std::uintmax_t ownSize = fs::file_size(found.file, error);

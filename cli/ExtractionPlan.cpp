@@ -3,11 +3,11 @@
 #include "cli/Extraction.h"
 #include "model/ClipConversion.h"
 #include "model/ClipWriting.h"
+#include "platform/Representations.h"
 #include "platform/Url.h"
-#include "platform/files/FileReading.h"
 #include "platform/files/FileType.h"
 #include "platform/fork/Companion.h"
-#include "platform/formatted/FlatRtfd.h"
+#include "platform/formatted/Rtfd.h"
 #include "platform/plist/PropertyList.h"
 
 namespace scrivlette::cli {
@@ -82,12 +82,11 @@ const ClipDetail* entryTitled(const std::vector<ClipDetail>& clips, std::string_
     return nullptr;
 }
 
-// The plain text: the first of UTF-8, UTF-16, UTF-16 little-endian and Mac
-// OS Roman that decodes (a failed decoding leaves the entry empty).
+// The plain text: the first plain-text kind, in the order of preference,
+// that decodes (a failed decoding leaves the entry empty).
 const ClipDetail* plainTextEntry(const std::vector<ClipDetail>& clips) {
-    for (const char* title : {"public.utf8-plain-text", "public.utf16-external-plain-text",
-                              "public.utf16-plain-text", "com.apple.traditional-mac-plain-text"}) {
-        const ClipDetail* clip = entryTitled(clips, title);
+    for (const Representation& kind : representations()) {
+        const ClipDetail* clip = kind.plainText ? entryTitled(clips, kind.identifier) : nullptr;
         if (clip && clip->useStringForData && !clip->content.empty()) {
             return clip;
         }
@@ -121,13 +120,8 @@ std::string desktopLink(const std::string& name, const std::string& url) {
 }
 
 // The PDF a picture clipping carries, which the reader leaves out of its entries.
-std::optional<Bytes> pdfOf(const fs::path& file) {
-    const auto bytes = readWholeFile(file.string());
-    if (!bytes) {
-        return std::nullopt;
-    }
-    const auto root = plist::parse(*bytes);
-    const plist::Dictionary* top = root ? (*root)->asDictionary() : nullptr;
+std::optional<Bytes> pdfOf(const plist::Node& root) {
+    const plist::Dictionary* top = root.asDictionary();
     const plist::Node* data = top ? top->find("UTI-Data") : nullptr;
     const plist::Dictionary* representations = data ? data->asDictionary() : nullptr;
     const plist::Node* pdf = representations ? representations->find("com.adobe.pdf") : nullptr;
@@ -136,31 +130,31 @@ std::optional<Bytes> pdfOf(const fs::path& file) {
 
 } // namespace
 
-Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const fs::path& file,
-                 bool all) {
+Plan planOutputs(const ClippingFile& clipping, const fs::path& file, bool all) {
+    const std::vector<ClipDetail>& clips = clipping.entries;
     Plan plan;
-    if (kind == ClippingKind::text) {
+    if (clipping.kind == ClippingKind::text) {
         if (const ClipDetail* text = plainTextEntry(clips)) {
             plan.outputs.push_back({".txt", Bytes::copyOf(text->content), {}, false});
         }
-        if (const ClipDetail* rtf = entryTitled(clips, "public.rtf")) {
-            plan.outputs.push_back({".rtf", storedBytes(*rtf), {}, false});
-        }
-        if (const ClipDetail* html = entryTitled(clips, "public.html")) {
-            plan.outputs.push_back({".html", storedBytes(*html), {}, false});
-        }
-        if (const ClipDetail* archive = entryTitled(clips, "com.apple.webarchive")) {
-            plan.outputs.push_back({".webarchive", storedBytes(*archive), {}, false});
-        }
-        if (const ClipDetail* rtfd = entryTitled(clips, "com.apple.flat-rtfd");
-            rtfd && rtfd->data) {
-            if (auto wrapper = readFlatRtfd(*rtfd->data)) {
-                plan.outputs.push_back({".rtfd", {}, std::move(wrapper).value(), false});
+        for (const Representation& kind : representations()) {
+            const ClipDetail* clip =
+                kind.formatting == Formatting::none ? nullptr : entryTitled(clips, kind.identifier);
+            if (!clip) {
+                continue;
+            }
+            const std::string suffix = "." + std::string(kind.extension);
+            if (kind.formatting != Formatting::rtfd) {
+                plan.outputs.push_back({suffix, storedBytes(*clip), {}, false});
+            } else if (!clip->data) {
+                continue;
+            } else if (auto package = formatted::readRtfdPackage(*clip->data)) {
+                plan.outputs.push_back({suffix, {}, std::move(package).value(), false});
             } else {
-                plan.note = "RTFD not unpacked: " + wrapper.error();
+                plan.note = "RTFD not unpacked: " + package.error();
             }
         }
-    } else if (kind == ClippingKind::picture) {
+    } else if (clipping.kind == ClippingKind::picture) {
         std::string problem = "no picture in the clipping";
         for (const ClipDetail& clip : clips) {
             if (conversionFor(clip) != Conversion::png) {
@@ -176,7 +170,7 @@ Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips, const 
         if (plan.outputs.empty()) {
             plan.note = "picture " + problem;
         }
-        if (auto pdf = pdfOf(file)) {
+        if (auto pdf = pdfOf(*clipping.root)) {
             plan.outputs.push_back({".pdf", *pdf, {}, false});
         }
     } else if (const ClipDetail* url = entryTitled(clips, "URL")) {

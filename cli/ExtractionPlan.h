@@ -37,9 +37,8 @@ std::optional<ClippingKind> clippingKindOf(const std::filesystem::path& path);
 // The name without its extension.
 std::string stem(const std::filesystem::path& file);
 
-// The files for a clipping read from `file`, holding `clips`; `all` adds every
-// representation as it is stored.
-Plan planOutputs(ClippingKind kind, const std::vector<ClipDetail>& clips,
-                 const std::filesystem::path& file, bool all);
+// The files for a clipping read from `file`; `all` adds every representation
+// as it is stored.
+Plan planOutputs(const ClippingFile& clipping, const std::filesystem::path& file, bool all);
 
 } // namespace scrivlette::cli

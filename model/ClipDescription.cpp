@@ -1,35 +1,8 @@
 #include "ClipDescription.h"
 
-#include <array>
-#include <utility>
+#include "platform/Representations.h"
 
 namespace scrivlette {
-namespace {
-
-struct Description {
-    std::string_view title;
-    std::string_view words;
-    bool withSize; // binary kinds say how large they are
-};
-
-constexpr std::array<Description, 13> descriptions = {{
-    {"public.utf8-plain-text", "Plain text, UTF-8", false},
-    {"public.utf16-plain-text", "Plain text, UTF-16 little-endian", false},
-    {"public.utf16-external-plain-text", "Plain text, UTF-16 with byte-order mark", false},
-    {"com.apple.traditional-mac-plain-text", "Plain text, Mac OS Roman", false},
-    {"public.rtf", "Rich text (RTF)", false},
-    {"public.html", "Web page (HTML)", false},
-    {"com.apple.webarchive", "Web archive", true},
-    {"com.apple.flat-rtfd", "Rich text with attachments (RTFD)", true},
-    {"public.tiff", "TIFF picture", true},
-    {"com.apple.pict", "PICT picture", true},
-    {"URL", "Web or mail address", false},
-    {"public.url", "Web address", false},
-    {"public.file-url", "File address", false},
-}};
-
-} // namespace
-
 std::string groupedCount(std::size_t count) {
     const std::string digits = std::to_string(count);
     std::string grouped;
@@ -44,14 +17,13 @@ std::string groupedCount(std::size_t count) {
 }
 
 std::string describeClip(const ClipDetail& clip) {
-    for (const Description& known : descriptions) {
-        if (known.title == clip.title) {
-            std::string words(known.words);
-            if (known.withSize && clip.data) {
-                words += ", " + groupedCount(clip.data->size()) + " bytes";
-            }
-            return words;
+    if (const Representation* known = representation(clip.title);
+        known && !known->description.empty()) {
+        std::string words(known->description);
+        if (known->describedWithSize && clip.data) {
+            words += ", " + groupedCount(clip.data->size()) + " bytes";
         }
+        return words;
     }
     return clip.data ? "Data, " + groupedCount(clip.data->size()) + " bytes" : "Text";
 }

@@ -2,6 +2,7 @@
 
 #include "model/ClipInfo.h"
 #include "model/ResourceClipping.h"
+#include "platform/Representations.h"
 #include "platform/files/FileReading.h"
 #include "platform/files/FileType.h"
 #include "platform/fork/Companion.h"
@@ -25,25 +26,34 @@ constexpr std::array<std::pair<std::string_view, ClippingKind>, 4> acceptedKinds
 }};
 
 bool isStringRepresentation(std::string_view key) {
-    return key == "public.utf8-plain-text" || key == "public.rtf";
+    const Representation* known = representation(key);
+    return known && known->text == StoredText::string;
 }
 
 bool isPictureRepresentation(std::string_view key) {
-    return key == "public.tiff" || key == "com.apple.pict";
+    const Representation* known = representation(key);
+    return known && known->keptInPictureClippings;
 }
 
 // Decoded text, or "" where the bytes are not valid in the encoding.
 std::optional<std::string> decodedText(std::string_view key, const Bytes& bytes) {
+    const Representation* known = representation(key);
     std::optional<std::string> text;
-    if (key == "public.html") {
+    switch (known ? known->text : StoredText::none) {
+    case StoredText::utf8:
         text = decodeUtf8(bytes.span());
-    } else if (key == "public.utf16-external-plain-text") {
+        break;
+    case StoredText::utf16:
         text = decodeUtf16(bytes.span());
-    } else if (key == "public.utf16-plain-text") {
+        break;
+    case StoredText::utf16LittleEndian:
         text = decodeUtf16LittleEndian(bytes.span());
-    } else if (key == "com.apple.traditional-mac-plain-text") {
+        break;
+    case StoredText::macRoman:
         text = decodeMacRoman(bytes.span());
-    } else {
+        break;
+    case StoredText::none:
+    case StoredText::string:
         return std::nullopt;
     }
     return text.value_or("");
@@ -180,6 +190,48 @@ Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, co
     return kind == ClippingKind::text ? textEntries(**reps) : pictureEntries(**reps);
 }
 
+Expected<ClippingFile, std::string> readClippingFile(const std::string& path) {
+    const auto identifier = typeIdentifierOfFile(path);
+    if (!identifier) {
+        return identifier.error().message;
+    }
+    std::optional<std::string> type = *identifier;
+    if (!type) {
+        // Classic Mac OS clippings had no extension; their Finder info says.
+        const auto finderInfo = findCompanion(path).finderInfo;
+        type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
+    }
+    const auto kind = type ? clippingKindFor(*type) : std::nullopt;
+    if (!kind) {
+        return type ? "not a clipping file (type " + *type + ")"
+                    : std::string("not a clipping file (unknown type)");
+    }
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        return "cannot read: " + bytes.error().message;
+    }
+    auto root = plist::parse(*bytes);
+    const bool fromResourceFork = !root;
+    if (!root) {
+        const std::string problem = bytes->empty()
+                                        ? std::string("empty file")
+                                        : "not a property list: " + root.error().describe();
+        auto fromFork = readResourceForkOf(*kind, path);
+        if (!fromFork) {
+            return problem + ", " + fromFork.error();
+        }
+        root = std::move(fromFork).value();
+    }
+    auto entries = clipEntries(*kind, **root);
+    if (!entries) {
+        return entries.error();
+    }
+    if (fromResourceFork && entries->empty()) {
+        return std::string("the resource fork holds no representation this kind of clipping keeps");
+    }
+    return ClippingFile{*kind, std::move(root).value(), std::move(entries).value()};
+}
+
 ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
     assertMainThread();
     if (!url.isFileURL()) {
@@ -191,45 +243,12 @@ ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
     if (!path) {
         return {false, "not a file on this machine"};
     }
-    const auto identifier = typeIdentifierOfFile(*path);
-    if (!identifier) {
-        return {false, identifier.error().message};
+    auto read = readClippingFile(*path);
+    if (!read) {
+        return {false, read.error()};
     }
-    std::optional<std::string> type = *identifier;
-    if (!type) {
-        // Classic Mac OS clippings had no extension; their Finder info says.
-        const auto finderInfo = findCompanion(*path).finderInfo;
-        type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
-    }
-    const auto kind = type ? clippingKindFor(*type) : std::nullopt;
-    if (!kind) {
-        return {false, type ? "not a clipping file (type " + *type + ")"
-                            : "not a clipping file (unknown type)"};
-    }
-    const auto bytes = readWholeFile(*path);
-    if (!bytes) {
-        return {false, "cannot read: " + bytes.error().message};
-    }
-    auto root = plist::parse(*bytes);
-    const bool fromResourceFork = !root;
-    if (!root) {
-        const std::string problem = bytes->empty()
-                                        ? std::string("empty file")
-                                        : "not a property list: " + root.error().describe();
-        auto fromFork = readResourceForkOf(*kind, *path);
-        if (!fromFork) {
-            return {false, problem + ", " + fromFork.error()};
-        }
-        root = std::move(fromFork).value();
-    }
-    auto entries = clipEntries(*kind, **root);
-    if (!entries) {
-        return {false, entries.error()};
-    }
-    if (fromResourceFork && entries->empty()) {
-        return {false, "the resource fork holds no representation this kind of clipping keeps"};
-    }
-    for (ClipDetail& entry : entries.value()) {
+    ClippingFile file = std::move(read).value();
+    for (ClipDetail& entry : file.entries) {
         appendClipFrom(std::move(entry), url.lastPathComponent());
     }
     return {true, {}};

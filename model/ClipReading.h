@@ -23,4 +23,16 @@ std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier);
 Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind,
                                                            const plist::Node& root);
 
+// A clipping file as read: its kind, its property list (or the one its
+// resource fork stands for) and its entries.
+struct ClippingFile {
+    ClippingKind kind;
+    plist::NodePtr root;
+    std::vector<ClipDetail> entries;
+};
+
+// Reads the clipping at `path`, recognised by its extension or, without one,
+// by its companion's Finder type; or says why it is none.
+Expected<ClippingFile, std::string> readClippingFile(const std::string& path);
+
 } // namespace scrivlette

@@ -2,68 +2,39 @@
 
 #include "model/ClipConversion.h"
 #include "model/ClipInfo.h"
+#include "platform/Representations.h"
 #include "platform/files/FileWriting.h"
 #include "platform/formatted/FlatRtfd.h"
 #include "platform/services/SavePanel.h"
 #include "platform/text/TextDecoding.h"
 
-#include <array>
-
 namespace scrivlette {
 namespace {
 
-constexpr std::array<std::string_view, 5> plainTextTitles = {
-    "public.utf8-plain-text", "public.utf16-external-plain-text", "public.utf16-plain-text",
-    "com.apple.traditional-mac-plain-text", "URL"};
-
-bool isPlainTextTitle(std::string_view title) {
-    return std::find(plainTextTitles.begin(), plainTextTitles.end(), title) !=
-           plainTextTitles.end();
-}
-
-PanelSetup offer(const char* name, std::string_view identifier) {
-    return {name, contentType(identifier)};
+PanelSetup offer(std::string_view name, std::string_view identifier) {
+    return {std::string(name), contentType(identifier)};
 }
 
 } // namespace
 
 PanelSetup panelSetupFor(const ClipDetail& clip) {
-    const std::string& title = clip.title;
-    if (isPlainTextTitle(title)) {
+    const Representation* known = representation(clip.title);
+    const Saving saving = known ? known->saving : Saving::asPlainText;
+    // Text kept as text is saved as text, whatever its kind says of bytes.
+    if (saving == Saving::asPlainText || (saving != Saving::asOwnText && clip.useStringForData)) {
         return offer("Untitled.txt", "public.text");
     }
-    if (title == "public.rtf") {
-        return offer("Untitled.rtf", "public.rtf");
-    }
-    if (title == "public.html") {
-        return offer("Untitled.html", "public.html");
-    }
-    if (clip.useStringForData) {
-        return offer("Untitled.txt", "public.text");
-    }
-    if (title == "com.apple.webarchive") {
-        return offer("Untitled.webArchive", "com.apple.webarchive");
-    }
-    if (title == "com.apple.flat-rtfd") {
-        return offer("Untitled.rtfd", "com.apple.rtfd");
-    }
-    if (title == "public.tiff") {
-        return offer("Untitled.tiff", "public.tiff");
-    }
-    if (title == "com.apple.pict") {
-        // Unset when the registry does not know PICT: the panel then takes any type.
-        return offer("Untitled.pict", "com.apple.pict");
-    }
-    return offer("Untitled.txt", "public.text");
+    // The type is unset when the registry does not know it (PICT, say): the
+    // panel then takes any type.
+    return offer(known->suggestedName, known->savedType);
 }
 
 WriteRule writeRuleFor(const ClipDetail& clip) {
-    const std::string& title = clip.title;
-    if ((title == "com.apple.webarchive" || title == "public.tiff" || title == "com.apple.pict") &&
-        clip.data) {
+    const Representation* known = representation(clip.title);
+    if (known && clip.data && known->saving == Saving::asBytes) {
         return WriteRule::bytes;
     }
-    if (title == "com.apple.flat-rtfd" && clip.data) {
+    if (known && clip.data && known->saving == Saving::asPackage) {
         return WriteRule::fileWrapper;
     }
     return clip.content.empty() ? WriteRule::nothing : WriteRule::text;

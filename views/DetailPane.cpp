@@ -3,6 +3,7 @@
 #include "platform/formatted/ReadableText.h"
 #include "platform/image/Picture.h"
 #include "platform/text/UnicodeText.h"
+#include "views/DecodedImage.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
 
@@ -242,13 +243,7 @@ void DetailPane::decodePicture(const ClipDetail& clip) {
         QImage image;
         QString problem;
         if (decoded) {
-            image = QImage(static_cast<int>(decoded->width), static_cast<int>(decoded->height),
-                           QImage::Format_RGBA8888);
-            for (std::uint32_t y = 0; y < decoded->height; ++y) {
-                std::memcpy(image.scanLine(static_cast<int>(y)),
-                            decoded->rgba.data() + std::size_t{y} * decoded->width * 4,
-                            std::size_t{decoded->width} * 4);
-            }
+            image = toQImage(*decoded);
         } else {
             problem = QString::fromStdString(decoded.error());
         }

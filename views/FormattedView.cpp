@@ -1,9 +1,11 @@
 #include "FormattedView.h"
 
-#include "platform/formatted/FlatRtfd.h"
+#include "platform/formatted/ReadableText.h"
+#include "platform/formatted/Rtfd.h"
 #include "platform/formatted/WebArchive.h"
 #include "platform/qt/RichText.h"
 #include "platform/rtf/RtfReader.h"
+#include "views/DecodedImage.h"
 
 #include <QDesktopServices>
 #include <QImage>
@@ -18,6 +20,9 @@
 
 namespace scrivlette {
 namespace {
+
+// Pictures in a document are drawn no larger than a wide screen shows them.
+constexpr image::Fit attachmentFit{4096, 4096};
 
 QByteArray bytesOf(const Bytes& bytes) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
@@ -156,23 +161,21 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         document->setPlainText(tr("This entry cannot be shown formatted: %1").arg(reason));
     };
 
-    if (clip.title == "public.rtf" || clip.title == "com.apple.flat-rtfd") {
+    const Formatting formatting = formatted::formattingOf(clip.title);
+    if (formatting == Formatting::rtf || formatting == Formatting::rtfd) {
         std::string rtf = clip.content;
-        if (clip.title == "com.apple.flat-rtfd") {
-            const auto wrapper = clip.data
-                                     ? readFlatRtfd(*clip.data)
-                                     : Expected<FileWrapper, std::string>(std::string("no bytes"));
-            if (!wrapper) {
-                showReason(QString::fromStdString(wrapper.error()));
+        if (formatting == Formatting::rtfd) {
+            auto rtfd = clip.data ? formatted::readRtfd(*clip.data)
+                                  : Expected<formatted::Rtfd, std::string>(std::string("no bytes"));
+            if (!rtfd) {
+                showReason(QString::fromStdString(rtfd.error()));
                 return;
             }
-            rtf.clear();
-            for (const FileWrapper::Child& child : wrapper->children) {
-                if (child.name == "TXT.rtf") {
-                    rtf = std::string(child.wrapper.contents.view());
-                } else if (QImage image = QImage::fromData(bytesOf(child.wrapper.contents));
-                           !image.isNull()) {
-                    document->provide(attachmentUrl(child.name), QTextDocument::ImageResource,
+            rtf = std::move(rtfd->rtf);
+            for (const formatted::RtfdAttachment& attachment : rtfd->attachments) {
+                if (QImage image = attachedImage(attachment.name, attachment.bytes, attachmentFit);
+                    !image.isNull()) {
+                    document->provide(attachmentUrl(attachment.name), QTextDocument::ImageResource,
                                       image);
                 }
             }
@@ -185,11 +188,11 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         fillTextDocument(*document, *parsed);
         return;
     }
-    if (clip.title == "public.html") {
+    if (formatting == Formatting::html) {
         document->setHtml(QString::fromStdString(clip.content));
         return;
     }
-    if (clip.title == "com.apple.webarchive" && clip.data) {
+    if (formatting == Formatting::webArchive && clip.data) {
         const auto archive = formatted::readWebArchive(*clip.data);
         if (!archive) {
             showReason(QString::fromStdString(archive.error()));
@@ -198,7 +201,8 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         for (const formatted::WebResource& part : archive->subresources) {
             const QUrl url(QString::fromStdString(part.url));
             if (part.mimeType.starts_with("image/")) {
-                if (QImage image = QImage::fromData(bytesOf(part.data)); !image.isNull()) {
+                if (QImage image = attachedImage(part.url, part.data, attachmentFit);
+                    !image.isNull()) {
                     document->provide(url, QTextDocument::ImageResource, image);
                 }
             } else if (part.mimeType == "text/css") {

@@ -1,7 +1,7 @@
 #include "ReadableText.h"
 
-#include "platform/formatted/FlatRtfd.h"
 #include "platform/formatted/HtmlText.h"
+#include "platform/formatted/Rtfd.h"
 #include "platform/formatted/WebArchive.h"
 #include "platform/rtf/RtfReader.h"
 #include "platform/text/TextDecoding.h"
@@ -18,20 +18,11 @@ Expected<PlainText, std::string> rtfText(std::string_view rtf) {
 }
 
 Expected<PlainText, std::string> rtfdText(const Bytes& bytes) {
-    auto wrapper = readFlatRtfd(bytes);
-    if (!wrapper) {
-        return wrapper.error();
+    auto rtfd = readRtfd(bytes);
+    if (!rtfd) {
+        return rtfd.error();
     }
-    // A single-file wrapper is the RTF itself; a folder keeps it as TXT.rtf.
-    if (wrapper->kind == FileWrapper::Kind::regularFile) {
-        return rtfText(wrapper->contents.view());
-    }
-    for (const FileWrapper::Child& child : wrapper->children) {
-        if (child.name == "TXT.rtf" && child.wrapper.kind == FileWrapper::Kind::regularFile) {
-            return rtfText(child.wrapper.contents.view());
-        }
-    }
-    return std::string("the RTFD holds no TXT.rtf");
+    return rtfText(rtfd->rtf);
 }
 
 Expected<PlainText, std::string> webArchiveText(const Bytes& bytes) {
@@ -58,29 +49,31 @@ Expected<PlainText, std::string> webArchiveText(const Bytes& bytes) {
 } // namespace
 
 bool isFormattedType(std::string_view typeIdentifier) {
-    return typeIdentifier == "public.rtf" || typeIdentifier == "public.html" ||
-           typeIdentifier == "com.apple.webarchive" || typeIdentifier == "com.apple.flat-rtfd";
+    return formattingOf(typeIdentifier) != Formatting::none;
+}
+
+Formatting formattingOf(std::string_view typeIdentifier) {
+    const Representation* known = representation(typeIdentifier);
+    return known ? known->formatting : Formatting::none;
 }
 
 Expected<PlainText, std::string> readableText(std::string_view typeIdentifier,
                                               const std::string& content,
                                               const std::optional<Bytes>& data) {
-    if (typeIdentifier == "public.rtf") {
+    const Formatting formatting = formattingOf(typeIdentifier);
+    if (formatting == Formatting::rtf) {
         return rtfText(data && content.empty() ? data->view() : std::string_view(content));
     }
-    if (typeIdentifier == "public.html") {
+    if (formatting == Formatting::html) {
         return data ? htmlText(data->view()) : htmlText(content, "UTF-8");
+    }
+    if (formatting == Formatting::none) {
+        return "not formatted text (" + std::string(typeIdentifier) + ")";
     }
     if (!data) {
         return "no bytes to read in " + std::string(typeIdentifier);
     }
-    if (typeIdentifier == "com.apple.webarchive") {
-        return webArchiveText(*data);
-    }
-    if (typeIdentifier == "com.apple.flat-rtfd") {
-        return rtfdText(*data);
-    }
-    return "not formatted text (" + std::string(typeIdentifier) + ")";
+    return formatting == Formatting::webArchive ? webArchiveText(*data) : rtfdText(*data);
 }
 
 } // namespace scrivlette::formatted

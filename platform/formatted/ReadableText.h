@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/Representations.h"
 #include "platform/formatted/PlainText.h"
 
 #include <optional>
@@ -12,6 +13,9 @@ namespace scrivlette::formatted {
 
 // True for the formatted representations: RTF, HTML, web archives, RTFD.
 bool isFormattedType(std::string_view typeIdentifier);
+
+// Which reader a representation needs; none for all but the formatted ones.
+Formatting formattingOf(std::string_view typeIdentifier);
 
 // What a reader of the formatted representation sees, as plain UTF-8 text.
 // `content` is the representation's own text where it has one (RTF and HTML

@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include "platform/Representations.h"
 #include "platform/image/Codecs.h"
 #include "platform/image/Colour.h"
 #include "platform/image/Pict.h"
@@ -7,25 +8,26 @@
 namespace scrivlette::image {
 
 bool isPictureType(std::string_view typeIdentifier) {
-    return typeIdentifier == "public.tiff" || typeIdentifier == "com.apple.pict" ||
-           typeIdentifier == "public.png" || typeIdentifier == "public.jpeg";
+    const Representation* known = representation(typeIdentifier);
+    return known && known->picture != PictureFormat::none;
 }
 
 namespace {
 
 ImageResult decodeAsStored(std::string_view typeIdentifier, const Bytes& bytes,
                            std::optional<Fit> fit) {
-    if (typeIdentifier == "com.apple.pict") {
+    const Representation* known = representation(typeIdentifier);
+    switch (known ? known->picture : PictureFormat::none) {
+    case PictureFormat::pict:
         return decodePict(bytes.span(), fit);
-    }
-    if (typeIdentifier == "public.jpeg") {
+    case PictureFormat::jpeg:
         return decodeJpeg(bytes.span(), fit);
-    }
-    if (typeIdentifier == "public.tiff") {
+    case PictureFormat::tiff:
         return decodeTiff(bytes.span(), fit);
-    }
-    if (typeIdentifier == "public.png") {
+    case PictureFormat::png:
         return decodePng(bytes.span(), fit);
+    case PictureFormat::none:
+        break;
     }
     return "not a picture (" + std::string(typeIdentifier) + ")";
 }

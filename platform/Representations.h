@@ -1,0 +1,55 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace scrivlette {
+
+// How a clipping stores a representation's text, where it has text.
+enum class StoredText {
+    none,              // bytes only
+    string,            // a property-list string
+    utf8,              // data, decoded as UTF-8
+    utf16,             // data, UTF-16 with its byte-order mark (big-endian without)
+    utf16LittleEndian, // data, UTF-16 little-endian
+    macRoman,          // data, Mac OS Roman
+};
+
+// Which reader shows a representation formatted.
+enum class Formatting { none, rtf, html, webArchive, rtfd };
+
+// Which decoder draws a representation as a picture.
+enum class PictureFormat { none, tiff, pict, png, jpeg };
+
+// How Write Clip to File saves an entry.
+enum class Saving {
+    asPlainText, // its text, offered as "Untitled.txt"
+    asOwnText,   // its text, offered under its own name and type (RTF, HTML)
+    asBytes,     // its bytes unchanged, under its own name and type
+    asPackage,   // its bytes unpacked as a file wrapper
+};
+
+// Everything the program knows of one representation, by type identifier.
+struct Representation {
+    std::string_view identifier;
+    std::string_view description; // what the detail pane says it is
+    bool describedWithSize;       // binary kinds say how large they are
+    StoredText text;
+    bool plainText; // extraction's .txt, the first of these that decodes
+    bool keptInPictureClippings;
+    Formatting formatting;
+    PictureFormat picture;
+    Saving saving;
+    std::string_view suggestedName; // the save panel's name; empty: "Untitled.txt"
+    std::string_view savedType;     // the file type that name has
+    std::string_view extension;     // what extraction names its file with
+};
+
+// Every representation known, plain texts first in the order extraction
+// prefers them.
+std::span<const Representation> representations();
+
+// The representation an identifier names (whole, case-sensitive), or null.
+const Representation* representation(std::string_view identifier);
+
+} // namespace scrivlette
