@@ -70,7 +70,7 @@ std::string escapedPath(std::string_view path) {
 // (a link that loops, a path too long to open).
 std::optional<ClippingKind> clippingKindByName(const std::string& name) {
     const fs::path path(name);
-    if (name.starts_with("._") || path.extension() == ".rsrc" || !path.has_extension()) {
+    if (isCompanionName(name) || !path.has_extension()) {
         return std::nullopt;
     }
     const auto identifier = typeIdentifierForExtension(path.extension().string().substr(1));
@@ -151,8 +151,7 @@ void Extractor::walk(const std::string& given, const std::function<void(const Fo
     std::free(canonical);
     walkTree(root, WalkVisitor{[this](const WalkEntry& folder) {
                                    // Companion folders and our own output hold no clippings.
-                                   return folder.name != ".AppleDouble" &&
-                                          folder.name != "__MACOSX" &&
+                                   return !isCompanionFolder(folder.name) &&
                                           (folder.status.st_dev != outputStatus_.st_dev ||
                                            folder.status.st_ino != outputStatus_.st_ino);
                                },

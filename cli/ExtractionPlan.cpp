@@ -35,12 +35,11 @@ namespace {
 
 // Companions carry an old clipping's fork; they are never clippings themselves.
 bool isCompanion(const fs::path& path) {
-    const std::string name = path.filename().string();
-    if (name.starts_with("._") || path.extension() == ".rsrc") {
+    if (isCompanionName(path.filename().string())) {
         return true;
     }
     for (const auto& part : path.parent_path()) {
-        if (part == ".AppleDouble" || part == "__MACOSX") {
+        if (isCompanionFolder(part.string())) {
             return true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/ClipReading.h"
 #include "platform/files/FileType.h"
+#include "platform/fork/Companion.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,8 +13,7 @@ namespace {
 
 bool isClipping(const QFileInfo& file) {
     const QString name = file.fileName();
-    if (name.startsWith(QStringLiteral("._")) ||
-        name.endsWith(QStringLiteral(".rsrc"), Qt::CaseInsensitive) || !file.isFile()) {
+    if (isCompanionName(name.toStdString()) || !file.isFile()) {
         return false;
     }
     const auto identifier = typeIdentifierForExtension(file.suffix().toStdString());

@@ -6,6 +6,15 @@
 #include <filesystem>
 
 namespace scrivlette {
+
+bool isCompanionName(std::string_view name) {
+    return name.starts_with("._") || name.ends_with(".rsrc");
+}
+
+bool isCompanionFolder(std::string_view name) {
+    return name == ".AppleDouble" || name == "__MACOSX";
+}
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace scrivlette {
@@ -22,6 +23,12 @@ struct Companion {
 // beside it, and `NAME.rsrc` beside it (AppleDouble or a bare fork). Takes the
 // first fork and the first Finder info found. `looked`, when given, receives
 // every place tried, for telling the user where to look.
+// A name only companions have: `._NAME` or `NAME.rsrc`.
+bool isCompanionName(std::string_view name);
+
+// A folder only companions live in: `.AppleDouble` or `__MACOSX`.
+bool isCompanionFolder(std::string_view name);
+
 Companion findCompanion(const std::string& path, std::vector<std::string>* looked = nullptr);
 
 } // namespace scrivlette
