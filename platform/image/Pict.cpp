@@ -15,67 +15,109 @@
 namespace scrivlette::image {
 namespace {
 
-// How many bytes of data follow an opcode whose data has a fixed length, or
-// nothing for the opcodes that need reading. From Apple's table of PICT
-// opcodes (Inside Macintosh: Imaging With QuickDraw, appendix A).
+// The opcodes read by name rather than skipped.
+namespace opcode {
+constexpr std::uint16_t clipRegion = 0x0001;
+constexpr std::uint16_t backPattern = 0x0002;
+constexpr std::uint16_t textFont = 0x0003;
+constexpr std::uint16_t textFace = 0x0004;
+constexpr std::uint16_t penSize = 0x0007;
+constexpr std::uint16_t penMode = 0x0008;
+constexpr std::uint16_t penPattern = 0x0009;
+constexpr std::uint16_t fillPattern = 0x000A;
+constexpr std::uint16_t ovalSize = 0x000B;
+constexpr std::uint16_t origin = 0x000C;
+constexpr std::uint16_t textSize = 0x000D;
+constexpr std::uint16_t foreColour = 0x000E;
+constexpr std::uint16_t backColour = 0x000F;
+constexpr std::uint16_t version = 0x0011;
+constexpr std::uint16_t backPixPat = 0x0012;
+constexpr std::uint16_t penPixPat = 0x0013;
+constexpr std::uint16_t fillPixPat = 0x0014;
+constexpr std::uint16_t rgbForeColour = 0x001A;
+constexpr std::uint16_t rgbBackColour = 0x001B;
+constexpr std::uint16_t line = 0x0020;
+constexpr std::uint16_t lineFrom = 0x0021;
+constexpr std::uint16_t shortLine = 0x0022;
+constexpr std::uint16_t shortLineFrom = 0x0023;
+constexpr std::uint16_t longText = 0x0028;
+constexpr std::uint16_t dhText = 0x0029;
+constexpr std::uint16_t dvText = 0x002A;
+constexpr std::uint16_t dhdvText = 0x002B;
+constexpr std::uint16_t fontName = 0x002C;
+constexpr std::uint16_t bitsRect = 0x0090;
+constexpr std::uint16_t bitsRegion = 0x0091;
+constexpr std::uint16_t packBitsRect = 0x0098;
+constexpr std::uint16_t packBitsRegion = 0x0099;
+constexpr std::uint16_t directBitsRect = 0x009A;
+constexpr std::uint16_t directBitsRegion = 0x009B;
+constexpr std::uint16_t longComment = 0x00A1;
+constexpr std::uint16_t endOfPicture = 0x00FF;
+constexpr std::uint16_t headerOp = 0x0C00;
+constexpr std::uint16_t compressedQuickTime = 0x8200;
+} // namespace opcode
+
+// Opcodes whose data has a fixed length, from Apple's table of PICT opcodes
+// (Inside Macintosh: Imaging With QuickDraw, appendix A).
+struct FixedLength {
+    std::uint16_t first;
+    std::uint16_t last;
+    std::uint8_t bytes;
+};
+
+constexpr std::array<FixedLength, 36> fixedLengths = {{
+    {0x0000, 0x0000, 0},  // NOP
+    {0x0002, 0x0002, 8},  // BkPat
+    {0x0003, 0x0003, 2},  // TxFont
+    {0x0004, 0x0004, 1},  // TxFace
+    {0x0005, 0x0005, 2},  // TxMode
+    {0x0006, 0x0007, 4},  // SpExtra, PnSize
+    {0x0008, 0x0008, 2},  // PnMode
+    {0x0009, 0x000A, 8},  // PnPat, FillPat
+    {0x000B, 0x000C, 4},  // OvSize, Origin
+    {0x000D, 0x000D, 2},  // TxSize
+    {0x000E, 0x000F, 4},  // FgColor, BkColor
+    {0x0010, 0x0010, 8},  // TxRatio
+    {0x0015, 0x0016, 2},  // PnLocHFrac, ChExtra
+    {0x0017, 0x0019, 0},  // reserved
+    {0x001A, 0x001B, 6},  // RGBFgCol, RGBBkCol
+    {0x001C, 0x001C, 0},  // HiliteMode
+    {0x001D, 0x001D, 6},  // HiliteColor
+    {0x001E, 0x001E, 0},  // DefHilite
+    {0x001F, 0x001F, 6},  // OpColor
+    {0x0020, 0x0020, 8},  // Line
+    {0x0021, 0x0021, 4},  // LineFrom
+    {0x0022, 0x0022, 6},  // ShortLine
+    {0x0023, 0x0023, 2},  // ShortLineFrom
+    {0x0030, 0x0037, 8},  // rectangles
+    {0x0038, 0x003F, 0},  // the same rectangle
+    {0x0040, 0x0047, 8},  // round rectangles
+    {0x0048, 0x004F, 0},  // the same round rectangle
+    {0x0050, 0x0057, 8},  // ovals
+    {0x0058, 0x005F, 0},  // the same oval
+    {0x0060, 0x0067, 12}, // arcs
+    {0x0068, 0x006F, 4},  // the same arc's angles
+    {0x0078, 0x007F, 0},  // the same polygon
+    {0x0088, 0x008F, 0},  // the same region
+    {0x00A0, 0x00A0, 2},  // ShortComment
+    {0x00B0, 0x00CF, 0},  // reserved
+    {0x8000, 0x80FF, 0},  // reserved
+}};
+
+// How many bytes of data follow `op`, or nothing for the opcodes that need reading.
 std::optional<std::size_t> fixedLength(std::uint16_t op, int version) {
-    if (op >= 0x0100 && op <= 0x7FFF) {
-        return std::size_t(op >> 8) * 2;
-    }
-    if ((op >= 0x0017 && op <= 0x0019) || op == 0x001C || op == 0x001E ||
-        (op >= 0x0038 && op <= 0x003F) || (op >= 0x0048 && op <= 0x004F) ||
-        (op >= 0x0058 && op <= 0x005F) || (op >= 0x0078 && op <= 0x007F) ||
-        (op >= 0x0088 && op <= 0x008F) || (op >= 0x00B0 && op <= 0x00CF) ||
-        (op >= 0x8000 && op <= 0x80FF) || op == 0x0000) {
-        return 0;
-    }
-    if ((op >= 0x0030 && op <= 0x0037) || (op >= 0x0040 && op <= 0x0047) ||
-        (op >= 0x0050 && op <= 0x0057)) {
-        return 8;
-    }
-    if (op >= 0x0060 && op <= 0x0067) {
-        return 12;
-    }
-    if (op >= 0x0068 && op <= 0x006F) {
-        return 4;
-    }
-    switch (op) {
-    case 0x0004:
-        return 1;
-    case 0x0003:
-    case 0x0005:
-    case 0x0008:
-    case 0x000D:
-    case 0x0015:
-    case 0x0016:
-    case 0x0023:
-    case 0x00A0:
-        return 2;
-    case 0x0006:
-    case 0x0007:
-    case 0x000B:
-    case 0x000C:
-    case 0x000E:
-    case 0x000F:
-    case 0x0021:
-        return 4;
-    case 0x001A:
-    case 0x001B:
-    case 0x001D:
-    case 0x001F:
-    case 0x0022:
-        return 6;
-    case 0x0002:
-    case 0x0009:
-    case 0x000A:
-    case 0x0010:
-    case 0x0020:
-        return 8;
-    case 0x0011:
+    if (op == opcode::version) {
         return version == 1 ? 1 : 2;
-    default:
-        return std::nullopt;
     }
+    if (op >= 0x0100 && op <= 0x7FFF) {
+        return std::size_t(op >> 8) * 2; // reserved: the high byte counts words
+    }
+    for (const FixedLength& known : fixedLengths) {
+        if (op >= known.first && op <= known.last) {
+            return known.bytes;
+        }
+    }
+    return std::nullopt;
 }
 
 // Mac fonts stood in for by the faces every Linux desktop has: Times and
@@ -239,9 +281,16 @@ private:
         drawing_->setSuppressed(afterQuickTime_);
         return *drawing_;
     }
-    // Nothing for an opcode that is not QuickDraw's drawing or its state;
-    // otherwise whether it drew.
+    // Each false, or nothing, for an opcode not of its kind.
+    bool setState(std::uint16_t op);
+    bool setColour(std::uint16_t op);
+    bool readPixelData(std::uint16_t op);
+    void skipOpcodeData(std::uint16_t op);
+    // Whether it drew, or nothing for an opcode that draws no line or shape.
     std::optional<bool> drawShape(std::uint16_t op);
+    bool drawLine(std::uint16_t op);
+    void readFontName();
+    void readPolygon();
     void drawText(std::uint16_t op);
     Pattern readPattern() const;
     Pattern readPixPat();
@@ -540,241 +589,248 @@ bool PictDecoder::step() {
     } else {
         op = in_.u8("opcode");
     }
-    if (op == 0x00FF) {
+    if (op == opcode::endOfPicture) {
         return false;
     }
-    if (op == 0x0C00 && version_ == 2) {
+    if (op == opcode::headerOp && version_ == 2) {
         readExtendedHeader();
         return true;
     }
     if (drawing_) {
         drawing_->setSuppressed(afterQuickTime_);
     }
-    if (const auto handled = drawShape(op)) {
-        drawn_ += *handled ? 1 : 0;
+    if (setState(op) || setColour(op)) {
+        return true;
+    }
+    if (const auto drew = drawShape(op)) {
+        drawn_ += *drew ? 1 : 0;
         return true;
     }
     if (auto length = fixedLength(op, version_)) {
         in_.skip(*length, "opcode data");
         return true;
     }
+    if (!readPixelData(op)) {
+        skipOpcodeData(op);
+    }
+    return true;
+}
+
+// Text, pixel maps, comments and QuickTime: the opcodes with data of their own length.
+bool PictDecoder::readPixelData(std::uint16_t op) {
     switch (op) {
-    case 0x0070:
-    case 0x0071:
-    case 0x0072:
-    case 0x0073:
-    case 0x0074:
-    case 0x0075:
-    case 0x0076:
-    case 0x0077:
-    case 0x0080:
-    case 0x0081:
-    case 0x0082:
-    case 0x0083:
-    case 0x0084:
-    case 0x0085:
-    case 0x0086:
-    case 0x0087:
-        skipRegion(); // polygons, too, start with their size
-        return true;
-    case 0x0028:
-    case 0x0029:
-    case 0x002A:
-    case 0x002B:
+    case opcode::longText:
+    case opcode::dhText:
+    case opcode::dvText:
+    case opcode::dhdvText:
         drawText(op);
         ++drawn_;
         return true;
-    case 0x0090:
-    case 0x0091:
-    case 0x0098:
-    case 0x0099:
+    case opcode::bitsRect:
+    case opcode::bitsRegion:
+    case opcode::packBitsRect:
+    case opcode::packBitsRegion:
         indexedBits(op);
         ++drawn_;
         return true;
-    case 0x009A:
-    case 0x009B:
+    case opcode::directBitsRect:
+    case opcode::directBitsRegion:
         directBits(op);
         ++drawn_;
         return true;
-    case 0x00A1:
+    case opcode::longComment:
         longComment();
         return true;
-    case 0x8200:
+    case opcode::compressedQuickTime:
         quickTime();
         return true;
     default:
-        break;
+        return false;
     }
-    if ((op >= 0x0024 && op <= 0x0027) || (op >= 0x002C && op <= 0x002F) ||
-        (op >= 0x0092 && op <= 0x0097) || (op >= 0x009C && op <= 0x009F) ||
-        (op >= 0x00A2 && op <= 0x00AF)) {
+}
+
+// What is left: reserved opcodes, which say how long their data is, and
+// regions and polygons of verbs QuickDraw never had.
+void PictDecoder::skipOpcodeData(std::uint16_t op) {
+    if ((op >= 0x0070 && op <= 0x0077) || (op >= 0x0080 && op <= 0x0087)) {
+        skipRegion(); // polygons, too, start with their size
+    } else if ((op >= 0x0024 && op <= 0x0027) || (op >= 0x002C && op <= 0x002F) ||
+               (op >= 0x0092 && op <= 0x0097) || (op >= 0x009C && op <= 0x009F) ||
+               (op >= 0x00A2 && op <= 0x00AF)) {
         skipSized16();
-        return true;
-    }
-    if ((op >= 0x00D0 && op <= 0x00FE) || op >= 0x8100) {
+    } else if ((op >= 0x00D0 && op <= 0x00FE) || op >= 0x8100) {
         // Includes 0x8201, uncompressed QuickTime, whose pixels follow as
         // ordinary opcodes.
         in_.skip(in_.u32("opcode data"), "opcode data");
-        return true;
+    } else {
+        throw DecodeError("unknown opcode " + std::to_string(op));
     }
-    throw DecodeError("unknown opcode " + std::to_string(op));
 }
 
-std::optional<bool> PictDecoder::drawShape(std::uint16_t op) {
+// The pen, patterns, origin and text settings.
+bool PictDecoder::setState(std::uint16_t op) {
     Drawing& draw = drawing();
     switch (op) {
-    case 0x0001:
+    case opcode::clipRegion:
         draw.setClip(draw.readRegion(in_));
-        return false;
-    case 0x0002:
+        return true;
+    case opcode::backPattern:
         draw.setBackPattern(readPattern());
-        return false;
-    case 0x0003:
+        return true;
+    case opcode::textFont:
         font_ = fontFor(in_.u16("text font"), fontNames_, font_);
-        return false;
-    case 0x0004: {
+        return true;
+    case opcode::textFace: {
         const std::uint8_t face = in_.u8("text face");
         font_.bold = (face & 1) != 0;
         font_.italic = (face & 2) != 0;
-        return false;
+        return true;
     }
-    case 0x0007: {
+    case opcode::penSize: {
         const Point size = readPoint();
         draw.setPenSize(std::int64_t(size.x), std::int64_t(size.y));
-        return false;
+        return true;
     }
-    case 0x0008:
+    case opcode::penMode:
         draw.setPenMode(in_.u16("pen mode"));
-        return false;
-    case 0x0009:
+        return true;
+    case opcode::penPattern:
         draw.setPenPattern(readPattern());
-        return false;
-    case 0x000A:
+        return true;
+    case opcode::fillPattern:
         draw.setFillPattern(readPattern());
-        return false;
-    case 0x000B:
+        return true;
+    case opcode::ovalSize:
         ovalSize_ = readPoint();
-        return false;
-    case 0x000C: {
+        return true;
+    case opcode::origin: {
         const std::int16_t dh = in_.s16("origin");
         draw.setOrigin(dh, in_.s16("origin"));
+        return true;
+    }
+    case opcode::textSize:
+        font_.size = in_.u16("text size");
+        return true;
+    case opcode::fontName:
+        readFontName();
+        return true;
+    default:
         return false;
     }
-    case 0x000D:
-        font_.size = in_.u16("text size");
-        return false;
-    case 0x000E:
-    case 0x000F: {
+}
+
+bool PictDecoder::setColour(std::uint16_t op) {
+    Drawing& draw = drawing();
+    switch (op) {
+    case opcode::foreColour:
+    case opcode::backColour: {
         const auto colour = Drawing::classicColour(in_.u32("colour"));
         if (colour) {
-            op == 0x000E ? draw.setForeground(*colour) : draw.setBackground(*colour);
+            op == opcode::foreColour ? draw.setForeground(*colour) : draw.setBackground(*colour);
         }
-        return false;
+        return true;
     }
-    case 0x0012:
+    case opcode::backPixPat:
         draw.setBackPattern(readPixPat());
-        return false;
-    case 0x0013:
+        return true;
+    case opcode::penPixPat:
         draw.setPenPattern(readPixPat());
-        return false;
-    case 0x0014:
+        return true;
+    case opcode::fillPixPat:
         draw.setFillPattern(readPixPat());
-        return false;
-    case 0x001A:
-    case 0x001B: {
+        return true;
+    case opcode::rgbForeColour:
+    case opcode::rgbBackColour: {
         const Colour colour{scale16(in_.u16("colour")), scale16(in_.u16("colour")),
                             scale16(in_.u16("colour"))};
-        op == 0x001A ? draw.setForeground(colour) : draw.setBackground(colour);
-        return false;
-    }
-    case 0x0020: {
-        penAt_ = readPoint();
-        const Point to = readPoint();
-        draw.line(penAt_, to);
-        penAt_ = to;
+        op == opcode::rgbForeColour ? draw.setForeground(colour) : draw.setBackground(colour);
         return true;
-    }
-    case 0x0021: {
-        const Point to = readPoint();
-        draw.line(penAt_, to);
-        penAt_ = to;
-        return true;
-    }
-    case 0x0022:
-    case 0x0023: {
-        if (op == 0x0022) {
-            penAt_ = readPoint();
-        }
-        const auto dh = static_cast<std::int8_t>(in_.u8("line"));
-        const auto dv = static_cast<std::int8_t>(in_.u8("line"));
-        const Point to{penAt_.x + dh, penAt_.y + dv};
-        draw.line(penAt_, to);
-        penAt_ = to;
-        return true;
-    }
-    case 0x002C: {
-        const std::uint16_t length = in_.u16("font name");
-        ByteCursor data(in_.take(length, "font name"));
-        const std::uint16_t id = data.u16("font name");
-        const std::uint8_t claimed = data.u8("font name");
-        const auto name = data.take(std::min<std::size_t>(claimed, data.remaining()), "font name");
-        fontNames_[id].assign(name.begin(), name.end());
-        return false;
     }
     default:
-        break;
+        return false;
+    }
+}
+
+void PictDecoder::readFontName() {
+    const std::uint16_t length = in_.u16("font name");
+    ByteCursor data(in_.take(length, "font name"));
+    const std::uint16_t id = data.u16("font name");
+    const std::uint8_t claimed = data.u8("font name");
+    const auto name = data.take(std::min<std::size_t>(claimed, data.remaining()), "font name");
+    fontNames_[id].assign(name.begin(), name.end());
+}
+
+bool PictDecoder::drawLine(std::uint16_t op) {
+    if (op == opcode::line || op == opcode::shortLine) {
+        penAt_ = readPoint();
+    }
+    Point to;
+    if (op == opcode::line || op == opcode::lineFrom) {
+        to = readPoint();
+    } else if (op == opcode::shortLine || op == opcode::shortLineFrom) {
+        const auto dh = static_cast<std::int8_t>(in_.u8("line"));
+        const auto dv = static_cast<std::int8_t>(in_.u8("line"));
+        to = {penAt_.x + dh, penAt_.y + dv};
+    } else {
+        return false;
+    }
+    drawing().line(penAt_, to);
+    penAt_ = to;
+    return true;
+}
+
+void PictDecoder::readPolygon() {
+    const std::uint16_t size = in_.u16("polygon");
+    if (size < 10 || (size - 10) % 4 != 0) {
+        throw DecodeError("polygon of " + std::to_string(size) + " bytes");
+    }
+    ByteCursor points(in_.take(size - 2u, "polygon"));
+    points.skip(8, "polygon"); // bounds
+    lastPolygon_.clear();
+    while (!points.atEnd()) {
+        const double y = points.s16("polygon");
+        lastPolygon_.push_back({double(points.s16("polygon")), y});
+    }
+}
+
+std::optional<bool> PictDecoder::drawShape(std::uint16_t op) {
+    if (drawLine(op)) {
+        return true;
     }
     if (op < 0x0030 || op > 0x008F || (op & 7) > 4) {
         return std::nullopt;
     }
     // Shapes: frame, paint, erase, invert and fill, each of a shape given or
     // of the last one ("same", the second eight of each sixteen).
+    Drawing& draw = drawing();
     const auto verb = static_cast<Verb>(op & 7);
     const bool same = (op & 8) != 0;
     switch (op & 0xF0) {
     case 0x30:
-        if (!same) {
-            lastRect_ = readRect(in_);
-        }
+        lastRect_ = same ? lastRect_ : readRect(in_);
         draw.rect(verb, lastRect_);
         return true;
     case 0x40:
-        if (!same) {
-            lastRoundRect_ = readRect(in_);
-        }
+        lastRoundRect_ = same ? lastRoundRect_ : readRect(in_);
         draw.roundRect(verb, lastRoundRect_, std::int64_t(ovalSize_.x), std::int64_t(ovalSize_.y));
         return true;
     case 0x50:
-        if (!same) {
-            lastOval_ = readRect(in_);
-        }
+        lastOval_ = same ? lastOval_ : readRect(in_);
         draw.oval(verb, lastOval_);
         return true;
     case 0x60: {
-        if (!same) {
-            lastArc_ = readRect(in_);
-        }
+        lastArc_ = same ? lastArc_ : readRect(in_);
         const std::int16_t start = in_.s16("arc");
         draw.arc(verb, lastArc_, start, in_.s16("arc"));
         return true;
     }
     case 0x70:
         if (!same) {
-            const std::uint16_t size = in_.u16("polygon");
-            if (size < 10 || (size - 10) % 4 != 0) {
-                throw DecodeError("polygon of " + std::to_string(size) + " bytes");
-            }
-            ByteCursor points(in_.take(size - 2u, "polygon"));
-            points.skip(8, "polygon"); // bounds
-            lastPolygon_.clear();
-            while (!points.atEnd()) {
-                const double y = points.s16("polygon");
-                lastPolygon_.push_back({double(points.s16("polygon")), y});
-            }
+            readPolygon();
         }
         draw.polygon(verb, lastPolygon_);
         return true;
-    case 0x80:
+    default: // 0x80
         if (!same) {
             lastRegion_ = draw.readRegion(in_);
         }
@@ -782,8 +838,6 @@ std::optional<bool> PictDecoder::drawShape(std::uint16_t op) {
             draw.region(verb, *lastRegion_);
         }
         return true;
-    default:
-        return std::nullopt;
     }
 }
 
