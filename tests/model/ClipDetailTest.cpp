@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <unordered_set>
 
 namespace scrivlette {
 namespace {
@@ -52,24 +51,6 @@ TEST(ClipDetail, EqualityComparesEveryFieldAsUnicodeText) {
     decomposed.content = "e\u0301te\u0301";
     EXPECT_EQ(composed, decomposed);
     EXPECT_EQ(std::hash<ClipDetail>{}(composed), std::hash<ClipDetail>{}(decomposed));
-}
-
-TEST(ClipDetail, AbsentDataDiffersFromEmptyData) {
-    ClipDetail absent("k", "[data size: 0]", std::nullopt, false);
-    ClipDetail empty = absent;
-    empty.data = Bytes();
-    EXPECT_NE(absent, empty);
-    EXPECT_NE(std::hash<ClipDetail>{}(absent), std::hash<ClipDetail>{}(empty));
-    std::unordered_set<ClipDetail> both = {absent, empty, absent};
-    EXPECT_EQ(both.size(), 2u);
-}
-
-TEST(ClipDetail, CopiesShareTheBytes) {
-    const Bytes big = Bytes::copyOf(std::string(1 << 20, 'x'));
-    const ClipDetail clip("public.tiff", "[data size: 1048576]", big, false);
-    const ClipDetail copy = clip;
-    EXPECT_TRUE(copy.data->sharesStorageWith(big));
-    EXPECT_EQ(copy.data->data(), big.data());
 }
 
 TEST(ClipDetail, EncodesUnderItsKeysInOrderAndDecodesBack) {
@@ -139,28 +120,6 @@ TEST(ClipDetail, DecodingFailsOnMissingOrMistypedKeys) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(decodeClipDetail(c.object).hasValue(), c.decodes);
     }
-}
-
-TEST(ClipDetail, CodingKeysComeOnlyFromTheirExactNames) {
-    for (CodingKeys key : {CodingKeys::id, CodingKeys::title, CodingKeys::content, CodingKeys::data,
-                           CodingKeys::useStringForData}) {
-        EXPECT_EQ(codingKey(stringValue(key)), key);
-        EXPECT_EQ(intValue(key), std::nullopt);
-    }
-    for (const char* name : {"ID", "Title", "content ", "usestringfordata", "", "data\n"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(codingKey(std::string_view(name)), std::nullopt);
-    }
-    for (int value : {0, 1, 2, 3, 4, -1}) {
-        EXPECT_EQ(codingKey(value), std::nullopt);
-    }
-}
-
-TEST(ClipDetail, ExportsItsContentAsPlainText) {
-    EXPECT_EQ(plainText(sample()), "<b>hi</b>");
-    EXPECT_EQ(plainText(ClipDetail("public.utf8-plain-text", "", std::nullopt, true)), "");
-    EXPECT_EQ(sizePlaceholder(1234), "[data size: 1234]");
-    EXPECT_EQ(sizePlaceholder(0), "[data size: 0]");
 }
 
 TEST(ClipDetail, DescribedInWords) {

@@ -14,12 +14,6 @@ ClipDetail entry(std::string title) {
     return ClipDetail(std::move(title), "text", std::nullopt, true);
 }
 
-TEST_F(ClipInfoTest, StartsEmpty) {
-    const auto info = ClipInfo::create();
-    EXPECT_TRUE(info->clipList().empty());
-    EXPECT_EQ(info->clippingName(), "");
-}
-
 TEST_F(ClipInfoTest, NameSetterAnnouncesOnlyRealChanges) {
     const auto info = ClipInfo::create();
     NoticeCounter notices(*info);

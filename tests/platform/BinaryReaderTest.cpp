@@ -145,151 +145,96 @@ TEST(BinaryReader, SharedReferencesAreBuiltOnce) {
     EXPECT_EQ(*node->asString(), "leaf");
 }
 
+// A file of the objects `add` makes, the first of them at the top.
+template <typename Add> std::string fileOf(Add add, BinaryPlistBuilder::Layout layout = {}) {
+    BinaryPlistBuilder b;
+    add(b);
+    return b.finish(0, layout);
+}
+
+std::string withByte(std::string file, std::ptrdiff_t fromEnd, char value) {
+    file[file.size() - static_cast<std::size_t>(fromEnd)] = value;
+    return file;
+}
+
 TEST(BinaryReader, HostileStructureGivesCleanErrors) {
-    struct Case {
-        const char* name;
-        std::string file;
-        ErrorKind kind;
-    };
-    std::vector<Case> cases;
-    {
-        BinaryPlistBuilder b;
-        b.array({0});
-        cases.push_back({"array containing itself", b.finish(0), ErrorKind::Cycle});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({1});
-        b.dictionary({{2, 0}});
-        b.ascii("k");
-        cases.push_back({"cycle through a dictionary", b.finish(0), ErrorKind::Cycle});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({5});
-        cases.push_back({"reference out of range", b.finish(0), ErrorKind::BadReference});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({});
-        cases.push_back({"top object out of range", b.finish(3), ErrorKind::BadReference});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({});
-        BinaryPlistBuilder::Layout layout;
-        layout.objectCount = 1000;
-        cases.push_back({"trailer claims more objects than the table holds", b.finish(0, layout),
-                         ErrorKind::BadReference});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({});
-        BinaryPlistBuilder::Layout layout;
-        layout.tableOffset = 0xFFFFFFFFFFFFFFF0ull;
-        cases.push_back(
-            {"offset table past the end", b.finish(0, layout), ErrorKind::BadReference});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({});
-        std::string file = b.finish(0);
-        file[file.size() - 32 + 6] = 0; // offset width 0
-        cases.push_back({"zero offset width", file, ErrorKind::Malformed});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.array({});
-        std::string file = b.finish(0);
-        file[file.size() - 32 - 1] = '\x70'; // the only offset now points into the table
-        cases.push_back({"object offset past the objects", file, ErrorKind::BadReference});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\xAF\x13" + test::bigEndian(1ull << 62, 8));
-        cases.push_back({"array count larger than the file", b.finish(0), ErrorKind::Truncated});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x4F\x13" + test::bigEndian(~0ull, 8));
-        cases.push_back({"data length overflowing", b.finish(0), ErrorKind::Truncated});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x6F\x13" + test::bigEndian(~0ull / 2 + 1, 8));
-        cases.push_back({"UTF-16 length overflowing", b.finish(0), ErrorKind::Truncated});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.utf16(u"a\xD800z");
-        cases.push_back({"unpaired high surrogate", b.finish(0), ErrorKind::InvalidText});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.utf16(u"\xDC00");
-        cases.push_back({"lone low surrogate", b.finish(0), ErrorKind::InvalidText});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x53\x61\xE9\x62");
-        cases.push_back({"non-ASCII byte in an ASCII string", b.finish(0), ErrorKind::InvalidText});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.dictionary({{1, 1}});
-        b.integer(3);
-        cases.push_back({"dictionary key that is not a string", b.finish(0), ErrorKind::Malformed});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.dictionary({{1, 2}});
-        b.array({});
-        b.integer(3);
-        cases.push_back({"dictionary key that is a container", b.finish(0), ErrorKind::Malformed});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw(std::string(1, '\0'));
-        cases.push_back({"null object", b.finish(0), ErrorKind::Unsupported});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\xC0");
-        cases.push_back({"set object", b.finish(0), ErrorKind::Unsupported});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x7F");
-        cases.push_back({"unknown marker", b.finish(0), ErrorKind::Malformed});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x15\x00"s);
-        cases.push_back({"integer of 32 bytes", b.finish(0), ErrorKind::Malformed});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw(std::string("\x14").append(test::bigEndian(1, 8)).append(test::bigEndian(0, 8)));
-        cases.push_back({"integer past 64 bits", b.finish(0), ErrorKind::Unsupported});
-    }
-    {
-        BinaryPlistBuilder b;
-        b.raw("\x4F\x24\x00"s);
-        cases.push_back({"length given as a real", b.finish(0), ErrorKind::Malformed});
-    }
+    using B = BinaryPlistBuilder;
+    const std::string empty = fileOf([](B& b) { b.array({}); });
+    std::string narrow; // references too narrow for the object count
     {
         BinaryPlistBuilder b(1);
         for (int i = 0; i < 300; ++i) {
             b.integer(i);
         }
-        cases.push_back(
-            {"references too narrow for the object count", b.finish(0), ErrorKind::Malformed});
+        narrow = b.finish(0);
     }
-    cases.push_back({"header only", "bplist00", ErrorKind::Truncated});
-    cases.push_back(
-        {"other version", "bplist01" + std::string(40, '\0'), ErrorKind::UnknownFormat});
-
-    for (const Case& c : cases) {
+    const struct {
+        const char* name;
+        std::string file;
+        ErrorKind kind;
+    } cases[] = {
+        {"array containing itself", fileOf([](B& b) { b.array({0}); }), ErrorKind::Cycle},
+        {"cycle through a dictionary", fileOf([](B& b) {
+             b.array({1});
+             b.dictionary({{2, 0}});
+             b.ascii("k");
+         }),
+         ErrorKind::Cycle},
+        {"reference out of range", fileOf([](B& b) { b.array({5}); }), ErrorKind::BadReference},
+        {"top object out of range",
+         [] {
+             B b;
+             b.array({});
+             return b.finish(3);
+         }(),
+         ErrorKind::BadReference},
+        {"trailer claims more objects than the table holds",
+         fileOf([](B& b) { b.array({}); }, {.objectCount = 1000}), ErrorKind::BadReference},
+        {"offset table past the end",
+         fileOf([](B& b) { b.array({}); }, {.tableOffset = 0xFFFFFFFFFFFFFFF0ull}),
+         ErrorKind::BadReference},
+        {"zero offset width", withByte(empty, 32 - 6, 0), ErrorKind::Malformed},
+        // The only offset now points into the table.
+        {"object offset past the objects", withByte(empty, 33, '\x70'), ErrorKind::BadReference},
+        {"array count larger than the file",
+         fileOf([](B& b) { b.raw("\xAF\x13" + test::bigEndian(1ull << 62, 8)); }),
+         ErrorKind::Truncated},
+        {"data length overflowing",
+         fileOf([](B& b) { b.raw("\x4F\x13" + test::bigEndian(~0ull, 8)); }), ErrorKind::Truncated},
+        {"UTF-16 length overflowing",
+         fileOf([](B& b) { b.raw("\x6F\x13" + test::bigEndian(~0ull / 2 + 1, 8)); }),
+         ErrorKind::Truncated},
+        {"unpaired high surrogate", fileOf([](B& b) { b.utf16(u"a\xD800z"); }),
+         ErrorKind::InvalidText},
+        {"lone low surrogate", fileOf([](B& b) { b.utf16(u"\xDC00"); }), ErrorKind::InvalidText},
+        {"non-ASCII byte in an ASCII string", fileOf([](B& b) { b.raw("\x53\x61\xE9\x62"); }),
+         ErrorKind::InvalidText},
+        {"dictionary key that is not a string", fileOf([](B& b) {
+             b.dictionary({{1, 1}});
+             b.integer(3);
+         }),
+         ErrorKind::Malformed},
+        {"dictionary key that is a container", fileOf([](B& b) {
+             b.dictionary({{1, 2}});
+             b.array({});
+             b.integer(3);
+         }),
+         ErrorKind::Malformed},
+        {"null object", fileOf([](B& b) { b.raw(std::string(1, '\0')); }), ErrorKind::Unsupported},
+        {"set object", fileOf([](B& b) { b.raw("\xC0"); }), ErrorKind::Unsupported},
+        {"unknown marker", fileOf([](B& b) { b.raw("\x7F"); }), ErrorKind::Malformed},
+        {"integer of 32 bytes", fileOf([](B& b) { b.raw("\x15\x00"s); }), ErrorKind::Malformed},
+        {"integer past 64 bits", fileOf([](B& b) {
+             b.raw(std::string("\x14").append(test::bigEndian(1, 8)).append(test::bigEndian(0, 8)));
+         }),
+         ErrorKind::Unsupported},
+        {"length given as a real", fileOf([](B& b) { b.raw("\x4F\x24\x00"s); }),
+         ErrorKind::Malformed},
+        {"references too narrow for the object count", narrow, ErrorKind::Malformed},
+        {"header only", "bplist00", ErrorKind::Truncated},
+        {"other version", "bplist01" + std::string(40, '\0'), ErrorKind::UnknownFormat},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto result = parseText(c.file);
         ASSERT_FALSE(result);
@@ -297,6 +242,7 @@ TEST(BinaryReader, HostileStructureGivesCleanErrors) {
         EXPECT_LE(result.error().offset, c.file.size());
         EXPECT_FALSE(result.error().message.empty());
     }
+    EXPECT_EQ(parseText(cases[0].file).error().describe(), "container contains itself at byte 8");
 }
 
 TEST(BinaryReader, EveryTruncatedPrefixFailsCleanly) {
@@ -314,14 +260,6 @@ TEST(BinaryReader, EveryTruncatedPrefixFailsCleanly) {
             }
         }
     }
-}
-
-TEST(BinaryReader, ErrorDescriptionNamesTheOffset) {
-    BinaryPlistBuilder b;
-    b.array({0});
-    const auto result = parseText(b.finish(0));
-    ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().describe(), "container contains itself at byte 8");
 }
 
 } // namespace

@@ -124,25 +124,5 @@ TEST_F(DropTargetTest, MainQueueRunsWorkInOrderOnTheGuiThread) {
     EXPECT_TRUE(queue->isMainThread());
 }
 
-TEST_F(DropTargetTest, ADocumentReleasedOnAWorkerIsDestroyedOnTheGuiThread) {
-    // The document's entry owns bytes whose release notes the thread it ran on.
-    QThread* releasedOn = nullptr;
-    std::shared_ptr<const std::uint8_t[]> buffer(new std::uint8_t[1]{0},
-                                                 [&](const std::uint8_t* bytes) {
-                                                     releasedOn = QThread::currentThread();
-                                                     delete[] bytes;
-                                                 });
-    auto document = ClipInfo::create();
-    document->appendClip(
-        ClipDetail("public.data", "[data size: 1]", Bytes::adopt(std::move(buffer), 1), false));
-    QThread* worker = QThread::create([held = std::move(document)]() mutable { held.reset(); });
-    worker->start();
-    worker->wait();
-    delete worker;
-    EXPECT_EQ(releasedOn, nullptr) << "not torn down on the worker";
-    ASSERT_TRUE(waitFor([&] { return releasedOn != nullptr; }));
-    EXPECT_EQ(releasedOn, QCoreApplication::instance()->thread());
-}
-
 } // namespace
 } // namespace scrivlette
