@@ -74,6 +74,10 @@ private:
     std::optional<Error> visit(std::uint64_t object, std::size_t depth, NodePtr& node,
                                std::uint32_t& height);
     std::optional<Error> buildScalar(std::size_t offset, NodePtr& node) const;
+    std::optional<Error> buildInteger(std::size_t offset, NodePtr& node) const;
+    std::optional<Error> buildNumber(std::size_t offset, NodePtr& node) const;
+    std::optional<Error> buildText(std::size_t offset, NodePtr& node) const;
+    std::optional<Error> buildUid(std::size_t offset, NodePtr& node) const;
     std::optional<Error> readContainer(std::size_t offset, ContainerHeader& header) const;
     std::optional<Error> step();
     void finishTopFrame();
@@ -168,7 +172,6 @@ std::optional<Error> BinaryReader::readCount(std::size_t offset, std::uint8_t ma
 
 std::optional<Error> BinaryReader::buildScalar(std::size_t offset, NodePtr& node) const {
     const std::uint8_t marker = bytes_[offset];
-    const std::uint8_t low = marker & 0x0F;
     switch (marker >> 4) {
     case 0x0:
         if (marker == 0x08 || marker == 0x09) {
@@ -176,106 +179,124 @@ std::optional<Error> BinaryReader::buildScalar(std::size_t offset, NodePtr& node
             return std::nullopt;
         }
         return error(ErrorKind::Unsupported, offset, "null or fill object in property list");
-    case 0x1: {
-        if (low > 4) {
-            return error(ErrorKind::Malformed, offset, "invalid integer width");
-        }
-        const std::size_t width = std::size_t{1} << low;
-        if (!fits(offset + 1, width)) {
-            return error(ErrorKind::Truncated, offset, "integer cut short");
-        }
-        const std::uint8_t* p = bytes_ + offset + 1;
-        if (width <= 8) {
-            const std::uint64_t raw = readBigEndian(p, width);
-            // Widths below eight bytes are unsigned; eight bytes are two's complement.
-            node = Node::makeInteger({static_cast<std::int64_t>(raw), false});
-            return std::nullopt;
-        }
-        const std::uint64_t high = readBigEndian(p, 8);
-        const std::uint64_t lowWord = readBigEndian(p + 8, 8);
-        if (high == 0) {
-            node = Node::makeInteger({static_cast<std::int64_t>(lowWord),
-                                      lowWord > std::numeric_limits<std::int64_t>::max()});
-            return std::nullopt;
-        }
-        if (high == ~std::uint64_t{0} && (lowWord >> 63) != 0) {
-            node = Node::makeInteger({static_cast<std::int64_t>(lowWord), false});
-            return std::nullopt;
-        }
-        return error(ErrorKind::Unsupported, offset, "integer wider than 64 bits");
-    }
+    case 0x1:
+        return buildInteger(offset, node);
     case 0x2:
-    case 0x3: {
-        const bool isDate = (marker >> 4) == 0x3;
-        if ((isDate && low != 3) || (!isDate && low != 2 && low != 3)) {
-            return error(ErrorKind::Malformed, offset,
-                         isDate ? "invalid date" : "invalid real width");
-        }
-        const std::size_t width = std::size_t{1} << low;
-        if (!fits(offset + 1, width)) {
-            return error(ErrorKind::Truncated, offset, "number cut short");
-        }
-        const std::uint64_t raw = readBigEndian(bytes_ + offset + 1, width);
-        const double value =
-            width == 4 ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
-                       : std::bit_cast<double>(raw);
-        node = isDate ? Node::makeDate({value}) : Node::makeReal(value);
-        return std::nullopt;
-    }
+    case 0x3:
+        return buildNumber(offset, node);
     case 0x4:
     case 0x5:
-    case 0x6: {
-        std::uint64_t count = 0;
-        std::size_t start = 0;
-        if (auto failure = readCount(offset, marker, count, start)) {
-            return failure;
-        }
-        const bool wide = (marker >> 4) == 0x6;
-        if (wide && count > std::numeric_limits<std::uint64_t>::max() / 2) {
-            return error(ErrorKind::Truncated, offset, "string cut short");
-        }
-        const std::uint64_t length = wide ? count * 2 : count;
-        if (!fits(start, length)) {
-            return error(ErrorKind::Truncated, offset, "object cut short");
-        }
-        const auto size = static_cast<std::size_t>(length);
-        if ((marker >> 4) == 0x4) {
-            node = Node::makeData(input_.slice(start, size));
-            return std::nullopt;
-        }
-        std::span<const std::uint8_t> raw(bytes_ + start, size);
-        if (!wide) {
-            for (std::uint8_t byte : raw) {
-                if (byte >= 0x80) {
-                    return error(ErrorKind::InvalidText, offset, "non-ASCII byte in ASCII string");
-                }
-            }
-            node = Node::makeString(std::string(reinterpret_cast<const char*>(raw.data()), size));
-            return std::nullopt;
-        }
-        auto text = decodeUtf16BigEndianStrict(raw);
-        if (!text) {
-            return error(ErrorKind::InvalidText, offset, "unpaired surrogate in UTF-16 string");
-        }
-        node = Node::makeString(std::move(*text));
-        return std::nullopt;
-    }
-    case 0x8: {
-        const std::size_t width = std::size_t{low} + 1;
-        if (width > 8) {
-            return error(ErrorKind::Unsupported, offset, "UID wider than 64 bits");
-        }
-        if (!fits(offset + 1, width)) {
-            return error(ErrorKind::Truncated, offset, "UID cut short");
-        }
-        node = Node::makeUid({readBigEndian(bytes_ + offset + 1, width)});
-        return std::nullopt;
-    }
+    case 0x6:
+        return buildText(offset, node);
+    case 0x8:
+        return buildUid(offset, node);
     case 0xC:
         return error(ErrorKind::Unsupported, offset, "set object in property list");
     default:
         return error(ErrorKind::Malformed, offset, "unknown object type");
     }
+}
+
+std::optional<Error> BinaryReader::buildInteger(std::size_t offset, NodePtr& node) const {
+    const std::uint8_t low = bytes_[offset] & 0x0F;
+    if (low > 4) {
+        return error(ErrorKind::Malformed, offset, "invalid integer width");
+    }
+    const std::size_t width = std::size_t{1} << low;
+    if (!fits(offset + 1, width)) {
+        return error(ErrorKind::Truncated, offset, "integer cut short");
+    }
+    const std::uint8_t* p = bytes_ + offset + 1;
+    if (width <= 8) {
+        const std::uint64_t raw = readBigEndian(p, width);
+        // Widths below eight bytes are unsigned; eight bytes are two's complement.
+        node = Node::makeInteger({static_cast<std::int64_t>(raw), false});
+        return std::nullopt;
+    }
+    const std::uint64_t high = readBigEndian(p, 8);
+    const std::uint64_t lowWord = readBigEndian(p + 8, 8);
+    if (high == 0) {
+        node = Node::makeInteger({static_cast<std::int64_t>(lowWord),
+                                  lowWord > std::numeric_limits<std::int64_t>::max()});
+        return std::nullopt;
+    }
+    if (high == ~std::uint64_t{0} && (lowWord >> 63) != 0) {
+        node = Node::makeInteger({static_cast<std::int64_t>(lowWord), false});
+        return std::nullopt;
+    }
+    return error(ErrorKind::Unsupported, offset, "integer wider than 64 bits");
+}
+
+// Reals, and dates, which are reals counted from 2001.
+std::optional<Error> BinaryReader::buildNumber(std::size_t offset, NodePtr& node) const {
+    const std::uint8_t marker = bytes_[offset];
+    const std::uint8_t low = marker & 0x0F;
+    const bool isDate = (marker >> 4) == 0x3;
+    if ((isDate && low != 3) || (!isDate && low != 2 && low != 3)) {
+        return error(ErrorKind::Malformed, offset, isDate ? "invalid date" : "invalid real width");
+    }
+    const std::size_t width = std::size_t{1} << low;
+    if (!fits(offset + 1, width)) {
+        return error(ErrorKind::Truncated, offset, "number cut short");
+    }
+    const std::uint64_t raw = readBigEndian(bytes_ + offset + 1, width);
+    const double value =
+        width == 4 ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
+                   : std::bit_cast<double>(raw);
+    node = isDate ? Node::makeDate({value}) : Node::makeReal(value);
+    return std::nullopt;
+}
+
+// Data, ASCII strings and UTF-16 strings: a count, then the bytes.
+std::optional<Error> BinaryReader::buildText(std::size_t offset, NodePtr& node) const {
+    const std::uint8_t marker = bytes_[offset];
+    std::uint64_t count = 0;
+    std::size_t start = 0;
+    if (auto failure = readCount(offset, marker, count, start)) {
+        return failure;
+    }
+    const bool wide = (marker >> 4) == 0x6;
+    if (wide && count > std::numeric_limits<std::uint64_t>::max() / 2) {
+        return error(ErrorKind::Truncated, offset, "string cut short");
+    }
+    const std::uint64_t length = wide ? count * 2 : count;
+    if (!fits(start, length)) {
+        return error(ErrorKind::Truncated, offset, "object cut short");
+    }
+    const auto size = static_cast<std::size_t>(length);
+    if ((marker >> 4) == 0x4) {
+        node = Node::makeData(input_.slice(start, size));
+        return std::nullopt;
+    }
+    std::span<const std::uint8_t> raw(bytes_ + start, size);
+    if (!wide) {
+        for (std::uint8_t byte : raw) {
+            if (byte >= 0x80) {
+                return error(ErrorKind::InvalidText, offset, "non-ASCII byte in ASCII string");
+            }
+        }
+        node = Node::makeString(std::string(reinterpret_cast<const char*>(raw.data()), size));
+        return std::nullopt;
+    }
+    auto text = decodeUtf16BigEndianStrict(raw);
+    if (!text) {
+        return error(ErrorKind::InvalidText, offset, "unpaired surrogate in UTF-16 string");
+    }
+    node = Node::makeString(std::move(*text));
+    return std::nullopt;
+}
+
+std::optional<Error> BinaryReader::buildUid(std::size_t offset, NodePtr& node) const {
+    const std::uint8_t low = bytes_[offset] & 0x0F;
+    const std::size_t width = std::size_t{low} + 1;
+    if (width > 8) {
+        return error(ErrorKind::Unsupported, offset, "UID wider than 64 bits");
+    }
+    if (!fits(offset + 1, width)) {
+        return error(ErrorKind::Truncated, offset, "UID cut short");
+    }
+    node = Node::makeUid({readBigEndian(bytes_ + offset + 1, width)});
+    return std::nullopt;
 }
 
 std::optional<Error> BinaryReader::readContainer(std::size_t offset,
