@@ -34,6 +34,9 @@ private:
     std::optional<Error> readData(Bytes& out);
     std::optional<Error> readValue();
     std::optional<Error> step();
+    std::optional<Error> readKey();
+    std::optional<Error> closeContainer();
+    std::optional<Error> readSeparator(char c);
     std::optional<Error> afterValue();
     std::optional<Error> startStringsFile(bool& isStringsFile);
 
@@ -274,7 +277,6 @@ std::optional<Error> OpenStepReader::step() {
     if (expect_.empty()) {
         return readValue();
     }
-    const bool inDictionary = builder_.inDictionary();
     const bool closesHere = bracelessRoot_ && expect_.size() == 1;
     if (atEnd()) {
         if (closesHere && expect_.back() == Expect::KeyOrClose) {
@@ -285,22 +287,8 @@ std::optional<Error> OpenStepReader::step() {
     }
     const char c = text_[at_];
     switch (expect_.back()) {
-    case Expect::KeyOrClose: {
-        if (c == '}' && !closesHere) {
-            ++at_;
-            expect_.pop_back();
-            if (auto failure = builder_.endContainer(at_ - 1)) {
-                return failure;
-            }
-            return afterValue();
-        }
-        std::string key;
-        if (auto failure = readString(key)) {
-            return failure;
-        }
-        expect_.back() = Expect::Equals;
-        return builder_.addKey(std::move(key), at_);
-    }
+    case Expect::KeyOrClose:
+        return c == '}' && !closesHere ? closeContainer() : readKey();
     case Expect::Equals:
         if (c != '=') {
             return error(ErrorKind::Malformed, "expected '=' after dictionary key");
@@ -311,40 +299,51 @@ std::optional<Error> OpenStepReader::step() {
     case Expect::Value:
         return readValue();
     case Expect::ValueOrClose:
-        if (c == ')') {
-            ++at_;
-            expect_.pop_back();
-            if (auto failure = builder_.endContainer(at_ - 1)) {
-                return failure;
-            }
-            return afterValue();
-        }
-        return readValue();
+        return c == ')' ? closeContainer() : readValue();
     case Expect::Separator:
-        if (inDictionary) {
-            if (c != ';') {
-                return error(ErrorKind::Malformed, "expected ';' after dictionary value");
-            }
-            ++at_;
-            expect_.back() = Expect::KeyOrClose;
-            return std::nullopt;
-        }
-        if (c == ',') {
-            ++at_;
-            expect_.back() = Expect::ValueOrClose;
-            return std::nullopt;
-        }
-        if (c == ')') {
-            ++at_;
-            expect_.pop_back();
-            if (auto failure = builder_.endContainer(at_ - 1)) {
-                return failure;
-            }
-            return afterValue();
-        }
-        return error(ErrorKind::Malformed, "expected ',' or ')' in array");
+        return readSeparator(c);
     }
     return std::nullopt;
+}
+
+std::optional<Error> OpenStepReader::readKey() {
+    std::string key;
+    if (auto failure = readString(key)) {
+        return failure;
+    }
+    expect_.back() = Expect::Equals;
+    return builder_.addKey(std::move(key), at_);
+}
+
+// The '}' or ')' at `at_`.
+std::optional<Error> OpenStepReader::closeContainer() {
+    ++at_;
+    expect_.pop_back();
+    if (auto failure = builder_.endContainer(at_ - 1)) {
+        return failure;
+    }
+    return afterValue();
+}
+
+// After a value: ';' in a dictionary; ',' or the closing ')' in an array.
+std::optional<Error> OpenStepReader::readSeparator(char c) {
+    if (builder_.inDictionary()) {
+        if (c != ';') {
+            return error(ErrorKind::Malformed, "expected ';' after dictionary value");
+        }
+        ++at_;
+        expect_.back() = Expect::KeyOrClose;
+        return std::nullopt;
+    }
+    if (c == ',') {
+        ++at_;
+        expect_.back() = Expect::ValueOrClose;
+        return std::nullopt;
+    }
+    if (c == ')') {
+        return closeContainer();
+    }
+    return error(ErrorKind::Malformed, "expected ',' or ')' in array");
 }
 
 // A file of bare `key = value;` pairs starts with a string followed by '='.
