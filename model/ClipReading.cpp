@@ -151,7 +151,7 @@ Expected<NodePtr, std::string> readResourceForkOf(ClippingKind kind, const std::
     const auto resources = readResourceFork(*companion.resourceFork);
     if (!resources) {
         return "and its resource fork " + companion.resourceForkPath +
-               " is unreadable: " + resources.error();
+               " is unreadable: " + resources.error().describe();
     }
     auto root = propertyListFromResources(kind, *resources);
     if (!root) {

@@ -1,8 +1,8 @@
 #include "ResourceClipping.h"
 
+#include "platform/ByteReader.h"
 #include "platform/FourCharCode.h"
 #include "platform/fork/AppleDouble.h"
-#include "platform/fork/BigEndian.h"
 #include "platform/text/TextDecoding.h"
 
 #include <algorithm>
@@ -57,9 +57,10 @@ std::vector<std::uint32_t> typeOrder(const std::vector<Resource>& resources,
     std::vector<std::uint32_t> order;
     const auto drag = chosen.find(fourCharCode("drag"));
     if (drag != chosen.end()) {
-        for (std::size_t at = dragHeaderSize; within(at, dragItemSize, drag->second.size());
+        const ByteReader items(drag->second.span());
+        for (std::size_t at = dragHeaderSize; at + dragItemSize <= items.size();
              at += dragItemSize) {
-            const std::uint32_t type = readU32(drag->second, at);
+            const std::uint32_t type = items.u32At(at, "drag item");
             if (chosen.contains(type) &&
                 std::find(order.begin(), order.end(), type) == order.end()) {
                 order.push_back(type);

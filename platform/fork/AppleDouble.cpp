@@ -1,6 +1,6 @@
 #include "AppleDouble.h"
 
-#include "platform/fork/BigEndian.h"
+#include "platform/ByteReader.h"
 
 namespace scrivlette {
 namespace {
@@ -19,37 +19,48 @@ bool looksLikeAppleDouble(const Bytes& bytes) {
     if (bytes.size() < 4) {
         return false;
     }
-    const std::uint32_t magic = readU32(bytes, 0);
+    const std::uint32_t magic = ByteReader(bytes.span()).u32("magic number");
     return magic == appleDoubleMagic || magic == appleSingleMagic;
 }
 
-Expected<AppleDouble, std::string> readAppleDouble(const Bytes& bytes) {
+Expected<AppleDouble, ReadError> readAppleDouble(const Bytes& bytes) {
     if (bytes.size() < headerSize || !looksLikeAppleDouble(bytes)) {
-        return std::string("not an AppleDouble file");
+        return ReadError{ErrorKind::UnknownFormat, 0, "not an AppleDouble file"};
     }
-    const std::uint16_t count = readU16(bytes, 24);
-    if (!within(headerSize, std::uint64_t{count} * entrySize, bytes.size())) {
-        return std::string("AppleDouble entry table cut short");
-    }
-    AppleDouble result;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t at = headerSize + i * entrySize;
-        const std::uint32_t id = readU32(bytes, at);
-        const std::uint32_t offset = readU32(bytes, at + 4);
-        const std::uint32_t length = readU32(bytes, at + 8);
-        if (!within(offset, length, bytes.size())) {
-            return "AppleDouble entry " + std::to_string(id) + " lies outside the file";
+    try {
+        ByteReader in(bytes.span());
+        in.skip(headerSize - 2, "AppleDouble header");
+        const std::uint16_t count = in.u16("AppleDouble header");
+        if (count > in.remaining() / entrySize) {
+            return ReadError{ErrorKind::Truncated, in.position(),
+                             "AppleDouble entry table cut short"};
         }
-        const Bytes part = bytes.slice(offset, length);
-        if (id == resourceForkEntry) {
-            result.resourceFork = part;
-        } else if (id == dataForkEntry) {
-            result.dataFork = part;
-        } else if (id == finderInfoEntry && length >= 8) {
-            result.finderInfo = FinderInfo{readU32(part, 0), readU32(part, 4)};
+        AppleDouble result;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t at = in.position();
+            const std::uint32_t id = in.u32("AppleDouble entry");
+            const std::uint32_t offset = in.u32("AppleDouble entry");
+            const std::uint32_t length = in.u32("AppleDouble entry");
+            if (offset > bytes.size() || length > bytes.size() - offset) {
+                return ReadError{ErrorKind::BadReference, at,
+                                 "AppleDouble entry " + std::to_string(id) +
+                                     " lies outside the file"};
+            }
+            const Bytes part = bytes.slice(offset, length);
+            if (id == resourceForkEntry) {
+                result.resourceFork = part;
+            } else if (id == dataForkEntry) {
+                result.dataFork = part;
+            } else if (id == finderInfoEntry && length >= 8) {
+                const ByteReader info(part.span(), Endian::big, offset);
+                result.finderInfo =
+                    FinderInfo{info.u32At(0, "Finder info"), info.u32At(4, "Finder info")};
+            }
         }
+        return result;
+    } catch (const ReadFailure& failure) {
+        return failure.error();
     }
-    return result;
 }
 
 } // namespace scrivlette

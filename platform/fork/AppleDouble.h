@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 
 #include <cstdint>
 #include <optional>
@@ -27,6 +28,6 @@ struct AppleDouble {
 bool looksLikeAppleDouble(const Bytes& bytes);
 
 // Reads the entry table, checking every offset and length against the file.
-Expected<AppleDouble, std::string> readAppleDouble(const Bytes& bytes);
+Expected<AppleDouble, ReadError> readAppleDouble(const Bytes& bytes);
 
 } // namespace scrivlette

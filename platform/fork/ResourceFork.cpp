@@ -1,6 +1,6 @@
 #include "ResourceFork.h"
 
-#include "platform/fork/BigEndian.h"
+#include "platform/ByteReader.h"
 
 namespace scrivlette {
 namespace {
@@ -12,28 +12,43 @@ constexpr std::size_t referenceSize = 12;
 
 } // namespace
 
-Expected<std::vector<Resource>, std::string> readResourceFork(const Bytes& fork) {
+namespace {
+
+ReadError outside(std::size_t at, const char* message) {
+    return ReadError{ErrorKind::BadReference, at, message};
+}
+
+// Whether [offset, offset + length) lies within `size` bytes.
+bool within(std::uint64_t offset, std::uint64_t length, std::uint64_t size) {
+    return offset <= size && length <= size - offset;
+}
+
+Expected<std::vector<Resource>, ReadError> readResources(const Bytes& fork) {
+    ByteReader header(fork.span());
     if (fork.size() < headerSize) {
-        return std::string("resource fork too short");
+        return ReadError{ErrorKind::Truncated, 0, "resource fork too short"};
     }
-    const std::uint32_t dataOffset = readU32(fork, 0);
-    const std::uint32_t mapOffset = readU32(fork, 4);
-    const std::uint32_t dataLength = readU32(fork, 8);
-    const std::uint32_t mapLength = readU32(fork, 12);
+    const std::uint32_t dataOffset = header.u32("resource fork header");
+    const std::uint32_t mapOffset = header.u32("resource fork header");
+    const std::uint32_t dataLength = header.u32("resource fork header");
+    const std::uint32_t mapLength = header.u32("resource fork header");
     if (!within(dataOffset, dataLength, fork.size()) ||
         !within(mapOffset, mapLength, fork.size()) || mapLength < mapHeaderSize) {
-        return std::string("resource fork areas lie outside the fork");
+        return outside(0, "resource fork areas lie outside the fork");
     }
     const Bytes data = fork.slice(dataOffset, dataLength);
-    const Bytes map = fork.slice(mapOffset, mapLength);
-    const std::uint16_t typeListOffset = readU16(map, 24);
-    if (!within(typeListOffset, 2, map.size())) {
-        return std::string("resource type list outside the map");
+    const ByteReader dataArea(data.span(), Endian::big, dataOffset);
+    const ByteReader map(fork.span().subspan(mapOffset, mapLength), Endian::big, mapOffset);
+    const std::uint16_t typeListOffset = map.u16At(24, "resource map");
+    if (!within(typeListOffset, 2, mapLength)) {
+        return outside(mapOffset + 24, "resource type list outside the map");
     }
-    const Bytes typeList = map.slice(typeListOffset, map.size() - typeListOffset);
-    const std::size_t typeCount = (readU16(typeList, 0) + 1u) & 0xFFFF; // stored as count - 1
+    const std::size_t listStart = mapOffset + std::size_t{typeListOffset};
+    const ByteReader typeList(fork.span().subspan(listStart, mapLength - typeListOffset),
+                              Endian::big, listStart);
+    const std::size_t typeCount = (typeList.u16At(0, "resource types") + 1u) & 0xFFFF; // count - 1
     if (!within(2, typeCount * typeItemSize, typeList.size())) {
-        return std::string("resource type count larger than the map");
+        return outside(listStart, "resource type count larger than the map");
     }
     // Distinct references each take twelve bytes of the map after the type
     // items; more than fit there means lists that overlap.
@@ -43,28 +58,41 @@ Expected<std::vector<Resource>, std::string> readResourceFork(const Bytes& fork)
     std::vector<Resource> resources;
     for (std::size_t t = 0; t < typeCount; ++t) {
         const std::size_t item = 2 + t * typeItemSize;
-        const std::uint32_t type = readU32(typeList, item);
-        const std::size_t count = readU16(typeList, item + 4) + 1u;
-        const std::uint16_t listOffset = readU16(typeList, item + 6);
+        const std::uint32_t type = typeList.u32At(item, "resource type");
+        const std::size_t count = typeList.u16At(item + 4, "resource type") + 1u;
+        const std::uint16_t listOffset = typeList.u16At(item + 6, "resource type");
         if (!within(listOffset, count * referenceSize, typeList.size())) {
-            return std::string("resource reference list outside the map");
+            return outside(listStart + item, "resource reference list outside the map");
         }
         referenceTotal += count;
         if (referenceTotal > referenceBudget) {
-            return std::string("resource reference lists overlap");
+            return outside(listStart + item, "resource reference lists overlap");
         }
         for (std::size_t r = 0; r < count; ++r) {
             const std::size_t reference = listOffset + r * referenceSize;
-            const auto id = static_cast<std::int16_t>(readU16(typeList, reference));
-            const std::uint32_t offset = readU32(typeList, reference + 4) & 0x00FFFFFF;
-            if (!within(offset, 4, data.size()) ||
-                !within(offset + 4u, readU32(data, offset), data.size())) {
-                return std::string("resource data outside the data area");
+            const auto id = static_cast<std::int16_t>(typeList.u16At(reference, "resource"));
+            const std::uint32_t offset = typeList.u32At(reference + 4, "resource") & 0x00FFFFFF;
+            if (!within(offset, 4, data.size())) {
+                return outside(listStart + reference, "resource data outside the data area");
             }
-            resources.push_back({type, id, data.slice(offset + 4u, readU32(data, offset))});
+            const std::uint32_t length = dataArea.u32At(offset, "resource data");
+            if (!within(offset + 4u, length, data.size())) {
+                return outside(listStart + reference, "resource data outside the data area");
+            }
+            resources.push_back({type, id, data.slice(offset + 4u, length)});
         }
     }
     return resources;
+}
+
+} // namespace
+
+Expected<std::vector<Resource>, ReadError> readResourceFork(const Bytes& fork) {
+    try {
+        return readResources(fork);
+    } catch (const ReadFailure& failure) {
+        return failure.error();
+    }
 }
 
 } // namespace scrivlette

@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,6 @@ struct Resource {
 // its type list and each type's reference list. Every offset, count and
 // length is checked against the fork; reference lists that overlap (a map
 // that loops back on itself) are refused rather than read over and over.
-Expected<std::vector<Resource>, std::string> readResourceFork(const Bytes& fork);
+Expected<std::vector<Resource>, ReadError> readResourceFork(const Bytes& fork);
 
 } // namespace scrivlette

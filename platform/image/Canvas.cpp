@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
-#include "platform/image/ByteCursor.h"
+#include "platform/ByteReader.h"
+#include "platform/image/Budget.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "PackBits.h"
 
-#include "platform/image/ByteCursor.h"
+#include "platform/ByteReader.h"
+#include "platform/image/Budget.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,7 +14,7 @@ void unpackBits(std::span<const std::uint8_t> packed, std::span<std::uint8_t> ou
     std::size_t written = 0;
     while (written < out.size()) {
         if (in >= packed.size()) {
-            throw DecodeError("packed row cut short");
+            throw ReadFailure("packed row cut short");
         }
         const auto flag = static_cast<std::int8_t>(packed[in++]);
         if (flag == -128) {
@@ -22,17 +23,17 @@ void unpackBits(std::span<const std::uint8_t> packed, std::span<std::uint8_t> ou
         const std::size_t units = flag >= 0 ? std::size_t(flag) + 1 : std::size_t(1 - flag);
         const std::size_t length = units * unit;
         if (length > out.size() - written) {
-            throw DecodeError("packed row longer than its bounds");
+            throw ReadFailure("packed row longer than its bounds");
         }
         if (flag >= 0) {
             if (length > packed.size() - in) {
-                throw DecodeError("packed row cut short");
+                throw ReadFailure("packed row cut short");
             }
             std::memcpy(out.data() + written, packed.data() + in, length);
             in += length;
         } else {
             if (unit > packed.size() - in) {
-                throw DecodeError("packed row cut short");
+                throw ReadFailure("packed row cut short");
             }
             for (std::size_t i = 0; i < units; ++i) {
                 std::memcpy(out.data() + written + i * unit, packed.data() + in, unit);

@@ -1,6 +1,7 @@
 #include "Pict.h"
 
-#include "platform/image/ByteCursor.h"
+#include "platform/ByteReader.h"
+#include "platform/image/Budget.h"
 #include "platform/image/Canvas.h"
 #include "platform/image/Colour.h"
 #include "platform/image/PackBits.h"
@@ -138,7 +139,7 @@ Drawing::Font fontFor(std::uint16_t id, const std::map<std::uint16_t, std::strin
     return font;
 }
 
-Rect readRect(ByteCursor& in) {
+Rect readRect(ByteReader& in) {
     Rect rect;
     rect.top = in.s16("rectangle");
     rect.left = in.s16("rectangle");
@@ -158,7 +159,7 @@ struct PixMapHeader {
     std::uint16_t componentCount = 1;
 };
 
-PixMapHeader readPixMapHeader(ByteCursor& in) {
+PixMapHeader readPixMapHeader(ByteReader& in) {
     PixMapHeader header;
     in.skip(2, "pixel map"); // pmVersion
     header.packType = in.u16("pixel map");
@@ -178,13 +179,13 @@ Palette opaqueBlack() {
     return palette;
 }
 
-Palette readColorTable(ByteCursor& in) {
+Palette readColorTable(ByteReader& in) {
     Palette palette = opaqueBlack();
     in.skip(4, "colour table"); // seed
     const std::uint16_t flags = in.u16("colour table");
     const std::uint16_t last = in.u16("colour table");
     if (last > 255) {
-        throw DecodeError("colour table with " + std::to_string(last + 1) + " entries");
+        throw ReadFailure("colour table with " + std::to_string(last + 1) + " entries");
     }
     for (std::uint16_t i = 0; i <= last; ++i) {
         const std::uint16_t value = in.u16("colour table");
@@ -211,7 +212,7 @@ Palette blackAndWhite() {
 // word when rowBytes passes 250.
 class RowReader {
 public:
-    RowReader(ByteCursor& in, std::size_t rowBytes, std::size_t rowLength, bool packed,
+    RowReader(ByteReader& in, std::size_t rowBytes, std::size_t rowLength, bool packed,
               std::size_t unit = 1)
         : in_(in), packed_(packed && rowBytes >= 8), unit_(unit), row_(rowLength),
           countIsWord_(rowBytes > 250) {}
@@ -226,7 +227,7 @@ public:
     }
 
 private:
-    ByteCursor& in_;
+    ByteReader& in_;
     bool packed_;
     std::size_t unit_;
     std::vector<std::uint8_t> row_;
@@ -235,6 +236,8 @@ private:
 
 class PictDecoder {
 public:
+    // Where the opcode being read started, or the reading stopped.
+    std::size_t offset() const { return opcodeAt_; }
     PictDecoder(std::span<const std::uint8_t> bytes, std::optional<Fit> fit)
         : in_(bytes), fit_(fit) {}
     Image run();
@@ -248,7 +251,7 @@ private:
     void skipRegion() {
         const std::uint16_t size = in_.u16("region");
         if (size < 2) {
-            throw DecodeError("region smaller than its own size field");
+            throw ReadFailure("region smaller than its own size field");
         }
         in_.skip(size - 2, "region");
     }
@@ -258,10 +261,11 @@ private:
     void quickTime();
     void paintPixels(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
                      const Canvas::RowFiller& fill);
-    void paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes, std::size_t depth,
+    void paintIndexed(ByteReader& in, const Rect& bounds, std::size_t rowBytes, std::size_t depth,
                       const Palette& palette, bool packed, Rect source, Rect destination);
 
-    ByteCursor in_;
+    ByteReader in_;
+    std::size_t opcodeAt_ = 0;
     std::optional<Fit> fit_;
     int version_ = 1;
     Rect frame_;
@@ -322,7 +326,7 @@ void PictDecoder::readHeader() {
     } else if (first == 0x00 && second == 0x11 && in_.u16("picture header") == 0x02FF) {
         version_ = 2;
     } else {
-        throw DecodeError("not a PICT picture (no version opcode)");
+        throw ReadFailure("not a PICT picture (no version opcode)");
     }
     canvas_.emplace(frame_, in_.size(), fit_);
 }
@@ -350,7 +354,7 @@ void PictDecoder::readExtendedHeader() {
 void PictDecoder::longComment() {
     constexpr std::uint16_t colorSync = 224;
     const std::uint16_t kind = in_.u16("comment");
-    ByteCursor data(in_.take(in_.u16("comment"), "comment"));
+    ByteReader data(in_.take(in_.u16("comment"), "comment"));
     if (kind != colorSync || data.remaining() < 4) {
         return;
     }
@@ -372,7 +376,7 @@ void PictDecoder::longComment() {
 
 Pattern PictDecoder::readPattern() const {
     Pattern pattern;
-    const auto bits = const_cast<ByteCursor&>(in_).take(8, "pattern");
+    const auto bits = const_cast<ByteReader&>(in_).take(8, "pattern");
     std::copy(bits.begin(), bits.end(), pattern.bits.begin());
     return pattern;
 }
@@ -399,7 +403,7 @@ Pattern PictDecoder::readPixPat() {
     if (bounds.empty() || bounds.width() > 64 || bounds.height() > 64 ||
         rowBytes * 8 < std::size_t(bounds.width()) * depth ||
         (depth != 1 && depth != 2 && depth != 4 && depth != 8 && depth != 16 && depth != 32)) {
-        throw DecodeError("pixel pattern of " + std::to_string(bounds.width()) + " x " +
+        throw ReadFailure("pixel pattern of " + std::to_string(bounds.width()) + " x " +
                           std::to_string(bounds.height()) + " at " + std::to_string(depth) +
                           " bits");
     }
@@ -428,19 +432,19 @@ Pattern PictDecoder::readPixPat() {
     return tile;
 }
 
-void PictDecoder::paintIndexed(ByteCursor& in, const Rect& bounds, std::size_t rowBytes,
+void PictDecoder::paintIndexed(ByteReader& in, const Rect& bounds, std::size_t rowBytes,
                                std::size_t depth, const Palette& palette, bool packed, Rect source,
                                Rect destination) {
     const std::int64_t width = bounds.width();
     const std::int64_t height = bounds.height();
     if (auto problem = sizeProblem(width, height, in_.size())) {
-        throw DecodeError("bitmap: " + *problem);
+        throw ReadFailure("bitmap: " + *problem);
     }
     if (depth != 1 && depth != 2 && depth != 4 && depth != 8) {
-        throw DecodeError("indexed pixels of " + std::to_string(depth) + " bits");
+        throw ReadFailure("indexed pixels of " + std::to_string(depth) + " bits");
     }
     if (rowBytes * 8 < std::size_t(width) * depth) {
-        throw DecodeError("bitmap rows shorter than its width");
+        throw ReadFailure("bitmap rows shorter than its width");
     }
     RowReader rows(in, rowBytes, rowBytes, packed);
     const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
@@ -493,11 +497,11 @@ void PictDecoder::directBits(std::uint16_t op) {
     const std::int64_t width = bounds.width();
     const std::int64_t height = bounds.height();
     if (auto problem = sizeProblem(width, height, in_.size())) {
-        throw DecodeError("pixel map: " + *problem);
+        throw ReadFailure("pixel map: " + *problem);
     }
     const std::uint16_t size = header.pixelSize;
     if (size != 16 && size != 32) {
-        throw DecodeError("direct pixels of " + std::to_string(size) + " bits");
+        throw ReadFailure("direct pixels of " + std::to_string(size) + " bits");
     }
     std::uint16_t packType = header.packType;
     if (packType == 0) {
@@ -509,7 +513,7 @@ void PictDecoder::directBits(std::uint16_t op) {
     const bool valid = packType == 1 || (packType == 2 && size == 32) ||
                        (packType == 3 && size == 16) || (packType == 4 && size == 32);
     if (!valid) {
-        throw DecodeError("pack type " + std::to_string(packType) + " for " + std::to_string(size) +
+        throw ReadFailure("pack type " + std::to_string(packType) + " for " + std::to_string(size) +
                           "-bit pixels");
     }
     const std::size_t components = header.componentCount == 4 ? 4 : 3;
@@ -520,7 +524,7 @@ void PictDecoder::directBits(std::uint16_t op) {
         rowLength = std::size_t(width) * components;
     }
     if ((packType == 1 || packType == 3) && rowBytes < std::size_t(width) * size / 8) {
-        throw DecodeError("pixel rows shorter than their width");
+        throw ReadFailure("pixel rows shorter than their width");
     }
     RowReader rows(in_, rowBytes, rowLength, packType == 3 || packType == 4, packType == 3 ? 2 : 1);
     const Rect local{source.top - bounds.top, source.left - bounds.left, source.bottom - bounds.top,
@@ -566,7 +570,7 @@ void PictDecoder::paintPixels(std::uint32_t width, std::uint32_t height, Rect so
 
 void PictDecoder::quickTime() {
     const std::uint32_t length = in_.u32("QuickTime image");
-    ByteCursor body(in_.take(length, "QuickTime image"));
+    ByteReader body(in_.take(length, "QuickTime image"));
     try {
         afterQuickTime_ = false;
         drawQuickTimeImage(body, *canvas_);
@@ -574,7 +578,7 @@ void PictDecoder::quickTime() {
         ++drawn_;
     } catch (const BudgetExceeded&) {
         throw;
-    } catch (const DecodeError& error) {
+    } catch (const ReadFailure& error) {
         // The QuickDraw opcodes that follow may still draw something.
         skipped_ = error.what();
     }
@@ -585,6 +589,9 @@ bool PictDecoder::step() {
     std::uint16_t op = 0;
     if (version_ == 2) {
         in_.alignToWord();
+    }
+    opcodeAt_ = in_.position();
+    if (version_ == 2) {
         op = in_.u16("opcode");
     } else {
         op = in_.u8("opcode");
@@ -663,7 +670,7 @@ void PictDecoder::skipOpcodeData(std::uint16_t op) {
         // ordinary opcodes.
         in_.skip(in_.u32("opcode data"), "opcode data");
     } else {
-        throw DecodeError("unknown opcode " + std::to_string(op));
+        throw ReadFailure("unknown opcode " + std::to_string(op));
     }
 }
 
@@ -753,7 +760,7 @@ bool PictDecoder::setColour(std::uint16_t op) {
 
 void PictDecoder::readFontName() {
     const std::uint16_t length = in_.u16("font name");
-    ByteCursor data(in_.take(length, "font name"));
+    ByteReader data(in_.take(length, "font name"));
     const std::uint16_t id = data.u16("font name");
     const std::uint8_t claimed = data.u8("font name");
     const auto name = data.take(std::min<std::size_t>(claimed, data.remaining()), "font name");
@@ -782,9 +789,9 @@ bool PictDecoder::drawLine(std::uint16_t op) {
 void PictDecoder::readPolygon() {
     const std::uint16_t size = in_.u16("polygon");
     if (size < 10 || (size - 10) % 4 != 0) {
-        throw DecodeError("polygon of " + std::to_string(size) + " bytes");
+        throw ReadFailure("polygon of " + std::to_string(size) + " bytes");
     }
-    ByteCursor points(in_.take(size - 2u, "polygon"));
+    ByteReader points(in_.take(size - 2u, "polygon"));
     points.skip(8, "polygon"); // bounds
     lastPolygon_.clear();
     while (!points.atEnd()) {
@@ -864,20 +871,21 @@ Image PictDecoder::run() {
         }
     } catch (const BudgetExceeded&) {
         throw;
-    } catch (const DecodeError&) {
+    } catch (const ReadFailure&) {
         // Cut short after a whole image (its end marker lost, say): show
         // what is there. Cut short inside an image: refuse.
         if (drawn_ == 0) {
             if (!skipped_.empty()) {
-                throw DecodeError(skipped_);
+                throw ReadFailure(skipped_, ErrorKind::Unsupported);
             }
             throw;
         }
     }
     if (drawn_ == 0) {
-        throw DecodeError(skipped_.empty() ? "nothing in the picture can be drawn "
+        throw ReadFailure(skipped_.empty() ? "nothing in the picture can be drawn "
                                              "(no bitmap, pixel map or QuickTime image)"
-                                           : skipped_);
+                                           : skipped_,
+                          ErrorKind::Unsupported);
     }
     Image picture = canvas_->take();
     picture.iccProfile = profileComplete_ ? std::move(profile_) : std::move(canvas_->profile());
@@ -887,10 +895,15 @@ Image PictDecoder::run() {
 } // namespace
 
 ImageResult decodePict(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
+    PictDecoder decoder(bytes, fit);
     try {
-        return PictDecoder(bytes, fit).run();
-    } catch (const DecodeError& error) {
-        return std::string("not decodable: ") + error.what();
+        return decoder.run();
+    } catch (const ReadFailure& failure) {
+        ReadError error = failure.error();
+        if (error.offset == ReadError::unplaced && error.kind != ErrorKind::Unsupported) {
+            error.offset = decoder.offset();
+        }
+        return "not decodable: " + error.describe();
     } catch (const std::bad_alloc&) {
         return std::string("not decodable: out of memory");
     }

@@ -78,16 +78,16 @@ Spans Drawing::rectSpans(Rect r) const {
                        rounded(toY(double(r.bottom))));
 }
 
-Spans Drawing::readRegion(ByteCursor& in) const {
+Spans Drawing::readRegion(ByteReader& in) const {
     const std::uint16_t size = in.u16("region");
     if (size < 10) {
-        throw DecodeError("region smaller than its own header");
+        throw ReadFailure("region smaller than its own header");
     }
     const Rect bounds{in.s16("region"), in.s16("region"), in.s16("region"), in.s16("region")};
     if (size == 10) {
         return rectSpans(bounds);
     }
-    ByteCursor data(in.take(size - 10u, "region"));
+    ByteReader data(in.take(size - 10u, "region"));
     Image& pixels = canvas_.pixels();
     Spans out(pixels.width, pixels.height);
     std::vector<std::int64_t> state; // inversion points in force, sorted

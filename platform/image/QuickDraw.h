@@ -5,7 +5,8 @@
 // shapes, the pen hangs below and to the right of its line, frames lie
 // inside their shape.
 
-#include "platform/image/ByteCursor.h"
+#include "platform/ByteReader.h"
+#include "platform/image/Budget.h"
 #include "platform/image/Canvas.h"
 #include "platform/image/Spans.h"
 
@@ -58,7 +59,7 @@ public:
     void line(Point from, Point to);
 
     // A region's bytes (after its size) as canvas spans.
-    Spans readRegion(ByteCursor& in) const;
+    Spans readRegion(ByteReader& in) const;
     // What a region or clip looks like for a whole-canvas clip.
     Spans rectSpans(Rect r) const;
 

@@ -19,12 +19,12 @@ struct Description {
 };
 
 // QuickTime's ImageDescription: 86 bytes, maybe followed by extensions.
-Description readDescription(ByteCursor& in) {
+Description readDescription(ByteReader& in) {
     const std::uint32_t size = in.u32("image description");
     if (size < 86) {
-        throw DecodeError("image description of " + std::to_string(size) + " bytes");
+        throw ReadFailure("image description of " + std::to_string(size) + " bytes");
     }
-    ByteCursor description(in.take(size - 4, "image description"));
+    ByteReader description(in.take(size - 4, "image description"));
     Description result;
     const auto codec = description.take(4, "image description");
     result.codec.assign(codec.begin(), codec.end());
@@ -63,13 +63,13 @@ void drawRaw(std::span<const std::uint8_t> data, const Description& image, Rect 
                                       : image.depth == 16 ? 2
                                                           : 0;
     if (bytesPerPixel == 0) {
-        throw DecodeError("'raw ' pixels of depth " + std::to_string(image.depth));
+        throw ReadFailure("'raw ' pixels of depth " + std::to_string(image.depth));
     }
     const std::size_t packed = std::size_t{image.width} * bytesPerPixel;
     // Rows may carry padding: the data says how long each is.
     const std::size_t rowBytes = std::max(packed, data.size() / image.height);
     if (data.size() / image.height < packed) {
-        throw DecodeError("'raw ' pixels cut short");
+        throw ReadFailure("'raw ' pixels cut short");
     }
     const std::uint32_t width = image.width;
     canvas.paintRows(width, image.height, Rect{0, 0, image.height, width}, destination,
@@ -102,7 +102,7 @@ void drawWindowsBitmap(std::span<const std::uint8_t> data, const Description& im
                        Rect destination, Canvas& canvas) {
     const std::size_t bytesPerPixel = image.depth == 32 ? 4 : image.depth == 24 ? 3 : 0;
     if (bytesPerPixel == 0) {
-        throw DecodeError("'WRLE' pixels of depth " + std::to_string(image.depth));
+        throw ReadFailure("'WRLE' pixels of depth " + std::to_string(image.depth));
     }
     const std::size_t rowBytes = (std::size_t{image.width} * bytesPerPixel + 3) / 4 * 4;
     const std::size_t pixels = rowBytes * image.height;
@@ -111,7 +111,7 @@ void drawWindowsBitmap(std::span<const std::uint8_t> data, const Description& im
         data = data.subspan(40);
     }
     if (data.size() < pixels) {
-        throw DecodeError("'WRLE' pixels cut short");
+        throw ReadFailure("'WRLE' pixels cut short");
     }
     const std::uint32_t width = image.width;
     const std::uint32_t height = image.height;
@@ -130,7 +130,7 @@ void drawWindowsBitmap(std::span<const std::uint8_t> data, const Description& im
 
 } // namespace
 
-void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
+void drawQuickTimeImage(ByteReader& in, Canvas& canvas) {
     in.skip(2, "QuickTime image"); // version
     // The matrix maps the image into the picture: a, b, u, c, d, v, x, y, w,
     // with a, b, c, d, x, y in 16.16 fixed point. Scale and move only.
@@ -145,7 +145,7 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
     in.skip(maskSize, "QuickTime mask");
     const Description image = readDescription(in);
     if (auto problem = sizeProblem(image.width, image.height, canvas.inputBytes())) {
-        throw DecodeError("QuickTime image: " + *problem);
+        throw ReadFailure("QuickTime image: " + *problem);
     }
     const auto data =
         in.take(std::min<std::size_t>(image.dataSize, in.remaining()), "QuickTime image data");
@@ -176,7 +176,7 @@ void drawQuickTimeImage(ByteCursor& in, Canvas& canvas) {
         decoded = decodeTiff(data, canvas.fitFor(destination));
     }
     if (!decoded) {
-        throw DecodeError(decoded.error());
+        throw ReadFailure(decoded.error());
     }
     canvas.offerProfile(decoded.value().iccProfile);
     canvas.paint(*decoded, destination);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 #include "platform/plist/Node.h"
 
 #include <cstddef>
@@ -8,27 +9,9 @@
 
 namespace scrivlette::plist {
 
-enum class ErrorKind {
-    Empty,         // no bytes, or nothing but whitespace
-    UnknownFormat, // not binary, XML or OpenStep
-    Truncated,     // the bytes end inside an object
-    Malformed,     // structure the format does not allow
-    BadReference,  // a binary object reference or offset outside the file
-    Cycle,         // a binary container that contains itself
-    TooDeep,       // containers nested past the bound
-    InvalidText,   // a string that is not valid in its encoding
-    InvalidData,   // data that is not valid base64 or hex
-    Unsupported,   // a valid object that is no property-list type
-};
-
-struct Error {
-    ErrorKind kind;
-    std::size_t offset; // byte offset into the input where the fault was found
-    std::string message;
-
-    // One line: "<message> at byte <offset>".
-    std::string describe() const;
-};
+// The property-list readers' faults, in the terms every reader uses.
+using ErrorKind = scrivlette::ErrorKind;
+using Error = ReadError;
 
 using ParseResult = Expected<NodePtr, Error>;
 

@@ -1,9 +1,0 @@
-#include "Error.h"
-
-namespace scrivlette::plist {
-
-std::string Error::describe() const {
-    return message + " at byte " + std::to_string(offset);
-}
-
-} // namespace scrivlette::plist
