@@ -1,5 +1,7 @@
 #include "FlatRtfd.h"
 
+#include "platform/ByteReader.h"
+
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -40,152 +42,120 @@ struct ChildInfo {
 
 using Failure = std::string;
 
-class Cursor {
+// Little-endian, as the wrapper is written; truncation throws (ReadFailure),
+// caught where reading starts.
+class Reader {
 public:
-    Cursor(const Bytes& bytes, std::size_t start, std::size_t end)
-        : bytes_(bytes), at_(start), end_(end) {}
+    explicit Reader(const Bytes& bytes) : bytes_(bytes), in_(bytes.span(), Endian::little) {}
 
-    std::size_t position() const { return at_; }
-    std::size_t remaining() const { return end_ - at_; }
-
-    bool u32(std::uint32_t& value) {
-        if (remaining() < 4) {
-            return false;
-        }
-        const std::uint8_t* p = bytes_.data() + at_;
-        value = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-                std::uint32_t{p[3]} << 24;
-        at_ += 4;
-        return true;
-    }
+    std::size_t remaining() const { return in_.remaining(); }
+    std::size_t position() const { return in_.position(); }
+    std::uint32_t u32(const char* what) { return in_.u32(what); }
 
     // A size, or 0x80000000 followed by the real size and a run of padding.
-    bool size(std::uint32_t& value) {
-        if (!u32(value)) {
-            return false;
-        }
+    std::uint32_t size(const char* what) {
+        const std::uint32_t value = in_.u32(what);
         if (value != paddedSize) {
-            return true;
+            return value;
         }
-        std::uint32_t padding = 0;
-        if (!u32(value) || !u32(padding) || remaining() < padding) {
-            return false;
-        }
-        at_ += padding;
-        return true;
+        const std::uint32_t real = in_.u32(what);
+        in_.skip(in_.u32(what), what);
+        return real;
     }
-
-    bool take(std::size_t length, Bytes& out) {
-        if (remaining() < length) {
-            return false;
-        }
-        out = bytes_.slice(at_, length);
-        at_ += length;
-        return true;
+    // The next `length` bytes, sharing the wrapper's storage.
+    Bytes take(std::size_t length, const char* what) {
+        const std::size_t start = in_.position();
+        in_.skip(length, what);
+        return bytes_.slice(start, length);
+    }
+    [[noreturn]] void fail(ErrorKind kind, const std::string& message) const {
+        throw ReadFailure(ReadError{kind, in_.position(), message});
     }
 
 private:
     const Bytes& bytes_;
-    std::size_t at_;
-    std::size_t end_;
+    ByteReader in_;
 };
 
-std::optional<Failure> readObject(Cursor& cursor, std::size_t depth, Stored& out);
+void readObject(Reader& in, std::size_t depth, Stored& out);
 
-std::optional<Failure> readDictionary(Cursor& cursor, std::size_t depth, Stored& out) {
+void readDictionary(Reader& in, std::size_t depth, Stored& out) {
     if (depth >= maxWrapperDepth) {
-        return Failure("folders nested too deeply");
+        in.fail(ErrorKind::TooDeep, "folders nested too deeply");
     }
-    std::uint32_t count = 0;
     // Each entry takes at least a key size, a value length and a tag.
-    if (!cursor.u32(count) || count > cursor.remaining() / 12) {
-        return Failure("entry count larger than the data");
+    const std::uint32_t count = in.u32("entry count");
+    if (count > in.remaining() / 12) {
+        in.fail(ErrorKind::Truncated, "entry count larger than the data");
     }
     out.isDictionary = true;
     out.keys.resize(count);
     for (std::string& key : out.keys) {
-        std::uint32_t length = 0;
-        Bytes text;
-        if (!cursor.size(length) || !cursor.take(length, text)) {
-            return Failure("name cut short");
-        }
-        key.assign(text.view());
+        const std::uint32_t length = in.size("name");
+        key.assign(in.take(length, "name").view());
     }
     std::vector<std::uint32_t> lengths(count);
     for (std::uint32_t& length : lengths) {
-        if (!cursor.u32(length)) {
-            return Failure("value lengths cut short");
-        }
+        length = in.u32("value lengths");
     }
     out.values.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t start = cursor.position();
-        if (lengths[i] > cursor.remaining()) {
-            return Failure("value length larger than the data");
+        const std::size_t start = in.position();
+        if (lengths[i] > in.remaining()) {
+            in.fail(ErrorKind::Truncated, "value length larger than the data");
         }
-        if (auto failure = readObject(cursor, depth + 1, out.values[i])) {
-            return failure;
-        }
-        if (cursor.position() - start != lengths[i]) {
-            return Failure("value length disagrees with the value");
+        readObject(in, depth + 1, out.values[i]);
+        if (in.position() - start != lengths[i]) {
+            in.fail(ErrorKind::Malformed, "value length disagrees with the value");
         }
     }
-    return std::nullopt;
 }
 
-std::optional<Failure> readObject(Cursor& cursor, std::size_t depth, Stored& out) {
-    std::uint32_t tag = 0;
-    if (!cursor.u32(tag)) {
-        return Failure("object cut short");
-    }
+void readObject(Reader& in, std::size_t depth, Stored& out) {
+    const std::uint32_t tag = in.u32("object");
     if (tag == dataTag) {
-        std::uint32_t length = 0;
-        if (!cursor.size(length) || !cursor.take(length, out.data)) {
-            return Failure("file contents cut short");
-        }
-        return std::nullopt;
+        const std::uint32_t length = in.size("file contents");
+        out.data = in.take(length, "file contents");
+    } else if (tag == dictionaryTag) {
+        readDictionary(in, depth, out);
+    } else {
+        in.fail(ErrorKind::Malformed, "unknown object tag " + std::to_string(tag));
     }
-    if (tag == dictionaryTag) {
-        return readDictionary(cursor, depth, out);
-    }
-    return Failure("unknown object tag " + std::to_string(tag));
 }
 
 // The "." block: names, one length each, then that many bytes each, of which
 // the first sixteen are time, mode, flags and one word more.
 Expected<std::vector<std::pair<std::string, ChildInfo>>, Failure> readInfo(const Bytes& block) {
-    Cursor cursor(block, 0, block.size());
-    std::uint32_t count = 0;
-    if (!cursor.u32(count) || count > cursor.remaining() / 8) {
-        return Failure("folder information cut short");
-    }
-    std::vector<std::pair<std::string, ChildInfo>> infos(count);
-    for (auto& info : infos) {
-        std::uint32_t length = 0;
-        Bytes name;
-        if (!cursor.size(length) || !cursor.take(length, name)) {
+    constexpr const char* what = "folder information";
+    try {
+        Reader in(block);
+        const std::uint32_t count = in.u32(what);
+        if (count > in.remaining() / 8) {
             return Failure("folder information cut short");
         }
-        info.first.assign(name.view());
-    }
-    std::vector<std::uint32_t> lengths(count);
-    for (std::uint32_t& length : lengths) {
-        if (!cursor.u32(length) || length < 16) {
-            return Failure("folder information cut short");
+        std::vector<std::pair<std::string, ChildInfo>> infos(count);
+        for (auto& info : infos) {
+            const std::uint32_t length = in.size(what);
+            info.first.assign(in.take(length, what).view());
         }
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint32_t time = 0;
-        std::uint32_t extra = 0;
-        Bytes rest;
-        ChildInfo& info = infos[i].second;
-        if (!cursor.u32(time) || !cursor.u32(info.mode) || !cursor.u32(info.flags) ||
-            !cursor.u32(extra) || !cursor.take(lengths[i] - 16, rest)) {
-            return Failure("folder information cut short");
+        std::vector<std::uint32_t> lengths(count);
+        for (std::uint32_t& length : lengths) {
+            length = in.u32(what);
+            if (length < 16) {
+                return Failure("folder information cut short");
+            }
         }
-        info.modificationTime = time;
+        for (std::size_t i = 0; i < count; ++i) {
+            ChildInfo& info = infos[i].second;
+            info.modificationTime = in.u32(what);
+            info.mode = in.u32(what);
+            info.flags = in.u32(what);
+            in.take(lengths[i] - 12, what); // one word more, and what follows it
+        }
+        return infos;
+    } catch (const ReadFailure& failure) {
+        return Failure(failure.what());
     }
-    return infos;
 }
 
 Expected<FileWrapper, Failure> toWrapper(const Stored& stored);
@@ -273,21 +243,22 @@ Expected<FileWrapper, Failure> toWrapper(const Stored& stored) {
 } // namespace
 
 Expected<FileWrapper, std::string> readFlatRtfd(const Bytes& bytes) {
-    Cursor cursor(bytes, 0, bytes.size());
-    Bytes magic;
-    std::uint32_t version = 0;
-    if (!cursor.take(4, magic) || magic.view() != "rtfd") {
+    if (bytes.size() < 4 || bytes.view().substr(0, 4) != "rtfd") {
         return Failure("not a serialized file wrapper");
     }
-    if (!cursor.u32(version) || version != 0) {
-        return Failure("unknown file wrapper version");
-    }
     Stored root;
-    if (auto failure = readObject(cursor, 0, root)) {
-        return *failure;
-    }
-    if (cursor.remaining() != 0) {
-        return Failure("bytes after the file wrapper");
+    try {
+        Reader in(bytes);
+        in.take(4, "magic number");
+        if (bytes.size() < 8 || in.u32("version") != 0) {
+            return Failure("unknown file wrapper version");
+        }
+        readObject(in, 0, root);
+        if (in.remaining() != 0) {
+            in.fail(ErrorKind::Malformed, "bytes after the file wrapper");
+        }
+    } catch (const ReadFailure& failure) {
+        return failure.error().describe();
     }
     return toWrapper(root);
 }
