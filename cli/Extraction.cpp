@@ -102,6 +102,9 @@ private:
                    const std::function<void(const Found&)>& visit);
     void extractOne(const Found& found);
     void extractRead(const Found& found);
+    std::optional<std::string> tooMuch(const Found& found, const Plan& plan) const;
+    Expected<std::string, std::string>
+    writeUnderFreeName(const fs::path& folder, const std::string& base, const Output& output);
     std::optional<fs::path> freeName(const fs::path& folder, const std::string& base,
                                      const std::string& suffix);
     std::optional<FileError> makeFolders(const fs::path& folder);
