@@ -6,6 +6,8 @@
 #include "platform/services/SavePanel.h"
 #include "platform/text/UnicodeText.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -194,6 +196,58 @@ std::string usage() {
            "Exit status: 0 when every file was read, 1 when one was not, 2 for a usage error.\n";
 }
 
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Command>, 5> commands = {{
+    {"list", Command::list},
+    {"show", Command::show},
+    {"json", Command::json},
+    {"write", Command::write},
+    {"extract", Command::extract},
+}};
+
+// One option of `invocation`'s command at arguments[i] (and its value, which
+// may be the next argument); nothing when it was one, else why not.
+std::optional<std::string> takeCommandOption(const std::vector<std::string>& arguments,
+                                             std::size_t& i, Invocation& invocation) {
+    const Command command = invocation.command;
+    const bool writes = command == Command::write;
+    const bool extracts = command == Command::extract;
+    const std::string& argument = arguments[i];
+    std::string value;
+    if ((writes || extracts) && argument == "--dry-run") {
+        invocation.dryRun = true;
+    } else if (extracts && argument == "--all") {
+        invocation.all = true;
+    } else if (extracts && takeOption(arguments, i, "--to", value)) {
+        if (value.empty()) {
+            return std::string("--to needs a folder");
+        }
+        invocation.to = value;
+    } else if (writes && takeOption(arguments, i, "--as", value)) {
+        invocation.conversion = conversionNamed(value);
+        if (!invocation.conversion) {
+            return "--as needs png or text, not '" + value + "'";
+        }
+    } else if (writes && takeOption(arguments, i, "--output", value)) {
+        if (value.empty()) {
+            return std::string("--output needs a path");
+        }
+        invocation.output = value;
+    } else if ((command == Command::show || writes) && takeOption(arguments, i, "--entry", value)) {
+        const auto index = parseIndex(value);
+        if (!index) {
+            return "--entry needs a number from 1 up, not '" + value + "'";
+        }
+        invocation.entry = *index;
+    } else {
+        return "unknown option '" + argument + "'";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 Expected<Invocation, std::string> parseArguments(const std::vector<std::string>& arguments) {
     Invocation invocation;
     if (arguments.empty()) {
@@ -207,60 +261,21 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         invocation.command = Command::version;
         return invocation;
     }
-    if (command == "list") {
-        invocation.command = Command::list;
-    } else if (command == "show") {
-        invocation.command = Command::show;
-    } else if (command == "json") {
-        invocation.command = Command::json;
-    } else if (command == "write") {
-        invocation.command = Command::write;
-    } else if (command == "extract") {
-        invocation.command = Command::extract;
-    } else {
+    const auto known = std::find_if(commands.begin(), commands.end(),
+                                    [&](const auto& entry) { return entry.first == command; });
+    if (known == commands.end()) {
         return "unknown command '" + command + "'";
     }
+    invocation.command = known->second;
     bool optionsEnded = false;
-    std::string value;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
             invocation.files.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if ((invocation.command == Command::write ||
-                    invocation.command == Command::extract) &&
-                   argument == "--dry-run") {
-            invocation.dryRun = true;
-        } else if (invocation.command == Command::extract && argument == "--all") {
-            invocation.all = true;
-        } else if (invocation.command == Command::extract &&
-                   takeOption(arguments, i, "--to", value)) {
-            if (value.empty()) {
-                return std::string("--to needs a folder");
-            }
-            invocation.to = value;
-        } else if (invocation.command == Command::write &&
-                   takeOption(arguments, i, "--as", value)) {
-            invocation.conversion = conversionNamed(value);
-            if (!invocation.conversion) {
-                return "--as needs png or text, not '" + value + "'";
-            }
-        } else if (invocation.command == Command::write &&
-                   takeOption(arguments, i, "--output", value)) {
-            if (value.empty()) {
-                return std::string("--output needs a path");
-            }
-            invocation.output = value;
-        } else if ((invocation.command == Command::show || invocation.command == Command::write) &&
-                   takeOption(arguments, i, "--entry", value)) {
-            const auto index = parseIndex(value);
-            if (!index) {
-                return "--entry needs a number from 1 up, not '" + value + "'";
-            }
-            invocation.entry = *index;
-        } else {
-            return "unknown option '" + argument + "'";
+        } else if (auto problem = takeCommandOption(arguments, i, invocation)) {
+            return *problem;
         }
     }
     if (invocation.files.empty()) {
