@@ -57,6 +57,48 @@ std::string reasonOf(int error) {
 
 } // namespace
 
+namespace {
+
+// Back up to the folder above, which must still be the one come down from:
+// false, said to `visitor`, when it is not.
+bool ascend(int& fd, const Level& above, const std::string& path, const WalkVisitor& visitor) {
+    const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::close(fd);
+    fd = parent;
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || status.st_dev != above.device ||
+        status.st_ino != above.inode) {
+        visitor.problem(path.substr(0, above.pathLength),
+                        "the folder was moved while it was read; the rest is passed over");
+        return false;
+    }
+    return true;
+}
+
+// Down into the folder `entry` is, its names read; false when it cannot be opened.
+bool descend(int& fd, std::vector<Level>& levels, WalkEntry& entry, const WalkVisitor& visitor) {
+    const int child = ::openat(fd, entry.name.c_str(), folderFlags);
+    if (child < 0) {
+        visitor.problem(entry.path, "cannot read the folder: " + reasonOf(errno));
+        return false;
+    }
+    Level inner;
+    inner.device = entry.status.st_dev;
+    inner.inode = entry.status.st_ino;
+    inner.pathLength = entry.path.size();
+    inner.relativeLength = entry.relativeFolder.size() + entry.name.size() + 1;
+    if (!readNames(child, inner.names)) {
+        visitor.problem(entry.path, "cannot read the whole folder: " + reasonOf(errno));
+    }
+    entry.relativeFolder.append(entry.name).append("/");
+    ::close(fd);
+    fd = child;
+    levels.push_back(std::move(inner));
+    return true;
+}
+
+} // namespace
+
 void walkTree(const std::string& rootPath, const WalkVisitor& visitor) {
     int fd = ::open(rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     struct stat status {};
@@ -80,16 +122,7 @@ void walkTree(const std::string& rootPath, const WalkVisitor& visitor) {
         Level& level = levels.back();
         if (level.next == level.names.size()) {
             levels.pop_back();
-            if (levels.empty()) {
-                break;
-            }
-            const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            ::close(fd);
-            fd = parent;
-            if (fd < 0 || ::fstat(fd, &status) != 0 || status.st_dev != levels.back().device ||
-                status.st_ino != levels.back().inode) {
-                visitor.problem(entry.path.substr(0, levels.back().pathLength),
-                                "the folder was moved while it was read; the rest is passed over");
+            if (levels.empty() || !ascend(fd, levels.back(), entry.path, visitor)) {
                 break;
             }
             continue;
@@ -103,32 +136,11 @@ void walkTree(const std::string& rootPath, const WalkVisitor& visitor) {
             if (errno != ENOENT) { // gone meanwhile: nothing to pass over
                 visitor.problem(entry.path, "cannot examine it: " + reasonOf(errno));
             }
-            continue;
-        }
-        if (!S_ISDIR(entry.status.st_mode)) {
+        } else if (!S_ISDIR(entry.status.st_mode)) {
             visitor.visit(entry);
-            continue;
+        } else if (visitor.enter(entry)) {
+            descend(fd, levels, entry, visitor);
         }
-        if (!visitor.enter(entry)) {
-            continue;
-        }
-        const int child = ::openat(fd, entry.name.c_str(), folderFlags);
-        if (child < 0) {
-            visitor.problem(entry.path, "cannot read the folder: " + reasonOf(errno));
-            continue;
-        }
-        Level inner;
-        inner.device = entry.status.st_dev;
-        inner.inode = entry.status.st_ino;
-        inner.pathLength = entry.path.size();
-        inner.relativeLength = entry.relativeFolder.size() + entry.name.size() + 1;
-        if (!readNames(child, inner.names)) {
-            visitor.problem(entry.path, "cannot read the whole folder: " + reasonOf(errno));
-        }
-        entry.relativeFolder.append(entry.name).append("/");
-        ::close(fd);
-        fd = child;
-        levels.push_back(std::move(inner));
     }
     if (fd >= 0) {
         ::close(fd);
