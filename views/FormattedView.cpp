@@ -182,7 +182,7 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         }
         const auto parsed = rtf::parseRtf(rtf);
         if (!parsed) {
-            showReason(QString::fromStdString(parsed.error()));
+            showReason(QString::fromStdString(parsed.error().describe()));
             return;
         }
         fillTextDocument(*document, *parsed);

@@ -26,7 +26,7 @@ HelpView::HelpView(const QString& document, QWidget* parent)
     QFile file(document);
     const auto parsed = file.open(QIODevice::ReadOnly)
                             ? rtf::parseRtf(file.readAll().toStdString())
-                            : Expected<rtf::Document, std::string>(std::string());
+                            : Expected<rtf::Document, ReadError>(ReadError{});
     if (parsed) {
         fillTextDocument(*text_->document(), *parsed);
     } else {

@@ -12,7 +12,7 @@ namespace {
 Expected<PlainText, std::string> rtfText(std::string_view rtf) {
     auto document = rtf::parseRtf(rtf);
     if (!document) {
-        return "not readable RTF: " + document.error();
+        return "not readable RTF: " + document.error().describe();
     }
     return PlainText{document->plainText()};
 }

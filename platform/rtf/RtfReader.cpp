@@ -64,13 +64,20 @@ bool isSkippedDestination(std::string_view word) {
 class Reader {
 public:
     explicit Reader(std::string_view input) : input_(input) {}
-    Expected<Document, std::string> run();
+    Expected<Document, ReadError> run();
+    void openGroup();
+    void closeGroup();
+    void character(char c);
 
 private:
     GroupState& state() { return stack_.back(); }
 
     void readControl();
+    void controlSymbol(char c);
+    std::optional<int> readParameter();
     void controlWord(std::string_view word, std::optional<int> parameter);
+    bool destinationWord(std::string_view word, bool marked);
+    void textWord(std::string_view word, std::optional<int> parameter);
     bool characterWord(std::string_view word, std::optional<int> parameter);
     bool paragraphWord(std::string_view word, std::optional<int> parameter);
     void tableWord(std::string_view word, std::optional<int> parameter);
@@ -309,40 +316,11 @@ void Reader::controlWord(std::string_view word, std::optional<int> parameter) {
     const bool destinationMarked = std::exchange(nextWordIsDestination_, false);
     if (word == "bin") {
         // Binary data: skip it whole, however it claims to be long.
-        flushBytes();
         const auto length = static_cast<std::size_t>(std::max(0, parameter.value_or(0)));
         at_ += std::min(length, input_.size() - at_);
         return;
     }
-    if (state().destination == Destination::skip) {
-        return;
-    }
-    if (word == "fonttbl") {
-        flushBytes();
-        state().destination = Destination::fontTable;
-        return;
-    }
-    if (word == "colortbl") {
-        flushBytes();
-        state().destination = Destination::colorTable;
-        colors_.clear();
-        definingColor_.reset();
-        return;
-    }
-    if (state().destination == Destination::attachmentName) {
-        // The first control word ends the attachment's file name.
-        state().destination = Destination::skip;
-        return;
-    }
-    if (word == "NeXTGraphic" && stack_.size() >= 2) {
-        stack_[stack_.size() - 2].dropAttachmentCharacter = true;
-        stack_[stack_.size() - 2].attachmentName.clear();
-        state().destination = Destination::attachmentName;
-        return;
-    }
-    if (isSkippedDestination(word) || destinationMarked) {
-        flushBytes();
-        state().destination = Destination::skip;
+    if (state().destination == Destination::skip || destinationWord(word, destinationMarked)) {
         return;
     }
     if (state().destination == Destination::fontTable ||
@@ -350,30 +328,54 @@ void Reader::controlWord(std::string_view word, std::optional<int> parameter) {
         tableWord(word, parameter);
         return;
     }
+    textWord(word, parameter);
+}
+
+// The words that start a destination, and the end of an attachment's name;
+// false for any other word.
+bool Reader::destinationWord(std::string_view word, bool marked) {
+    if (word == "fonttbl") {
+        state().destination = Destination::fontTable;
+    } else if (word == "colortbl") {
+        state().destination = Destination::colorTable;
+        colors_.clear();
+        definingColor_.reset();
+    } else if (state().destination == Destination::attachmentName) {
+        // The first control word ends the attachment's file name.
+        state().destination = Destination::skip;
+    } else if (word == "NeXTGraphic" && stack_.size() >= 2) {
+        stack_[stack_.size() - 2].dropAttachmentCharacter = true;
+        stack_[stack_.size() - 2].attachmentName.clear();
+        state().destination = Destination::attachmentName;
+    } else if (isSkippedDestination(word) || marked) {
+        state().destination = Destination::skip;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Code pages, Unicode characters, styles, paragraphs and named symbols.
+void Reader::textWord(std::string_view word, std::optional<int> parameter) {
+    static const std::map<std::string_view, int> codePages = {
+        {"mac", 10000}, {"pc", 437}, {"pca", 850}};
+    static const std::map<std::string_view, char32_t> symbols = {
+        {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},
+        {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"bullet", 0x2022}, {"emspace", 0x2003},
+        {"enspace", 0x2002},   {"qmspace", 0x2005},
+    };
     if (word == "ansicpg") {
         documentCodePage_ = parameter.value_or(1252);
-    } else if (word == "mac") {
-        documentCodePage_ = 10000;
-    } else if (word == "pc") {
-        documentCodePage_ = 437;
-    } else if (word == "pca") {
-        documentCodePage_ = 850;
+    } else if (const auto page = codePages.find(word); page != codePages.end()) {
+        documentCodePage_ = page->second;
     } else if (word == "uc") {
         state().unicodeSkip = std::clamp(parameter.value_or(1), 0, 16);
     } else if (word == "u") {
         unicode(parameter.value_or(0));
     } else if (characterWord(word, parameter) || paragraphWord(word, parameter)) {
         return;
-    } else {
-        static const std::map<std::string_view, char32_t> symbols = {
-            {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018}, {"rquote", 0x2019},
-            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"bullet", 0x2022}, {"emspace", 0x2003},
-            {"enspace", 0x2002},   {"qmspace", 0x2005},
-        };
-        const auto symbol = symbols.find(word);
-        if (symbol != symbols.end()) {
-            codePoint(symbol->second);
-        }
+    } else if (const auto symbol = symbols.find(word); symbol != symbols.end()) {
+        codePoint(symbol->second);
     }
 }
 
@@ -382,44 +384,8 @@ void Reader::readControl() {
     if (at_ >= input_.size()) {
         return;
     }
-    const char c = input_[at_];
-    if (!isAsciiLetter(c)) {
-        ++at_;
-        switch (c) {
-        case '\\':
-        case '{':
-        case '}':
-            codePoint(static_cast<char32_t>(c));
-            break;
-        case '~':
-            codePoint(0x00A0);
-            break;
-        case '_':
-            codePoint(0x2011);
-            break;
-        case '-':
-            break; // an optional hyphen
-        case '*':
-            nextWordIsDestination_ = true;
-            break;
-        case '\n':
-        case '\r':
-            endParagraph();
-            break;
-        case '\'': {
-            const int high = at_ < input_.size() ? hexDigitValue(input_[at_]) : -1;
-            const int low = at_ + 1 < input_.size() ? hexDigitValue(input_[at_ + 1]) : -1;
-            if (high < 0 || low < 0) {
-                at_ = std::min(input_.size(), at_ + (high < 0 ? 0 : 1));
-                break; // a cut-short escape stands for nothing
-            }
-            at_ += 2;
-            byte(static_cast<char>(high * 16 + low));
-            break;
-        }
-        default:
-            break;
-        }
+    if (!isAsciiLetter(input_[at_])) {
+        controlSymbol(input_[at_++]);
         return;
     }
     const std::size_t start = at_;
@@ -430,81 +396,92 @@ void Reader::readControl() {
     while (at_ < input_.size() && isAsciiLetter(input_[at_])) {
         ++at_; // an absurdly long word: the rest of it is ignored
     }
-    std::optional<int> parameter;
-    const bool negative = at_ < input_.size() && input_[at_] == '-';
-    if (at_ + (negative ? 1 : 0) < input_.size() &&
-        isAsciiDigit(input_[at_ + (negative ? 1 : 0)])) {
-        at_ += negative ? 1 : 0;
-        long long value = 0;
-        int digits = 0;
-        while (at_ < input_.size() && isAsciiDigit(input_[at_])) {
-            if (digits++ < maxDigits) {
-                value = value * 10 + (input_[at_] - '0');
-            }
-            ++at_;
-        }
-        value = std::min<long long>(value, std::numeric_limits<int>::max());
-        parameter = static_cast<int>(negative ? -value : value);
-    }
+    const std::optional<int> parameter = readParameter();
     if (at_ < input_.size() && input_[at_] == ' ') {
         ++at_; // the delimiter belongs to the word
     }
     controlWord(word, parameter);
 }
 
-Expected<Document, std::string> Reader::run() {
+// A backslash and one character that is not a letter.
+void Reader::controlSymbol(char c) {
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        codePoint(static_cast<char32_t>(c));
+        break;
+    case '~':
+        codePoint(0x00A0);
+        break;
+    case '_':
+        codePoint(0x2011);
+        break;
+    case '*':
+        nextWordIsDestination_ = true;
+        break;
+    case '\n':
+    case '\r':
+        endParagraph();
+        break;
+    case '\'': {
+        const int high = at_ < input_.size() ? hexDigitValue(input_[at_]) : -1;
+        const int low = at_ + 1 < input_.size() ? hexDigitValue(input_[at_ + 1]) : -1;
+        if (high < 0 || low < 0) {
+            at_ = std::min(input_.size(), at_ + (high < 0 ? 0 : 1));
+            break; // a cut-short escape stands for nothing
+        }
+        at_ += 2;
+        byte(static_cast<char>(high * 16 + low));
+        break;
+    }
+    default:
+        break; // '-', an optional hyphen, among others
+    }
+}
+
+// A control word's number, if one follows it: an optional minus and digits,
+// too many of which are read but not counted.
+std::optional<int> Reader::readParameter() {
+    const bool negative = at_ < input_.size() && input_[at_] == '-';
+    if (at_ + (negative ? 1 : 0) >= input_.size() ||
+        !isAsciiDigit(input_[at_ + (negative ? 1 : 0)])) {
+        return std::nullopt;
+    }
+    at_ += negative ? 1 : 0;
+    long long value = 0;
+    int digits = 0;
+    while (at_ < input_.size() && isAsciiDigit(input_[at_])) {
+        if (digits++ < maxDigits) {
+            value = value * 10 + (input_[at_] - '0');
+        }
+        ++at_;
+    }
+    value = std::min<long long>(value, std::numeric_limits<int>::max());
+    return static_cast<int>(negative ? -value : value);
+}
+
+Expected<Document, ReadError> Reader::run() {
     if (!input_.starts_with("{\\rtf")) {
-        return std::string("not RTF");
+        return ReadError{ErrorKind::UnknownFormat, ReadError::unplaced, "not RTF"};
     }
     document_.paragraphs.emplace_back();
     stack_.emplace_back();
     while (at_ < input_.size()) {
         const char c = input_[at_++];
-        switch (c) {
-        case '{':
+        if (c == '{') {
             flushBytes();
             if (stack_.size() >= maxGroupDepth) {
-                return std::string("groups nested too deeply");
+                return ReadError{ErrorKind::TooDeep, at_ - 1, "groups nested too deeply"};
             }
-            skipCharacters_ = 0;
-            {
-                GroupState inner = state();
-                inner.dropAttachmentCharacter = false;
-                inner.attachmentName.clear();
-                stack_.push_back(inner);
-            }
-            break;
-        case '}':
+            openGroup();
+        } else if (c == '}') {
             flushBytes();
-            skipCharacters_ = 0;
-            if (state().destination == Destination::colorTable && definingColor_) {
-                colors_.push_back(*definingColor_);
-            }
-            if (stack_.size() > 1) {
-                stack_.pop_back();
-            }
-            break;
-        case '\\':
+            closeGroup();
+        } else if (c == '\\') {
             readControl();
-            break;
-        case '\r':
-        case '\n':
-            break; // line ends in the file are not text
-        case ';':
-            if (state().destination == Destination::colorTable) {
-                colors_.push_back(definingColor_.value_or(Color{}));
-                definingColor_.reset();
-                break;
-            }
-            if (state().destination == Destination::fontTable) {
-                definingFont_ = -1;
-                break;
-            }
-            byte(c);
-            break;
-        default:
-            byte(c);
-            break;
+        } else if (c != '\r' && c != '\n') { // line ends in the file are not text
+            character(c);
         }
     }
     flushBytes();
@@ -513,6 +490,36 @@ Expected<Document, std::string> Reader::run() {
         document_.paragraphs.pop_back();
     }
     return std::move(document_);
+}
+
+void Reader::openGroup() {
+    skipCharacters_ = 0;
+    GroupState inner = state();
+    inner.dropAttachmentCharacter = false;
+    inner.attachmentName.clear();
+    stack_.push_back(inner);
+}
+
+void Reader::closeGroup() {
+    skipCharacters_ = 0;
+    if (state().destination == Destination::colorTable && definingColor_) {
+        colors_.push_back(*definingColor_);
+    }
+    if (stack_.size() > 1) {
+        stack_.pop_back();
+    }
+}
+
+// A character of the file that is no markup: text, or a table's separator.
+void Reader::character(char c) {
+    if (c == ';' && state().destination == Destination::colorTable) {
+        colors_.push_back(definingColor_.value_or(Color{}));
+        definingColor_.reset();
+    } else if (c == ';' && state().destination == Destination::fontTable) {
+        definingFont_ = -1;
+    } else {
+        byte(c);
+    }
 }
 
 } // namespace
@@ -539,7 +546,7 @@ std::string Document::plainText() const {
     return out;
 }
 
-Expected<Document, std::string> parseRtf(std::string_view input) {
+Expected<Document, ReadError> parseRtf(std::string_view input) {
     return Reader(input).run();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 #include "platform/rtf/RtfDocument.h"
 
 #include <string>
@@ -15,6 +16,6 @@ inline constexpr std::size_t maxGroupDepth = 512;
 // input that does not start with "{\rtf", or groups nested past the bound.
 // Anything else odd (unbalanced braces, unknown words, cut-short escapes)
 // is read as far as it makes sense.
-Expected<Document, std::string> parseRtf(std::string_view input);
+Expected<Document, ReadError> parseRtf(std::string_view input);
 
 } // namespace scrivlette::rtf

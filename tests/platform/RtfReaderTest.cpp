@@ -11,7 +11,7 @@ namespace {
 
 std::string textOf(std::string_view rtf) {
     const auto document = parseRtf(rtf);
-    return document ? document->plainText() : "<" + document.error() + ">";
+    return document ? document->plainText() : "<" + document.error().describe() + ">";
 }
 
 TEST(RtfReader, RealClippingRtfReadsAsItsText) {
@@ -20,7 +20,7 @@ TEST(RtfReader, RealClippingRtfReadsAsItsText) {
     const std::string& rtf =
         *(*root)->asDictionary()->find("UTI-Data")->asDictionary()->find("public.rtf")->asString();
     const auto document = parseRtf(rtf);
-    ASSERT_TRUE(document) << document.error();
+    ASSERT_TRUE(document) << document.error().describe();
     EXPECT_EQ(document->plainText(), "随后");
     const rtf::Run& run = document->paragraphs.front().runs.front();
     EXPECT_EQ(run.style.halfPoints, 32);
@@ -32,7 +32,7 @@ TEST(RtfReader, StickiesNoteReadsAsKoreanThroughItsCodePage) {
     const auto wrapper = readFlatRtfd(test::readBytes(test::realFile("stickies-note.flat-rtfd")));
     ASSERT_TRUE(wrapper);
     const auto document = parseRtf(wrapper->children.front().wrapper.contents.view());
-    ASSERT_TRUE(document) << document.error();
+    ASSERT_TRUE(document) << document.error().describe();
     const std::string text = document->plainText();
     EXPECT_TRUE(
         text.starts_with("Rush- team project due to Sunday 11:42pm\n\nTerminal -> ssh-keygen"))
@@ -49,7 +49,7 @@ TEST(RtfReader, StylesAndParagraphs) {
         "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
         "plain {\\b bold} {\\i italic} {\\ul under\\ulnone line} {\\strike gone} {\\fs48 big}"
         " {\\cf1 red}{\\cb2 blue back}\\par\\pard\\qc centred\\line next\\tab tab\\par\\qr right}");
-    ASSERT_TRUE(document) << document.error();
+    ASSERT_TRUE(document) << document.error().describe();
     EXPECT_EQ(document->plainText(),
               "plain bold italic underline gone big redblue back\ncentred\nnext\ttab\nright");
     ASSERT_EQ(document->paragraphs.size(), 3u);
