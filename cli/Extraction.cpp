@@ -103,8 +103,9 @@ private:
     void extractOne(const Found& found);
     void extractRead(const Found& found);
     std::optional<std::string> tooMuch(const Found& found, const Plan& plan) const;
-    Expected<std::string, std::string>
-    writeUnderFreeName(const fs::path& folder, const std::string& base, const Output& output);
+    std::optional<std::string> writeUnderFreeName(const fs::path& folder, const std::string& base,
+                                                  const Output& output,
+                                                  std::vector<std::string>& written);
     std::optional<fs::path> freeName(const fs::path& folder, const std::string& base,
                                      const std::string& suffix);
     std::optional<FileError> makeFolders(const fs::path& folder);
@@ -289,23 +290,9 @@ void Extractor::extractRead(const Found& found) {
         report(source, Status::failed, {}, clipping.error());
         return;
     }
-    Plan plan = planOutputs(*clipping, found.file, options_.all);
-
-    std::error_code error;
-    std::uintmax_t ownSize = fs::file_size(found.file, error);
-    if (ownSize == 0) {
-        const auto companion = findCompanion(source);
-        ownSize = companion.resourceFork ? companion.resourceFork->size() : 0;
-    }
-    std::uintmax_t planned = 0;
-    for (const Output& output : plan.outputs) {
-        planned += output.decodedPicture ? 0 : output.size();
-    }
-    if (planned > std::max<std::uintmax_t>(ownSize, 4096) * outputBound) {
-        report(source, Status::failed, {},
-               "its files would take " + std::to_string(planned) + " bytes, more than " +
-                   std::to_string(outputBound) + " times the clipping's own " +
-                   std::to_string(ownSize));
+    const Plan plan = planOutputs(*clipping, found.file, options_.all);
+    if (auto problem = tooMuch(found, plan)) {
+        report(source, Status::failed, {}, *problem);
         return;
     }
     if (plan.outputs.empty()) {
@@ -313,7 +300,6 @@ void Extractor::extractRead(const Found& found) {
                plan.note.empty() ? "nothing in it to extract" : plan.note);
         return;
     }
-
     fs::path folder = outputRoot_;
     for (const auto& part : found.relativeFolder) {
         if (part != "." && !part.empty()) {
@@ -330,31 +316,7 @@ void Extractor::extractRead(const Found& found) {
     const std::string base = safeName(stem(found.file));
     std::vector<std::string> written;
     for (const Output& output : plan.outputs) {
-        std::optional<std::string> failure;
-        for (int tries = 0; tries < 100; ++tries) {
-            const auto path = freeName(folder, base, output.suffix);
-            if (!path) {
-                failure = "no free name for " + base + output.suffix;
-                break;
-            }
-            if (options_.dryRun) {
-                reserved_.insert(*path);
-                written.push_back(path->string());
-                failure.reset();
-                break;
-            }
-            const auto problem = write(*path, output);
-            if (!problem) {
-                written.push_back(path->string());
-                failure.reset();
-                break;
-            }
-            failure = problem->message;
-            if (problem->code != EEXIST) {
-                break; // a real failure, not a name taken meanwhile
-            }
-        }
-        if (failure) {
+        if (auto failure = writeUnderFreeName(folder, base, output, written)) {
             written_ += written.size();
             report(source, Status::failed, written, *failure);
             return;
@@ -362,6 +324,56 @@ void Extractor::extractRead(const Found& found) {
     }
     written_ += written.size();
     report(source, Status::ok, written, plan.note);
+}
+
+// Why the plan's files would be out of all proportion to the clipping, if they are.
+std::optional<std::string> Extractor::tooMuch(const Found& found, const Plan& plan) const {
+    std::error_code error;
+    std::uintmax_t ownSize = fs::file_size(found.file, error);
+    if (ownSize == 0) {
+        const auto companion = findCompanion(found.file.string());
+        ownSize = companion.resourceFork ? companion.resourceFork->size() : 0;
+    }
+    std::uintmax_t planned = 0;
+    for (const Output& output : plan.outputs) {
+        planned += output.decodedPicture ? 0 : output.size();
+    }
+    if (planned <= std::max<std::uintmax_t>(ownSize, 4096) * outputBound) {
+        return std::nullopt;
+    }
+    return "its files would take " + std::to_string(planned) + " bytes, more than " +
+           std::to_string(outputBound) + " times the clipping's own " + std::to_string(ownSize);
+}
+
+// Writes `output` as BASE with its suffix, or the first free " (n)" name, and
+// adds where to `written`; a name taken meanwhile by another run (EEXIST)
+// moves on to the next one. Nothing, or why it could not be written.
+std::optional<std::string> Extractor::writeUnderFreeName(const fs::path& folder,
+                                                         const std::string& base,
+                                                         const Output& output,
+                                                         std::vector<std::string>& written) {
+    std::string failure;
+    for (int tries = 0; tries < 100; ++tries) {
+        const auto path = freeName(folder, base, output.suffix);
+        if (!path) {
+            return "no free name for " + base + output.suffix;
+        }
+        if (options_.dryRun) {
+            reserved_.insert(*path);
+            written.push_back(path->string());
+            return std::nullopt;
+        }
+        const auto problem = write(*path, output);
+        if (!problem) {
+            written.push_back(path->string());
+            return std::nullopt;
+        }
+        failure = problem->message;
+        if (problem->code != EEXIST) {
+            break; // a real failure, not a name taken meanwhile
+        }
+    }
+    return failure;
 }
 
 void Extractor::report(const std::string& source, Status status,
