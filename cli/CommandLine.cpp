@@ -290,6 +290,32 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
     return invocation;
 }
 
+namespace {
+
+// One entry at a time: entries can share their bytes in the file, so their
+// JSON may be far larger than the file and must not be held whole.
+void writeJson(const Document& document, const std::vector<ClipDetail>& clips, std::ostream& out) {
+    using Json = nlohmann::ordered_json;
+    const auto dump = [](const Json& value, int indent) {
+        return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+    };
+    out << "{\n  \"clippingName\": " << dump(document.info->clippingName(), -1)
+        << ",\n  \"clipList\": [";
+    for (std::size_t i = 0; i < clips.size(); ++i) {
+        std::string entry = dump(encode(clips[i]), 2);
+        // Indent the entry as it sits in the list.
+        for (std::size_t at = entry.find('\n'); at != std::string::npos;
+             at = entry.find('\n', at + 1)) {
+            entry.insert(at + 1, "    ");
+        }
+        out << (i == 0 ? "\n    " : ",\n    ") << entry;
+    }
+    out << (clips.empty() ? "]" : "\n  ]") << ",\n  \"results\": " << dump(document.results, -1)
+        << "\n}\n";
+}
+
+} // namespace
+
 int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     if (invocation.command == Command::help) {
         out << usage();
@@ -331,28 +357,9 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
         }
         out << plainText(clips[invocation.entry - 1]);
         return status;
-    case Command::json: {
-        // One entry at a time: entries can share their bytes in the file, so
-        // their JSON may be far larger than the file and must not be held whole.
-        using Json = nlohmann::ordered_json;
-        const auto dump = [](const Json& value, int indent) {
-            return value.dump(indent, ' ', false, Json::error_handler_t::replace);
-        };
-        out << "{\n  \"clippingName\": " << dump(document.info->clippingName(), -1)
-            << ",\n  \"clipList\": [";
-        for (std::size_t i = 0; i < clips.size(); ++i) {
-            std::string entry = dump(encode(clips[i]), 2);
-            // Indent the entry as it sits in the list.
-            for (std::size_t at = entry.find('\n'); at != std::string::npos;
-                 at = entry.find('\n', at + 1)) {
-                entry.insert(at + 1, "    ");
-            }
-            out << (i == 0 ? "\n    " : ",\n    ") << entry;
-        }
-        out << (clips.empty() ? "]" : "\n  ]") << ",\n  \"results\": " << dump(document.results, -1)
-            << "\n}\n";
+    case Command::json:
+        writeJson(document, clips, out);
         return status;
-    }
     default:
         return usageError;
     }
