@@ -129,73 +129,103 @@ std::optional<Bytes> pdfOf(const plist::Node& root) {
 
 } // namespace
 
-Plan planOutputs(const ClippingFile& clipping, const fs::path& file, bool all) {
-    const std::vector<ClipDetail>& clips = clipping.entries;
-    Plan plan;
-    if (clipping.kind == ClippingKind::text) {
-        if (const ClipDetail* text = plainTextEntry(clips)) {
-            plan.outputs.push_back({".txt", Bytes::copyOf(text->content), {}, false});
+namespace {
+
+// Plain text, then each formatted representation as it is stored, an RTFD
+// unpacked into its package.
+void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
+    if (const ClipDetail* text = plainTextEntry(clips)) {
+        plan.outputs.push_back({".txt", Bytes::copyOf(text->content), {}, false});
+    }
+    for (const Representation& kind : representations()) {
+        const ClipDetail* clip =
+            kind.formatting == Formatting::none ? nullptr : entryTitled(clips, kind.identifier);
+        if (!clip) {
+            continue;
         }
-        for (const Representation& kind : representations()) {
-            const ClipDetail* clip =
-                kind.formatting == Formatting::none ? nullptr : entryTitled(clips, kind.identifier);
-            if (!clip) {
-                continue;
-            }
-            const std::string suffix = "." + std::string(kind.extension);
-            if (kind.formatting != Formatting::rtfd) {
-                plan.outputs.push_back({suffix, storedBytes(*clip), {}, false});
-            } else if (!clip->data) {
-                continue;
-            } else if (auto package = formatted::readRtfdPackage(*clip->data)) {
-                plan.outputs.push_back({suffix, {}, std::move(package).value(), false});
-            } else {
-                plan.note = "RTFD not unpacked: " + package.error();
-            }
-        }
-    } else if (clipping.kind == ClippingKind::picture) {
-        std::string problem = "no picture in the clipping";
-        for (const ClipDetail& clip : clips) {
-            if (conversionFor(clip) != Conversion::png) {
-                continue;
-            }
-            auto png = convertClip(clip, Conversion::png);
-            if (png) {
-                plan.outputs.push_back({".png", std::move(png).value(), {}, true});
-                break;
-            }
-            problem = png.error();
-        }
-        if (plan.outputs.empty()) {
-            plan.note = "picture " + problem;
-        }
-        if (auto pdf = pdfOf(*clipping.root)) {
-            plan.outputs.push_back({".pdf", *pdf, {}, false});
-        }
-    } else if (const ClipDetail* url = entryTitled(clips, "URL")) {
-        if (isSafeToOpen(url->content)) {
-            plan.outputs.push_back(
-                {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
+        const std::string suffix = "." + std::string(kind.extension);
+        if (kind.formatting != Formatting::rtfd) {
+            plan.outputs.push_back({suffix, storedBytes(*clip), {}, false});
+        } else if (!clip->data) {
+            continue;
+        } else if (auto package = formatted::readRtfdPackage(*clip->data)) {
+            plan.outputs.push_back({suffix, {}, std::move(package).value(), false});
         } else {
-            plan.outputs.push_back({".txt", Bytes::copyOf(url->content + "\n"), {}, false});
-            plan.note = "the address is written as text: only web, FTP and mail addresses "
-                        "become links";
+            plan.note = "RTFD not unpacked: " + package.error();
         }
     }
-    if (all) {
-        for (const ClipDetail& clip : clips) {
-            // Named by its identifier, which says which representation it
-            // is, then by the extension the window would write it with, if
-            // it knows one.
-            const PanelSetup setup = panelSetupFor(clip);
-            const bool known =
-                setup.allowedType &&
-                (setup.allowedType->identifier != "public.text" || clip.useStringForData);
-            std::string suffix = ".";
-            suffix += safeName(clip.title);
-            suffix += known ? setup.suggestedName.substr(setup.suggestedName.rfind('.')) : ".bin";
-            plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
+}
+
+// The first picture that converts, as PNG, and the PDF beside it.
+void planPicture(const ClippingFile& clipping, Plan& plan) {
+    std::string problem = "no picture in the clipping";
+    for (const ClipDetail& clip : clipping.entries) {
+        if (conversionFor(clip) != Conversion::png) {
+            continue;
         }
+        auto png = convertClip(clip, Conversion::png);
+        if (png) {
+            plan.outputs.push_back({".png", std::move(png).value(), {}, true});
+            break;
+        }
+        problem = png.error();
+    }
+    if (plan.outputs.empty()) {
+        plan.note = "picture " + problem;
+    }
+    if (auto pdf = pdfOf(*clipping.root)) {
+        plan.outputs.push_back({".pdf", *pdf, {}, false});
+    }
+}
+
+// A link the desktop opens, for the addresses that are safe to open.
+void planLocation(const std::vector<ClipDetail>& clips, const fs::path& file, Plan& plan) {
+    const ClipDetail* url = entryTitled(clips, "URL");
+    if (!url) {
+        return;
+    }
+    if (isSafeToOpen(url->content)) {
+        plan.outputs.push_back(
+            {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
+    } else {
+        plan.outputs.push_back({".txt", Bytes::copyOf(url->content + "\n"), {}, false});
+        plan.note = "the address is written as text: only web, FTP and mail addresses "
+                    "become links";
+    }
+}
+
+// Every representation as it is stored, named by its identifier, which says
+// which it is, then by the extension the window would write it with, if it
+// knows one.
+void planEvery(const std::vector<ClipDetail>& clips, Plan& plan) {
+    for (const ClipDetail& clip : clips) {
+        const PanelSetup setup = panelSetupFor(clip);
+        const bool known = setup.allowedType && (setup.allowedType->identifier != "public.text" ||
+                                                 clip.useStringForData);
+        std::string suffix = ".";
+        suffix += safeName(clip.title);
+        suffix += known ? setup.suggestedName.substr(setup.suggestedName.rfind('.')) : ".bin";
+        plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
+    }
+}
+
+} // namespace
+
+Plan planOutputs(const ClippingFile& clipping, const fs::path& file, bool all) {
+    Plan plan;
+    switch (clipping.kind) {
+    case ClippingKind::text:
+        planText(clipping.entries, plan);
+        break;
+    case ClippingKind::picture:
+        planPicture(clipping, plan);
+        break;
+    case ClippingKind::internetLocation:
+        planLocation(clipping.entries, file, plan);
+        break;
+    }
+    if (all) {
+        planEvery(clipping.entries, plan);
     }
     return plan;
 }
