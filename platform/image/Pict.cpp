@@ -483,22 +483,11 @@ void PictDecoder::indexedBits(std::uint16_t op) {
     paintIndexed(in_, bounds, rowBytesField & 0x3FFF, depth, palette, packed, source, destination);
 }
 
-void PictDecoder::directBits(std::uint16_t op) {
-    in_.skip(4, "direct pixels"); // baseAddr
-    const std::size_t rowBytes = in_.u16("direct pixels") & 0x3FFF;
-    const Rect bounds = readRect(in_);
-    const PixMapHeader header = readPixMapHeader(in_);
-    const Rect source = readRect(in_);
-    const Rect destination = readRect(in_);
-    in_.skip(2, "direct pixels"); // transfer mode
-    if (op == 0x009B) {
-        skipRegion();
-    }
-    const std::int64_t width = bounds.width();
-    const std::int64_t height = bounds.height();
-    if (auto problem = sizeProblem(width, height, in_.size())) {
-        throw ReadFailure("pixel map: " + *problem);
-    }
+namespace {
+
+// The packing a direct pixel map's rows have, as QuickDraw reads it: 0 is the
+// default for the depth, and rows under eight bytes are never packed.
+std::uint16_t directPackType(const PixMapHeader& header, std::size_t rowBytes) {
     const std::uint16_t size = header.pixelSize;
     if (size != 16 && size != 32) {
         throw ReadFailure("direct pixels of " + std::to_string(size) + " bits");
@@ -516,6 +505,54 @@ void PictDecoder::directBits(std::uint16_t op) {
         throw ReadFailure("pack type " + std::to_string(packType) + " for " + std::to_string(size) +
                           "-bit pixels");
     }
+    return packType;
+}
+
+// One unpacked row of direct pixels as RGBA.
+void directRow(std::span<const std::uint8_t> bytes, std::size_t width, std::uint16_t size,
+               std::uint16_t packType, std::size_t components, std::uint8_t* out) {
+    for (std::size_t x = 0; x < width; ++x) {
+        std::uint8_t* pixel = out + x * 4;
+        if (size == 16) {
+            rgb555ToRgba(bytes.data() + x * 2, pixel);
+        } else if (packType == 1) { // x R G B
+            pixel[0] = bytes[x * 4 + 1];
+            pixel[1] = bytes[x * 4 + 2];
+            pixel[2] = bytes[x * 4 + 3];
+            pixel[3] = 255;
+        } else if (packType == 2) {
+            std::memcpy(pixel, bytes.data() + x * 3, 3);
+            pixel[3] = 255;
+        } else { // one plane a component: (A) R G B
+            const std::size_t rgb = components == 4 ? width : 0;
+            pixel[0] = bytes[rgb + x];
+            pixel[1] = bytes[rgb + width + x];
+            pixel[2] = bytes[rgb + 2 * width + x];
+            pixel[3] = components == 4 ? bytes[x] : 255;
+        }
+    }
+}
+
+} // namespace
+
+void PictDecoder::directBits(std::uint16_t op) {
+    in_.skip(4, "direct pixels"); // baseAddr
+    const std::size_t rowBytes = in_.u16("direct pixels") & 0x3FFF;
+    const Rect bounds = readRect(in_);
+    const PixMapHeader header = readPixMapHeader(in_);
+    const Rect source = readRect(in_);
+    const Rect destination = readRect(in_);
+    in_.skip(2, "direct pixels"); // transfer mode
+    if (op == opcode::directBitsRegion) {
+        skipRegion();
+    }
+    const std::int64_t width = bounds.width();
+    const std::int64_t height = bounds.height();
+    if (auto problem = sizeProblem(width, height, in_.size())) {
+        throw ReadFailure("pixel map: " + *problem);
+    }
+    const std::uint16_t size = header.pixelSize;
+    const std::uint16_t packType = directPackType(header, rowBytes);
     const std::size_t components = header.componentCount == 4 ? 4 : 3;
     std::size_t rowLength = rowBytes;
     if (packType == 2) {
@@ -531,28 +568,7 @@ void PictDecoder::directBits(std::uint16_t op) {
                      source.right - bounds.left};
     paintPixels(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), local,
                 destination, [&](std::uint32_t, std::uint8_t* out) {
-                    const auto bytes = rows.next();
-                    for (std::int64_t x = 0; x < width; ++x) {
-                        std::uint8_t* pixel = out + x * 4;
-                        if (size == 16) {
-                            rgb555ToRgba(bytes.data() + x * 2, pixel);
-                        } else if (packType == 1) { // x R G B
-                            pixel[0] = bytes[x * 4 + 1];
-                            pixel[1] = bytes[x * 4 + 2];
-                            pixel[2] = bytes[x * 4 + 3];
-                            pixel[3] = 255;
-                        } else if (packType == 2) {
-                            std::memcpy(pixel, bytes.data() + x * 3, 3);
-                            pixel[3] = 255;
-                        } else { // one plane a component: (A) R G B
-                            const std::size_t plane = std::size_t(width);
-                            const std::size_t rgb = components == 4 ? plane : 0;
-                            pixel[0] = bytes[rgb + x];
-                            pixel[1] = bytes[rgb + plane + x];
-                            pixel[2] = bytes[rgb + 2 * plane + x];
-                            pixel[3] = components == 4 ? bytes[x] : 255;
-                        }
-                    }
+                    directRow(rows.next(), std::size_t(width), size, packType, components, out);
                 });
 }
 
