@@ -31,6 +31,7 @@ private:
     std::optional<Error> readString(std::string& out);
     std::optional<Error> readQuoted(std::string& out);
     std::optional<Error> readEscape(std::string& out, std::uint32_t& pendingHigh);
+    std::optional<Error> readUnicodeEscape(std::string& out, std::uint32_t& pendingHigh);
     std::optional<Error> readData(Bytes& out);
     std::optional<Error> readValue();
     std::optional<Error> step();
@@ -78,29 +79,7 @@ std::optional<Error> OpenStepReader::readEscape(std::string& out, std::uint32_t&
     }
     const char c = text_[at_++];
     if (c == 'U') {
-        std::uint32_t unit = 0;
-        for (int i = 0; i < 4; ++i) {
-            const int digit = atEnd() ? -1 : hexDigitValue(static_cast<char>(peek()));
-            if (digit < 0) {
-                return error(ErrorKind::Malformed, "invalid \\U escape");
-            }
-            unit = unit * 16 + static_cast<std::uint32_t>(digit);
-            ++at_;
-        }
-        if (pendingHigh != 0) {
-            if (unit < 0xDC00 || unit > 0xDFFF) {
-                return error(ErrorKind::InvalidText, "unpaired surrogate in \\U escape");
-            }
-            appendUtf8(out, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
-            pendingHigh = 0;
-        } else if (unit >= 0xD800 && unit <= 0xDBFF) {
-            pendingHigh = unit;
-        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
-            return error(ErrorKind::InvalidText, "unpaired surrogate in \\U escape");
-        } else {
-            appendUtf8(out, unit);
-        }
-        return std::nullopt;
+        return readUnicodeEscape(out, pendingHigh);
     }
     if (pendingHigh != 0) {
         return error(ErrorKind::InvalidText, "unpaired surrogate in \\U escape");
@@ -116,31 +95,38 @@ std::optional<Error> OpenStepReader::readEscape(std::string& out, std::uint32_t&
         appendUtf8(out, value < 0x80 ? value : nextStepUpperHalf[value - 0x80]);
         return std::nullopt;
     }
-    switch (c) {
-    case 'a':
-        out.push_back('\a');
-        break;
-    case 'b':
-        out.push_back('\b');
-        break;
-    case 'f':
-        out.push_back('\f');
-        break;
-    case 'n':
-        out.push_back('\n');
-        break;
-    case 'r':
-        out.push_back('\r');
-        break;
-    case 't':
-        out.push_back('\t');
-        break;
-    case 'v':
-        out.push_back('\v');
-        break;
-    default:
-        out.push_back(c);
-        break; // \" \' \\ and any other character stand for themselves
+    static constexpr std::string_view named = "abfnrtv";
+    static constexpr std::string_view controls = "\a\b\f\n\r\t\v";
+    const std::size_t which = named.find(c);
+    // \" \' \\ and any other character stand for themselves.
+    out.push_back(which == std::string_view::npos ? c : controls[which]);
+    return std::nullopt;
+}
+
+// \UXXXX: a UTF-16 unit, a high surrogate waiting in `pendingHigh` for its pair.
+std::optional<Error> OpenStepReader::readUnicodeEscape(std::string& out,
+                                                       std::uint32_t& pendingHigh) {
+    std::uint32_t unit = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int digit = atEnd() ? -1 : hexDigitValue(static_cast<char>(peek()));
+        if (digit < 0) {
+            return error(ErrorKind::Malformed, "invalid \\U escape");
+        }
+        unit = unit * 16 + static_cast<std::uint32_t>(digit);
+        ++at_;
+    }
+    if (pendingHigh != 0) {
+        if (unit < 0xDC00 || unit > 0xDFFF) {
+            return error(ErrorKind::InvalidText, "unpaired surrogate in \\U escape");
+        }
+        appendUtf8(out, 0x10000 + ((pendingHigh - 0xD800) << 10) + (unit - 0xDC00));
+        pendingHigh = 0;
+    } else if (unit >= 0xD800 && unit <= 0xDBFF) {
+        pendingHigh = unit;
+    } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+        return error(ErrorKind::InvalidText, "unpaired surrogate in \\U escape");
+    } else {
+        appendUtf8(out, unit);
     }
     return std::nullopt;
 }
