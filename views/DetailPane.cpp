@@ -42,6 +42,34 @@ DetailPane::DetailPane(QWidget* parent)
     placeholder_->setTextFormat(Qt::PlainText);
     placeholder_->setAlignment(Qt::AlignCenter);
 
+    createText();
+    formatted_->setAcceptDrops(false);
+    formatted_->viewport()->setAcceptDrops(false);
+    formatted_->hide();
+
+    createPicture();
+    createSwitch();
+    auto* layout = new QVBoxLayout(entryPage_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    source_ = new QLabel(entryPage_);
+    source_->setTextFormat(Qt::PlainText);
+    source_->setContentsMargins(5, 2, 5, 0);
+    source_->hide();
+    layout->addWidget(source_);
+    layout->addWidget(switch_);
+    createLinkRow();
+    layout->addWidget(linkRow_);
+    layout->addWidget(text_, 1);
+    layout->addWidget(formatted_, 1);
+    layout->addWidget(pictureArea_, 3);
+
+    addWidget(placeholder_);
+    addWidget(entryPage_);
+    showClip(std::nullopt);
+}
+
+void DetailPane::createText() {
     text_->setReadOnly(true);
     // A part of the text can be selected and copied; dropped files go to the
     // window, never into the text.
@@ -57,11 +85,9 @@ DetailPane::DetailPane(QWidget* parent)
     text_->document()->setDocumentMargin(5);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setUndoRedoEnabled(false);
+}
 
-    formatted_->setAcceptDrops(false);
-    formatted_->viewport()->setAcceptDrops(false);
-    formatted_->hide();
-
+void DetailPane::createPicture() {
     // The picture sits under the size line, in a scrolling area of its own.
     auto* pictureBox = new QWidget;
     auto* pictureLayout = new QVBoxLayout(pictureBox);
@@ -76,17 +102,9 @@ DetailPane::DetailPane(QWidget* parent)
     pictureArea_->setFrameShape(QFrame::NoFrame);
     pictureArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pictureArea_->hide();
+}
 
-    createSwitch();
-    auto* layout = new QVBoxLayout(entryPage_);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    source_ = new QLabel(entryPage_);
-    source_->setTextFormat(Qt::PlainText);
-    source_->setContentsMargins(5, 2, 5, 0);
-    source_->hide();
-    layout->addWidget(source_);
-    layout->addWidget(switch_);
+void DetailPane::createLinkRow() {
     // A location's address as a link, with its Open Link button beside it.
     linkRow_ = new QWidget(entryPage_);
     auto* linkLayout = new QHBoxLayout(linkRow_);
@@ -101,14 +119,6 @@ DetailPane::DetailPane(QWidget* parent)
     linkLayout->addWidget(linkButton_);
     linkLayout->addWidget(address_, 1);
     linkRow_->hide();
-    layout->addWidget(linkRow_);
-    layout->addWidget(text_, 1);
-    layout->addWidget(formatted_, 1);
-    layout->addWidget(pictureArea_, 3);
-
-    addWidget(placeholder_);
-    addWidget(entryPage_);
-    showClip(std::nullopt);
 }
 
 namespace {

@@ -57,6 +57,9 @@ public:
 
 private:
     void createSwitch();
+    void createText();
+    void createPicture();
+    void createLinkRow();
     void addNextPiece();
     void showFormatted(bool formatted);
     void rememberFormatted(bool formatted);
