@@ -180,7 +180,7 @@ void planPicture(const ClippingFile& clipping, Plan& plan) {
 
 // A link the desktop opens, for the addresses that are safe to open.
 void planLocation(const std::vector<ClipDetail>& clips, const fs::path& file, Plan& plan) {
-    const ClipDetail* url = entryTitled(clips, "URL");
+    const ClipDetail* url = entryTitled(clips, locationKey);
     if (!url) {
         return;
     }

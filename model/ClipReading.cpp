@@ -92,17 +92,18 @@ std::string mistyped(const std::string& key, plist::Kind expected, const Node& v
 }
 
 Expected<std::vector<ClipDetail>, std::string> locationEntries(const Dictionary& root) {
-    const Node* value = root.find("URL");
+    const Node* value = root.find(locationKey);
     if (!value) {
         return std::string("no \"URL\" string");
     }
     if (!value->asString()) {
-        return mistyped("URL", plist::Kind::String, *value);
+        return mistyped(std::string(locationKey), plist::Kind::String, *value);
     }
     if (value->asString()->empty()) {
         return std::string("empty URL");
     }
-    return std::vector<ClipDetail>{ClipDetail("URL", *value->asString(), std::nullopt, true)};
+    return std::vector<ClipDetail>{
+        ClipDetail(std::string(locationKey), *value->asString(), std::nullopt, true)};
 }
 
 Expected<std::vector<ClipDetail>, std::string> textEntries(const Dictionary& reps) {

@@ -22,7 +22,7 @@ constexpr std::array<Representation, 15> table = {{
      true, false, F::none, P::none, S::asPlainText, "", "", "txt"},
     {"com.apple.traditional-mac-plain-text", "Plain text, Mac OS Roman", false, T::macRoman, true,
      false, F::none, P::none, S::asPlainText, "", "", "txt"},
-    {"URL", "Web or mail address", false, T::none, true, false, F::none,
+    {locationKey, "Web or mail address", false, T::none, true, false, F::none,
      P::none, S::asPlainText, "", "", "txt"},
     {"public.rtf", "Rich text (RTF)", false, T::string, false, false, F::rtf, P::none,
      S::asOwnText, "Untitled.rtf", "public.rtf", "rtf"},

@@ -45,6 +45,10 @@ struct Representation {
     std::string_view extension;     // what extraction names its file with
 };
 
+// The key of an internet-location clipping's address, and the title of the
+// one entry it makes.
+inline constexpr std::string_view locationKey = "URL";
+
 // Every representation known, plain texts first in the order extraction
 // prefers them.
 std::span<const Representation> representations();

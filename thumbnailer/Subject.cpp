@@ -2,6 +2,7 @@
 
 #include "model/ClipInfo.h"
 #include "model/ClipReading.h"
+#include "platform/Representations.h"
 #include "platform/files/FileType.h"
 #include "platform/image/Picture.h"
 
@@ -84,7 +85,7 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
         return problem;
     }
     for (const ClipDetail& clip : clips) {
-        if (*kind == ClippingKind::internetLocation && clip.title == "URL") {
+        if (*kind == ClippingKind::internetLocation && clip.title == locationKey) {
             return Subject(Location{headlineOf(clip.content), cutAtCharacter(clip.content, 500)});
         }
         if (*kind == ClippingKind::text && clip.useStringForData && !clip.content.empty()) {

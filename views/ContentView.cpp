@@ -1,5 +1,6 @@
 #include "ContentView.h"
 
+#include "platform/Representations.h"
 #include "platform/Url.h"
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
@@ -219,7 +220,7 @@ QString ContentView::lastReadFolder() const {
 // A location's address goes to the desktop's browser or mail program, if it
 // is one that is safe to open with a click.
 void ContentView::openLink() {
-    if (!selectKey_ || selectKey_->title != "URL") {
+    if (!selectKey_ || selectKey_->title != locationKey) {
         return;
     }
     const QString address = QString::fromStdString(selectKey_->content);
@@ -348,7 +349,7 @@ void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
     QMenu menu(this);
     menu.addAction(copyAction_);
     menu.addAction(writeClipMenuAction_);
-    if (selectKey_ && selectKey_->title == "URL") {
+    if (selectKey_ && selectKey_->title == locationKey) {
         menu.addSeparator();
         menu.addAction(openLinkAction_);
     }

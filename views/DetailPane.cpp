@@ -1,5 +1,6 @@
 #include "DetailPane.h"
 
+#include "platform/Representations.h"
 #include "platform/formatted/ReadableText.h"
 #include "platform/image/Picture.h"
 #include "platform/text/UnicodeText.h"
@@ -206,7 +207,7 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     const bool isPicture = clip->data && image::isPictureType(clip->title);
     const bool isFormatted = formatted::isFormattedType(clip->title);
     switch_->setVisible(isFormatted);
-    const bool isLocation = clip->title == "URL";
+    const bool isLocation = clip->title == locationKey;
     linkRow_->setVisible(isLocation);
     if (isLocation) {
         // Opening goes through Open Link, which decides what may be opened.
