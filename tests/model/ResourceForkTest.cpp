@@ -169,7 +169,10 @@ TEST_F(OldClippings, HostileForksAreRefused) {
     EXPECT_FALSE(readAppleDouble(Bytes::copyOf(std::string_view(appleDouble.substr(0, 40)))));
     std::string lying = appleDouble;
     lying.replace(26 + 12 + 8, 4, fork::u32(0x7FFFFFFF)); // the fork's length
-    EXPECT_FALSE(readAppleDouble(Bytes::copyOf(std::string_view(lying))));
+    const auto refused = readAppleDouble(Bytes::copyOf(std::string_view(lying)));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, ErrorKind::BadReference);
+    EXPECT_EQ(refused.error().describe(), "AppleDouble entry 2 lies outside the file at byte 38");
 }
 
 } // namespace

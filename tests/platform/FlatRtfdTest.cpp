@@ -2,6 +2,7 @@
 
 #include "FlatRtfdBuilder.h"
 #include "TestSupport.h"
+#include "platform/formatted/Rtfd.h"
 
 #include <filesystem>
 #include <fstream>
@@ -112,6 +113,36 @@ TEST_F(FlatRtfd, ReadsEveryFormItCanTake) {
     ASSERT_FALSE(writeWrapperAtomically(*single, (directory_ / "single.rtf").string()));
     std::ifstream in(directory_ / "single.rtf");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "just a file");
+}
+
+// The Formatted view, readable text and extract all read an RTFD this way:
+// a single file is the text itself, a folder keeps it as TXT.rtf beside its
+// attachments; a failure says where.
+TEST(Rtfd, EitherFormGivesItsTextAndAttachments) {
+    const auto single =
+        formatted::readRtfd(Bytes::copyOf(flat::wrapper(flat::dataObject("{\\rtf1 a}"))));
+    ASSERT_TRUE(single) << single.error();
+    EXPECT_EQ(single->rtf, "{\\rtf1 a}");
+    EXPECT_TRUE(single->attachments.empty());
+    const auto package =
+        formatted::readRtfdPackage(Bytes::copyOf(flat::wrapper(flat::dataObject("x"))));
+    ASSERT_TRUE(package);
+    ASSERT_EQ(package->children.size(), 1u);
+    EXPECT_EQ(package->children[0].name, "TXT.rtf");
+
+    const auto folder = formatted::readRtfd(Bytes::copyOf(flat::wrapper(flat::dictionary(
+        {{"TXT.rtf", flat::dataObject("{\\rtf1 b}")}, {"pic.tiff", flat::dataObject("II*")}}))));
+    ASSERT_TRUE(folder) << folder.error();
+    EXPECT_EQ(folder->rtf, "{\\rtf1 b}");
+    ASSERT_EQ(folder->attachments.size(), 1u);
+    EXPECT_EQ(folder->attachments[0].name, "pic.tiff");
+    EXPECT_EQ(formatted::readRtfd(Bytes::copyOf(flat::wrapper(
+                                      flat::dictionary({{"a.png", flat::dataObject("x")}}))))
+                  .error(),
+              "the RTFD holds no TXT.rtf");
+    const auto cut = read(flat::wrapper(flat::u32(1) + flat::u32(0xFFFFFFF0) + "abc"));
+    ASSERT_FALSE(cut);
+    EXPECT_EQ(cut.error(), "file contents cut short at byte 16");
 }
 
 TEST_F(FlatRtfd, HostileWrappersAreRefusedWhole) {

@@ -407,6 +407,9 @@ TEST(Pict, HostilePicturesGiveReasons) {
             EXPECT_FALSE(result) << "prefix of " << length;
         }
     }
+    // A picture cut short says where.
+    EXPECT_EQ(decode(whole.substr(0, whole.size() - 8)).error(),
+              "not decodable: pixel data cut short at byte 134"); // the second row
     const struct {
         const char* name;
         std::string pict;
