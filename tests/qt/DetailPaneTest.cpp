@@ -1,7 +1,10 @@
 #include "views/DetailPane.h"
 
+#include "../platform/FlatRtfdBuilder.h"
 #include "../platform/TestSupport.h"
 #include "model/ClipInfo.h"
+#include "platform/plist/PropertyList.h"
+#include "platform/qt/RichText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
 
@@ -201,6 +204,35 @@ TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
         emit view.anchorClicked(QUrl(QString::fromUtf8(link)));
     }
     EXPECT_EQ(opened.size(), 3u);
+}
+
+// A PICT attachment, which Qt cannot read, shows through our picture decoder;
+// an RTFD that is a single file shows formatted too.
+TEST(FormattedView, RtfdAttachmentsShowThroughThePictureDecoder) {
+    const auto clipping =
+        plist::parse(test::readBytes(test::realFile("../pict/tm_16bit.pictClipping")));
+    ASSERT_TRUE(clipping);
+    const Bytes& pict = *(*clipping)
+                             ->asDictionary()
+                             ->find("UTI-Data")
+                             ->asDictionary()
+                             ->find("com.apple.pict")
+                             ->asData();
+    const std::string rtf = "{\\rtf1 a{{\\NeXTGraphic pic.pict \\width100 \\height100}\\'ac}b}";
+    const auto rtfd = [](const std::string& object) {
+        return ClipDetail("com.apple.flat-rtfd", "[data size]",
+                          Bytes::copyOf(test::flat::wrapper(object)), false);
+    };
+    FormattedView view;
+    view.showEntry(rtfd(
+        test::flat::dictionary({{"TXT.rtf", test::flat::dataObject(rtf)},
+                                {"pic.pict", test::flat::dataObject(std::string(pict.view()))}})));
+    const QVariant image =
+        view.document()->resource(QTextDocument::ImageResource, attachmentUrl("pic.pict"));
+    EXPECT_FALSE(image.value<QImage>().isNull());
+
+    view.showEntry(rtfd(test::flat::dataObject("{\\rtf1 single}")));
+    EXPECT_EQ(view.document()->toPlainText(), QStringLiteral("single"));
 }
 
 } // namespace
