@@ -62,13 +62,7 @@ public:
     std::uint32_t u32At(std::size_t offset, const char* what) const {
         return static_cast<std::uint32_t>(numberAt(offset, 4, what));
     }
-
-private:
-    std::uint64_t number(std::size_t width, const char* what) {
-        const std::uint64_t value = numberAt(at_, width, what);
-        at_ += width;
-        return value;
-    }
+    // An unsigned number of `width` bytes, one to eight.
     std::uint64_t numberAt(std::size_t offset, std::size_t width, const char* what) const {
         const auto p = slice(offset, width, what);
         std::uint64_t value = 0;
@@ -79,6 +73,12 @@ private:
         return value;
     }
 
+private:
+    std::uint64_t number(std::size_t width, const char* what) {
+        const std::uint64_t value = numberAt(at_, width, what);
+        at_ += width;
+        return value;
+    }
     std::span<const std::uint8_t> bytes_;
     Endian endian_;
     std::size_t base_;

@@ -1,5 +1,6 @@
 #include "BinaryReader.h"
 
+#include "platform/ByteReader.h"
 #include "platform/text/TextDecoding.h"
 
 #include <bit>
@@ -13,14 +14,6 @@ namespace {
 
 constexpr std::size_t headerSize = 8;
 constexpr std::size_t trailerSize = 32;
-
-std::uint64_t readBigEndian(const std::uint8_t* bytes, std::size_t width) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) {
-        value = (value << 8) | bytes[i];
-    }
-    return value;
-}
 
 struct Trailer {
     std::size_t offsetWidth = 0;
@@ -39,7 +32,8 @@ struct ContainerHeader {
 
 class BinaryReader {
 public:
-    explicit BinaryReader(const Bytes& input) : input_(input), bytes_(input.data()) {}
+    explicit BinaryReader(const Bytes& input)
+        : input_(input), bytes_(input.data()), numbers_(input.span()) {}
 
     ParseResult run();
 
@@ -91,6 +85,11 @@ private:
 
     const Bytes& input_;
     const std::uint8_t* bytes_;
+    // Every number is read through it, after its place was checked to fit.
+    ByteReader numbers_;
+    std::uint64_t number(std::size_t offset, std::size_t width) const {
+        return numbers_.numberAt(offset, width, "number");
+    }
     Trailer trailer_;
     std::size_t objectsEnd_ = 0;
     std::vector<Slot> slots_;
@@ -103,12 +102,12 @@ std::optional<Error> BinaryReader::readTrailer() {
     if (size < headerSize + trailerSize + 2) {
         return error(ErrorKind::Truncated, size, "binary property list too short");
     }
-    const std::uint8_t* t = bytes_ + size - trailerSize;
-    trailer_.offsetWidth = t[6];
-    trailer_.referenceWidth = t[7];
-    trailer_.objectCount = readBigEndian(t + 8, 8);
-    trailer_.topObject = readBigEndian(t + 16, 8);
-    trailer_.tableOffset = readBigEndian(t + 24, 8);
+    const std::size_t t = size - trailerSize;
+    trailer_.offsetWidth = bytes_[t + 6];
+    trailer_.referenceWidth = bytes_[t + 7];
+    trailer_.objectCount = number(t + 8, 8);
+    trailer_.topObject = number(t + 16, 8);
+    trailer_.tableOffset = number(t + 24, 8);
     const std::size_t trailerOffset = size - trailerSize;
 
     if (trailer_.offsetWidth < 1 || trailer_.offsetWidth > 8 || trailer_.referenceWidth < 1 ||
@@ -136,7 +135,7 @@ std::optional<Error> BinaryReader::readTrailer() {
 
 std::optional<Error> BinaryReader::locate(std::uint64_t object, std::size_t& offset) const {
     const std::size_t entry = objectsEnd_ + static_cast<std::size_t>(object) * trailer_.offsetWidth;
-    const std::uint64_t value = readBigEndian(bytes_ + entry, trailer_.offsetWidth);
+    const std::uint64_t value = number(entry, trailer_.offsetWidth);
     if (value < headerSize || value >= objectsEnd_) {
         return error(ErrorKind::BadReference, entry,
                      "object offset out of range (object " + std::to_string(object) + ")");
@@ -165,7 +164,7 @@ std::optional<Error> BinaryReader::readCount(std::size_t offset, std::uint8_t ma
     if (!fits(start + 1, width)) {
         return error(ErrorKind::Truncated, start, "object length cut short");
     }
-    count = readBigEndian(bytes_ + start + 1, width);
+    count = number(start + 1, width);
     start += 1 + width;
     return std::nullopt;
 }
@@ -206,15 +205,15 @@ std::optional<Error> BinaryReader::buildInteger(std::size_t offset, NodePtr& nod
     if (!fits(offset + 1, width)) {
         return error(ErrorKind::Truncated, offset, "integer cut short");
     }
-    const std::uint8_t* p = bytes_ + offset + 1;
+    const std::size_t p = offset + 1;
     if (width <= 8) {
-        const std::uint64_t raw = readBigEndian(p, width);
+        const std::uint64_t raw = number(p, width);
         // Widths below eight bytes are unsigned; eight bytes are two's complement.
         node = Node::makeInteger({static_cast<std::int64_t>(raw), false});
         return std::nullopt;
     }
-    const std::uint64_t high = readBigEndian(p, 8);
-    const std::uint64_t lowWord = readBigEndian(p + 8, 8);
+    const std::uint64_t high = number(p, 8);
+    const std::uint64_t lowWord = number(p + 8, 8);
     if (high == 0) {
         node = Node::makeInteger({static_cast<std::int64_t>(lowWord),
                                   lowWord > std::numeric_limits<std::int64_t>::max()});
@@ -239,7 +238,7 @@ std::optional<Error> BinaryReader::buildNumber(std::size_t offset, NodePtr& node
     if (!fits(offset + 1, width)) {
         return error(ErrorKind::Truncated, offset, "number cut short");
     }
-    const std::uint64_t raw = readBigEndian(bytes_ + offset + 1, width);
+    const std::uint64_t raw = number(offset + 1, width);
     const double value =
         width == 4 ? static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(raw)))
                    : std::bit_cast<double>(raw);
@@ -295,7 +294,7 @@ std::optional<Error> BinaryReader::buildUid(std::size_t offset, NodePtr& node) c
     if (!fits(offset + 1, width)) {
         return error(ErrorKind::Truncated, offset, "UID cut short");
     }
-    node = Node::makeUid({readBigEndian(bytes_ + offset + 1, width)});
+    node = Node::makeUid({number(offset + 1, width)});
     return std::nullopt;
 }
 
@@ -319,7 +318,7 @@ std::optional<Error> BinaryReader::readReference(const Frame& frame, std::uint64
                                                  std::uint64_t& object) const {
     const std::size_t at =
         frame.header.referencesStart + static_cast<std::size_t>(index) * trailer_.referenceWidth;
-    object = readBigEndian(bytes_ + at, trailer_.referenceWidth);
+    object = number(at, trailer_.referenceWidth);
     if (object >= trailer_.objectCount) {
         return error(ErrorKind::BadReference, at, "object reference out of range");
     }
