@@ -287,7 +287,7 @@ void Extractor::extractRead(const Found& found) {
     const std::string source = found.file.string();
     const auto clipping = readClippingFile(source);
     if (!clipping) {
-        report(source, Status::failed, {}, clipping.error());
+        report(source, Status::failed, {}, clipping.error().reason);
         return;
     }
     const Plan plan = planOutputs(*clipping, found.file, options_.all);

@@ -3,10 +3,12 @@
 #include "model/ClipDetail.h"
 #include "model/ClipWriting.h"
 #include "model/ObservationRegistrar.h"
+#include "platform/ReadError.h"
 #include "platform/Url.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +16,13 @@ namespace scrivlette {
 
 // Why a reading returned false, for front ends that say so; the window does not.
 struct ReadOutcome {
+    ReadOutcome() = default;
+    ReadOutcome(bool wasRead, std::string why, std::optional<ReadError> where = std::nullopt)
+        : read(wasRead), reason(std::move(why)), fault(std::move(where)) {}
+
     bool read = false;
-    std::string reason; // empty when read
+    std::string reason;              // empty when read
+    std::optional<ReadError> fault; // where the file is damaged, when a reader found the place
 };
 
 // The document of one main window: the name of the clipping read last and the

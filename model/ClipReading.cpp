@@ -191,10 +191,13 @@ Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, co
     return kind == ClippingKind::text ? textEntries(**reps) : pictureEntries(**reps);
 }
 
-Expected<ClippingFile, std::string> readClippingFile(const std::string& path) {
+Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
+    const auto problem = [](std::string reason, std::optional<ReadError> fault = std::nullopt) {
+        return ReadProblem{std::move(reason), std::move(fault)};
+    };
     const auto identifier = typeIdentifierOfFile(path);
     if (!identifier) {
-        return identifier.error().message;
+        return problem(identifier.error().message);
     }
     std::optional<std::string> type = *identifier;
     if (!type) {
@@ -204,31 +207,32 @@ Expected<ClippingFile, std::string> readClippingFile(const std::string& path) {
     }
     const auto kind = type ? clippingKindFor(*type) : std::nullopt;
     if (!kind) {
-        return type ? "not a clipping file (type " + *type + ")"
-                    : std::string("not a clipping file (unknown type)");
+        return problem(type ? "not a clipping file (type " + *type + ")"
+                            : std::string("not a clipping file (unknown type)"));
     }
     const auto bytes = readWholeFile(path);
     if (!bytes) {
-        return "cannot read: " + bytes.error().message;
+        return problem("cannot read: " + bytes.error().message);
     }
     auto root = plist::parse(*bytes);
     const bool fromResourceFork = !root;
     if (!root) {
-        const std::string problem = bytes->empty()
-                                        ? std::string("empty file")
-                                        : "not a property list: " + root.error().describe();
+        const std::string why = bytes->empty()
+                                    ? std::string("empty file")
+                                    : "not a property list: " + root.error().describe();
         auto fromFork = readResourceForkOf(*kind, path);
         if (!fromFork) {
-            return problem + ", " + fromFork.error();
+            return problem(why + ", " + fromFork.error(),
+                           bytes->empty() ? std::nullopt : std::optional(root.error()));
         }
         root = std::move(fromFork).value();
     }
     auto entries = clipEntries(*kind, **root);
     if (!entries) {
-        return entries.error();
+        return problem(entries.error());
     }
     if (fromResourceFork && entries->empty()) {
-        return std::string("the resource fork holds no representation this kind of clipping keeps");
+        return problem("the resource fork holds no representation this kind of clipping keeps");
     }
     return ClippingFile{*kind, std::move(root).value(), std::move(entries).value()};
 }
@@ -246,7 +250,7 @@ ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
     }
     auto read = readClippingFile(*path);
     if (!read) {
-        return {false, read.error()};
+        return {false, read.error().reason, read.error().fault};
     }
     ClippingFile file = std::move(read).value();
     for (ClipDetail& entry : file.entries) {

@@ -2,6 +2,7 @@
 
 #include "model/ClipDetail.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 #include "platform/plist/Node.h"
 
 #include <optional>
@@ -31,8 +32,15 @@ struct ClippingFile {
     std::vector<ClipDetail> entries;
 };
 
+// Why a file could not be read as a clipping, and where it is damaged when a
+// reader found the place.
+struct ReadProblem {
+    std::string reason;
+    std::optional<ReadError> fault;
+};
+
 // Reads the clipping at `path`, recognised by its extension or, without one,
 // by its companion's Finder type; or says why it is none.
-Expected<ClippingFile, std::string> readClippingFile(const std::string& path);
+Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path);
 
 } // namespace scrivlette

@@ -294,10 +294,10 @@ void ContentView::showReadFailures() {
     }
     QStringList plain;
     QStringList technical;
-    for (const auto& [name, reason] : failures_) {
-        const QString file = QString::fromStdString(name);
-        plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(reason);
-        technical << file + QStringLiteral(": ") + QString::fromStdString(reason);
+    for (const ReadFailureNote& failure : failures_) {
+        const QString file = QString::fromStdString(failure.name);
+        plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(failure);
+        technical << file + QStringLiteral(": ") + QString::fromStdString(failure.reason);
     }
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Files Not Read"),
                                 failures_.size() == 1

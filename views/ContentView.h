@@ -125,7 +125,7 @@ private:
     QString readStatus_;      // the whole of the last read summary
     QString shownReadStatus_; // as the status line last showed it
     QString selectSource_;    // the file the selected entry came from
-    std::vector<std::pair<std::string, std::string>> failures_; // of the last opening
+    std::vector<ReadFailureNote> failures_; // of the last opening
     QAbstractButton* detailsButton_ = nullptr;
     QPointer<QWidget> readFailuresBox_;
 

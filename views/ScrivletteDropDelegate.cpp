@@ -24,7 +24,7 @@ public:
             ++summary_.failed;
             summary_.failedName = url ? url->lastPathComponent() : "a dropped file";
             summary_.reason = outcome.reason;
-            summary_.failures.emplace_back(summary_.failedName, outcome.reason);
+            summary_.failures.push_back({summary_.failedName, outcome.reason, outcome.fault});
         } else {
             summary_.lastRead = url;
         }

@@ -13,6 +13,14 @@ namespace scrivlette {
 
 // How one drop, or one opening of files from outside, went once every file
 // has been read or has failed to arrive.
+// One file that was not read: its name, why, and where it is damaged when a
+// reader found the place.
+struct ReadFailureNote {
+    std::string name;
+    std::string reason;
+    std::optional<ReadError> fault;
+};
+
 struct ReadSummary {
     std::size_t files = 0;
     std::size_t failed = 0;
@@ -20,7 +28,7 @@ struct ReadSummary {
     std::string reason;          // why it was not
     std::optional<Url> lastRead; // the last file that was read, in the order they arrived
     // Every file that was not read, with why, in the order they arrived.
-    std::vector<std::pair<std::string, std::string>> failures;
+    std::vector<ReadFailureNote> failures;
 };
 // Called on the main thread.
 using ReadReport = std::function<void(const ReadSummary&)>;

@@ -6,7 +6,20 @@
 
 namespace scrivlette {
 
-QString plainReason(const std::string& reason) {
+QString plainReason(const ReadFailureNote& failure) {
+    if (const auto& fault = failure.fault) {
+        const QString at = QString::number(static_cast<qulonglong>(fault->offset));
+        switch (fault->kind) {
+        case ErrorKind::Truncated:
+            return QObject::tr("damaged: the file ends early, at byte %1").arg(at);
+        case ErrorKind::Empty:
+        case ErrorKind::UnknownFormat:
+            break; // nothing in it is where it went wrong
+        default:
+            return QObject::tr("damaged at byte %1").arg(at);
+        }
+    }
+    const std::string& reason = failure.reason;
     const auto has = [&](std::string_view part) { return reason.find(part) != std::string::npos; };
     if (reason.starts_with("not a clipping file")) {
         return QObject::tr("not a clipping file");
@@ -42,12 +55,13 @@ QString readSummaryText(const ReadSummary& summary) {
     }
     if (summary.files == 1 && summary.failures.size() == 1) {
         return QObject::tr("Could not read %1: %2")
-            .arg(QString::fromStdString(summary.failures.front().first),
-                 plainReason(summary.failures.front().second));
+            .arg(QString::fromStdString(summary.failures.front().name),
+                 plainReason(summary.failures.front()));
     }
     QStringList named;
-    for (const auto& [name, reason] : summary.failures) {
-        named << QObject::tr("%1 (%2)").arg(QString::fromStdString(name), plainReason(reason));
+    for (const ReadFailureNote& failure : summary.failures) {
+        named << QObject::tr("%1 (%2)").arg(QString::fromStdString(failure.name),
+                                            plainReason(failure));
     }
     return QObject::tr("%1 of %2 files could not be read: %3")
         .arg(summary.failed)

@@ -13,8 +13,8 @@ namespace scrivlette {
 QString readSummaryText(const ReadSummary& summary);
 // Why a file was not read, in a few plain words, from the reader's own
 // (technical) reason: "not a clipping file", "damaged: the file ends
-// early", "no permission to read it"...
-QString plainReason(const std::string& reason);
+// early, at byte 8", "no permission to read it"...
+QString plainReason(const ReadFailureNote& failure);
 // `text` no wider than `width` pixels in `metrics`, cut at a word and ended
 // with "…" when it must be cut.
 QString elidedAtWord(const QString& text, const QFontMetrics& metrics, int width);

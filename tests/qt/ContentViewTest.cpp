@@ -277,9 +277,10 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     open({realUrl("Notes.textClipping"), realUrl("PROVENANCE.md"), realUrl("no such.webloc"),
           cutUrl, realUrl("SHA256SUMS"), realUrl("Donate.webloc")});
     EXPECT_EQ(view_.statusText(),
-              QStringLiteral("4 of 6 files could not be read: PROVENANCE.md (not a clipping "
-                             "file), no such.webloc (it is not there any more), Cut.textClipping "
-                             "(damaged: the file ends early), SHA256SUMS (not a clipping file)"));
+              QStringLiteral(
+                  "4 of 6 files could not be read: PROVENANCE.md (not a clipping "
+                  "file), no such.webloc (it is not there any more), Cut.textClipping "
+                  "(damaged: the file ends early, at byte 8), SHA256SUMS (not a clipping file)"));
     ASSERT_TRUE(view_.detailsButton()->isVisible());
     view_.detailsButton()->click();
     auto* box = qobject_cast<QMessageBox*>(view_.readFailuresBox());
@@ -300,7 +301,8 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     const QString kept = shown.chopped(1);
     const QString whole = QStringLiteral(
         "4 of 6 files could not be read: PROVENANCE.md (not a clipping file), no such.webloc (it "
-        "is not there any more), Cut.textClipping (damaged: the file ends early), SHA256SUMS (not "
+        "is not there any more), Cut.textClipping (damaged: the file ends early, at byte 8), "
+        "SHA256SUMS (not "
         "a clipping file)");
     EXPECT_TRUE(whole.startsWith(kept));
     EXPECT_TRUE(whole.at(kept.size()) == u' ' || whole.at(kept.size()) == u',' ||
