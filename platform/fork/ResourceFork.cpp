@@ -23,6 +23,23 @@ bool within(std::uint64_t offset, std::uint64_t length, std::uint64_t size) {
     return offset <= size && length <= size - offset;
 }
 
+// The resource a reference at `reference` in the type list points to, its
+// bytes a slice of the data area.
+Expected<Resource, ReadError> readResource(const ByteReader& typeList, std::size_t reference,
+                                           const Bytes& data, const ByteReader& dataArea) {
+    const std::size_t at = typeList.fileOffset() + reference;
+    const auto id = static_cast<std::int16_t>(typeList.u16At(reference, "resource"));
+    const std::uint32_t offset = typeList.u32At(reference + 4, "resource") & 0x00FFFFFF;
+    if (!within(offset, 4, data.size())) {
+        return outside(at, "resource data outside the data area");
+    }
+    const std::uint32_t length = dataArea.u32At(offset, "resource data");
+    if (!within(offset + 4u, length, data.size())) {
+        return outside(at, "resource data outside the data area");
+    }
+    return Resource{0, id, data.slice(offset + 4u, length)};
+}
+
 Expected<std::vector<Resource>, ReadError> readResources(const Bytes& fork) {
     ByteReader header(fork.span());
     if (fork.size() < headerSize) {
@@ -70,16 +87,13 @@ Expected<std::vector<Resource>, ReadError> readResources(const Bytes& fork) {
         }
         for (std::size_t r = 0; r < count; ++r) {
             const std::size_t reference = listOffset + r * referenceSize;
-            const auto id = static_cast<std::int16_t>(typeList.u16At(reference, "resource"));
-            const std::uint32_t offset = typeList.u32At(reference + 4, "resource") & 0x00FFFFFF;
-            if (!within(offset, 4, data.size())) {
-                return outside(listStart + reference, "resource data outside the data area");
+            auto resource = readResource(typeList, reference, data, dataArea);
+            if (!resource) {
+                return resource.error();
             }
-            const std::uint32_t length = dataArea.u32At(offset, "resource data");
-            if (!within(offset + 4u, length, data.size())) {
-                return outside(listStart + reference, "resource data outside the data area");
-            }
-            resources.push_back({type, id, data.slice(offset + 4u, length)});
+            Resource found = std::move(resource).value();
+            found.type = type;
+            resources.push_back(std::move(found));
         }
     }
     return resources;

@@ -123,6 +123,34 @@ Spans Drawing::readRegion(ByteReader& in) const {
     return out;
 }
 
+namespace {
+
+// What a transfer operation makes of a pixel the pattern has `on` or off
+// there: false where the pixel stays as it is, else true with `colour` (the
+// pen's, coming in) set to what it becomes.
+inline bool transfer(Operation operation, bool on, Colour& colour, const Colour& background,
+                     const std::uint8_t* pixel) {
+    switch (operation) {
+    case Operation::copy:
+        if (!on) {
+            colour = background;
+        }
+        return true;
+    case Operation::orOp:
+        return on;
+    case Operation::xorOp:
+        colour = {std::uint8_t(255 - pixel[0]), std::uint8_t(255 - pixel[1]),
+                  std::uint8_t(255 - pixel[2])};
+        return on;
+    case Operation::bic:
+        colour = background;
+        return on;
+    }
+    return false;
+}
+
+} // namespace
+
 void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t mode) {
     if (suppressed_) {
         return;
@@ -139,47 +167,23 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
             std::uint8_t* pixel = pixels.rgba.data() + (std::size_t(y) * pixels.width + first) * 4;
             for (std::int64_t x = first; x < end; ++x, pixel += 4) {
                 const auto px = static_cast<std::int64_t>(double(x) * perX);
-                Colour colour = foreground_;
+                Colour pen = foreground_;
                 bool on = true;
                 if (pattern.tileWidth > 0) {
-                    colour = pattern.tile[std::size_t(py % pattern.tileHeight) * pattern.tileWidth +
-                                          std::size_t(px % pattern.tileWidth)];
+                    pen = pattern.tile[std::size_t(py % pattern.tileHeight) * pattern.tileWidth +
+                                       std::size_t(px % pattern.tileWidth)];
                 } else {
                     on = (pattern.bits[std::size_t(py & 7)] >> (7 - (px & 7)) & 1) != 0;
                 }
-                on = on != inverted;
                 if (pixel[3] == 0) { // clear is paper: white
                     pixel[0] = pixel[1] = pixel[2] = 255;
                 }
-                switch (operation) {
-                case Operation::copy:
-                    if (!on) {
-                        colour = background_;
-                    }
-                    break;
-                case Operation::orOp:
-                    if (!on) {
-                        continue;
-                    }
-                    break;
-                case Operation::xorOp:
-                    if (!on) {
-                        continue;
-                    }
-                    colour = {std::uint8_t(255 - pixel[0]), std::uint8_t(255 - pixel[1]),
-                              std::uint8_t(255 - pixel[2])};
-                    break;
-                case Operation::bic:
-                    if (!on) {
-                        continue;
-                    }
-                    colour = background_;
-                    break;
+                if (transfer(operation, on != inverted, pen, background_, pixel)) {
+                    pixel[0] = pen[0];
+                    pixel[1] = pen[1];
+                    pixel[2] = pen[2];
+                    pixel[3] = 255;
                 }
-                pixel[0] = colour[0];
-                pixel[1] = colour[1];
-                pixel[2] = colour[2];
-                pixel[3] = 255;
             }
         }
     }
