@@ -143,7 +143,8 @@ void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
         if (!clip) {
             continue;
         }
-        const std::string suffix = "." + std::string(kind.extension);
+        std::string suffix = ".";
+        suffix += kind.extension;
         if (kind.formatting != Formatting::rtfd) {
             plan.outputs.push_back({suffix, storedBytes(*clip), {}, false});
         } else if (!clip->data) {

@@ -11,7 +11,12 @@ namespace {
 
 std::string textOf(std::string_view rtf) {
     const auto document = parseRtf(rtf);
-    return document ? document->plainText() : "<" + document.error().describe() + ">";
+    if (document) {
+        return document->plainText();
+    }
+    std::string refused = "<";
+    refused += document.error().describe();
+    return refused + ">";
 }
 
 TEST(RtfReader, RealClippingRtfReadsAsItsText) {
