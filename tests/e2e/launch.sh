@@ -4,11 +4,7 @@
 # the Help menu; and checks that the screen shows something.
 # Usage: launch.sh PROGRAM [SCREENSHOT.png]
 set -euo pipefail
-# The rest runs on a display of its own; the script reads its commands from
-# itself, not from stdin, so no command below can swallow the ones after it.
-if [ -z "${SCRIVLETTE_DISPLAY_READY:-}" ]; then
-    SCRIVLETTE_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
-fi
+source "$(dirname "$0")/on-display.sh"
 program=$(realpath "$1")
 shot=${2:-$(mktemp -d)/screen.png}
 log=$(mktemp)

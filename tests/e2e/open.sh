@@ -4,11 +4,7 @@
 # manager's double-click does. Checks the title the window system shows.
 # Usage: open.sh BUILD_DIR REAL_TESTDATA_DIR
 set -euo pipefail
-# The rest runs on a display of its own; the script reads its commands from
-# itself, not from stdin, so no command below can swallow the ones after it.
-if [ -z "${SCRIVLETTE_DISPLAY_READY:-}" ]; then
-    SCRIVLETTE_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
-fi
+source "$(dirname "$0")/on-display.sh"
 build=$(realpath "$1")
 real=$(realpath "$2")
 scratch=$(mktemp -d)
