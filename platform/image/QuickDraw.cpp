@@ -256,13 +256,16 @@ void Drawing::roundRect(Verb verb, Rect r, std::int64_t ovalWidth, std::int64_t 
     drawBounded(verb, r, shape);
 }
 
+Spans Drawing::ovalIn(double left, double top, double right, double bottom) const {
+    const Image& pixels = canvas_.pixels();
+    return Spans::oval(pixels.width, pixels.height, snapped(left), snapped(top), snapped(right),
+                       snapped(bottom));
+}
+
 void Drawing::oval(Verb verb, Rect r) {
-    Image& pixels = canvas_.pixels();
-    const auto shape = [&](double left, double top, double right, double bottom) {
-        return Spans::oval(pixels.width, pixels.height, snapped(left), snapped(top), snapped(right),
-                           snapped(bottom));
-    };
-    drawBounded(verb, r, shape);
+    drawBounded(verb, r, [this](double left, double top, double right, double bottom) {
+        return ovalIn(left, top, right, bottom);
+    });
 }
 
 void Drawing::arc(Verb verb, Rect r, std::int64_t startAngle, std::int64_t arcAngle) {
@@ -278,11 +281,10 @@ void Drawing::arc(Verb verb, Rect r, std::int64_t startAngle, std::int64_t arcAn
     if (verb == Verb::frame) {
         // The curve only, not the radii: the oval's outline within the wedge.
         if (pen_.first > 0 && pen_.second > 0) {
-            const auto ovalShape = [&](double l, double t, double rt, double b) {
-                return Spans::oval(pixels.width, pixels.height, snapped(l), snapped(t), snapped(rt),
-                                   snapped(b));
+            const auto oval = [this](double l, double t, double rt, double b) {
+                return ovalIn(l, t, rt, b);
             };
-            fillShape(frameOf(r, ovalShape).intersect(wedge(left, top, right, bottom)), verb);
+            fillShape(frameOf(r, oval).intersect(wedge(left, top, right, bottom)), verb);
         }
         return;
     }

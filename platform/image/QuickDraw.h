@@ -82,6 +82,8 @@ private:
     // right, bottom).
     using BoundedShape = std::function<Spans(double, double, double, double)>;
     Spans frameOf(Rect r, const BoundedShape& shape) const;
+    // The oval inside a box in canvas pixels.
+    Spans ovalIn(double left, double top, double right, double bottom) const;
     void drawBounded(Verb verb, Rect r, const BoundedShape& shape);
     void apply(const Spans& shape, const Pattern& pattern, std::uint16_t mode);
 
