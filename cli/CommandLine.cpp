@@ -69,9 +69,10 @@ struct Document {
 Document readAll(const std::vector<std::string>& files, std::ostream& err) {
     Document document;
     for (const std::string& file : files) {
-        const auto url = Url::fromFilePath(absolutePath(file));
+        const auto path = absolutePath(file);
+        const auto url = path ? Url::fromFilePath(*path) : std::nullopt;
         const ReadOutcome outcome = url ? document.info->readClippingWithReason(*url)
-                                        : ReadOutcome{false, "cannot make a file URL"};
+                                        : ReadOutcome{false, "no such file"};
         document.results.push_back(outcome.read);
         if (!outcome.read) {
             err << "scrivlette-cli: " << file << ": " << outcome.reason << '\n';
@@ -107,7 +108,8 @@ bool writeEntry(ClipInfo& info, const ClipDetail& clip, const Invocation& invoca
                 std::ostream& out, std::ostream& err) {
     std::optional<Url> answer;
     if (!invocation.dryRun) {
-        answer = Url::fromFilePath(absolutePath(invocation.output));
+        const auto path = absolutePath(invocation.output);
+        answer = path ? Url::fromFilePath(*path) : std::nullopt;
         if (!answer) {
             err << "scrivlette-cli: " << invocation.output << ": not a usable path\n";
             return false;
@@ -148,8 +150,12 @@ bool writeConversion(const ClipDetail& clip, const Invocation& invocation, std::
                   static_cast<std::streamsize>(converted->size()));
         return true;
     }
-    const WriteOutcome outcome =
-        writeConvertedTo(clip, conversion, absolutePath(invocation.output));
+    const auto path = absolutePath(invocation.output);
+    if (!path) {
+        err << "scrivlette-cli: " << invocation.output << ": not a usable path\n";
+        return false;
+    }
+    const WriteOutcome outcome = writeConvertedTo(clip, conversion, *path);
     if (outcome.status != WriteOutcome::Status::written) {
         err << "scrivlette-cli: entry " << invocation.entry << ": " << outcome.message << '\n';
         return false;
@@ -344,6 +350,9 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     case Command::show:
     case Command::write:
         if (invocation.entry > clips.size()) {
+            if (status != allRead) {
+                return status; // the file that was not read has been named: no entries is why
+            }
             err << "scrivlette-cli: there is no entry " << invocation.entry << " (the files hold "
                 << clips.size() << ")\n";
             return usageError;

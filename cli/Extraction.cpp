@@ -129,7 +129,12 @@ private:
 };
 
 void Extractor::walk(const std::string& given, const std::function<void(const Found&)>& visit) {
-    const std::string root = absolutePath(given);
+    const auto absolute = absolutePath(given);
+    if (!absolute) {
+        report(given, Status::failed, {}, "no such file or folder");
+        return;
+    }
+    const std::string root = *absolute;
     struct stat status {};
     if (::lstat(root.c_str(), &status) != 0) {
         report(root, Status::failed, {},
@@ -423,7 +428,7 @@ void Extractor::showProgress() {
 
 int Extractor::run() {
     std::error_code error;
-    outputRoot_ = fs::weakly_canonical(fs::absolute(options_.to), error);
+    outputRoot_ = fs::weakly_canonical(fs::absolute(options_.to, error), error);
     ::stat(outputRoot_.c_str(), &outputStatus_); // absent until the first write: never met
     if (options_.progress) {
         counting_ = true;

@@ -27,5 +27,10 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << "scrivlette-cli: out of memory\n";
         return cli::someUnread;
+    } catch (const std::exception& error) {
+        // Every fault that reaches here is a bug; say it on one line rather than abort.
+        std::cout.flush();
+        std::cerr << "scrivlette-cli: " << error.what() << '\n';
+        return cli::someUnread;
     }
 }

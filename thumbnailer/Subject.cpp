@@ -61,7 +61,9 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     if (!kind) {
         return std::string("not a clipping file");
     }
-    const auto url = Url::fromFilePath(std::filesystem::absolute(path).lexically_normal().string());
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    const auto url = error ? std::nullopt : Url::fromFilePath(absolute.lexically_normal().string());
     const auto info = ClipInfo::create();
     const ReadOutcome outcome =
         url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};

@@ -111,5 +111,7 @@ int main(int argc, char** argv) {
         return makeThumbnail(size, files[0], files[1]);
     } catch (const std::bad_alloc&) {
         return fail(files[0], "out of memory");
+    } catch (const std::exception& error) {
+        return fail(files[0], error.what()); // a bug, said on one line rather than an abort
     }
 }

@@ -127,15 +127,30 @@ std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper, cons
     switch (wrapper.kind) {
     case FileWrapper::Kind::symbolicLink:
         return FileError{EINVAL, "symbolic links are not written"};
-    case FileWrapper::Kind::regularFile:
-        if (auto failure = writeFileAtomically(path, wrapper.contents.span(), how)) {
+    case FileWrapper::Kind::regularFile: {
+        OutputPlace place{OutputPlace::Kind::file, path};
+        if (how.replace) {
+            if (auto refused = placeOutput(path, place)) {
+                return refused;
+            }
+        }
+        if (auto failure = writeFileAtomically(place.path, wrapper.contents.span(), how)) {
             return failure;
         }
-        return applyAttributes(path, wrapper);
+        // A stream written into keeps its own modes and times.
+        return place.kind == OutputPlace::Kind::file ? applyAttributes(place.path, wrapper)
+                                                     : std::nullopt;
+    }
     case FileWrapper::Kind::directory:
         break;
     }
-    std::string temporary = temporaryBeside(path);
+    OutputPlace place{OutputPlace::Kind::file, path};
+    if (how.replace) {
+        if (auto refused = placeOutput(path, place, true)) {
+            return refused;
+        }
+    }
+    std::string temporary = temporaryBeside(place.path);
     if (::mkdtemp(temporary.data()) == nullptr) {
         return lastSystemError("");
     }
@@ -150,7 +165,7 @@ std::optional<FileError> writeWrapperAtomically(const FileWrapper& wrapper, cons
         ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
         failure = lastSystemError("");
     } else if (!failure && how.replace) {
-        failure = moveIntoPlace(temporary, path);
+        failure = moveIntoPlace(temporary, place.path);
     }
     if (failure) {
         removeTree(temporary);

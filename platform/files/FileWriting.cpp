@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,9 +60,81 @@ std::optional<FileError> writeAll(int fd, std::span<const std::uint8_t> bytes) {
     return std::nullopt;
 }
 
+std::optional<FileError> placeOutput(const std::string& path, OutputPlace& place, bool folder) {
+    place = {OutputPlace::Kind::file, path};
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) != 0) {
+        return errno == ENOENT ? std::nullopt : std::optional(lastSystemError(""));
+    }
+    struct stat target = link;
+    if (S_ISLNK(link.st_mode)) {
+        if (::stat(path.c_str(), &target) != 0) {
+            // Replacing the link would lose it; creating its target is not what was asked.
+            return errno == ENOENT ? FileError{ENOENT, "a symbolic link to nothing"}
+                                   : lastSystemError("");
+        }
+        if (S_ISREG(target.st_mode) || (folder && S_ISDIR(target.st_mode))) {
+            char* resolved = ::realpath(path.c_str(), nullptr);
+            if (resolved == nullptr) {
+                return lastSystemError("");
+            }
+            place.path = resolved;
+            std::free(resolved);
+        }
+    }
+    if (S_ISREG(target.st_mode) || (folder && S_ISDIR(target.st_mode))) {
+        return std::nullopt;
+    }
+    // Standard output, /dev/null or a pipe are natural places to write to;
+    // a disk, a socket or a folder never are.
+    if (!folder && (S_ISFIFO(target.st_mode) || S_ISCHR(target.st_mode))) {
+        place.kind = OutputPlace::Kind::stream;
+        return std::nullopt;
+    }
+    const char* what = S_ISDIR(target.st_mode)   ? "a folder"
+                       : S_ISBLK(target.st_mode) ? "a block device"
+                       : S_ISSOCK(target.st_mode) ? "a socket"
+                                                  : "not a regular file";
+    return FileError{S_ISDIR(target.st_mode) ? EISDIR : EINVAL,
+                     std::string(what) + " is there; it is not replaced"};
+}
+
+std::optional<FileError> writeIntoStream(const std::string& path,
+                                         std::span<const std::uint8_t> bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return errno == ENXIO ? FileError{ENXIO, "a pipe that no program reads"}
+                              : lastSystemError("");
+    }
+    struct stat status {};
+    std::optional<FileError> failure;
+    if (::fstat(fd, &status) != 0) {
+        failure = lastSystemError("");
+    } else if (!S_ISFIFO(status.st_mode) && !S_ISCHR(status.st_mode)) {
+        failure = FileError{EINVAL, "not a pipe or character device"}; // changed meanwhile
+    } else if (const int flags = ::fcntl(fd, F_GETFL);
+               flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        failure = lastSystemError("fcntl");
+    } else {
+        failure = writeAll(fd, bytes);
+    }
+    if (::close(fd) != 0 && !failure) {
+        failure = lastSystemError("close");
+    }
+    return failure;
+}
+
 std::optional<FileError> writeFilePlain(const std::string& path,
                                         std::span<const std::uint8_t> bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
+    OutputPlace place;
+    if (auto refused = placeOutput(path, place)) {
+        return refused;
+    }
+    if (place.kind == OutputPlace::Kind::stream) {
+        return writeIntoStream(place.path, bytes);
+    }
+    const int fd = ::open(place.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY,
+                          0666);
     if (fd < 0) {
         return lastSystemError("");
     }
@@ -72,8 +145,18 @@ std::optional<FileError> writeFilePlain(const std::string& path,
     return failure;
 }
 
-std::optional<FileError> writeFileAtomically(const std::string& path,
+std::optional<FileError> writeFileAtomically(const std::string& given,
                                              std::span<const std::uint8_t> bytes, AtomicWrite how) {
+    OutputPlace place{OutputPlace::Kind::file, given};
+    if (how.replace) {
+        if (auto refused = placeOutput(given, place)) {
+            return refused;
+        }
+        if (place.kind == OutputPlace::Kind::stream) {
+            return writeIntoStream(place.path, bytes);
+        }
+    }
+    const std::string& path = place.path;
     std::string temporary = temporaryBeside(path);
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
