@@ -1,6 +1,7 @@
 #include "Extraction.h"
 
 #include "cli/ExtractionPlan.h"
+#include "cli/ExtractionReport.h"
 #include "cli/Paths.h"
 #include "cli/TreeWalk.h"
 #include "model/ClipDescription.h"
@@ -16,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <nlohmann/json.hpp>
 #include <ostream>
 #include <set>
 #include <sys/stat.h>
@@ -42,29 +42,6 @@ struct Found {
     fs::path file;
     fs::path relativeFolder; // where it lies under the PATH it was found under
 };
-
-enum class Status { ok, failed, skipped };
-
-// A path written into JSON: as it is when it is UTF-8; otherwise with every
-// byte outside UTF-8, and every "%", as %XX, so it can be found on disk.
-std::string escapedPath(std::string_view path) {
-    std::string out;
-    for (std::size_t at = 0; at < path.size();) {
-        const auto byte = static_cast<unsigned char>(path[at]);
-        const std::size_t length = utf8SequenceLength(path.substr(at));
-        if (length == 0 || byte == '%') {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            out.push_back('%');
-            out.push_back(hex[byte >> 4]);
-            out.push_back(hex[byte & 0xF]);
-            ++at;
-            continue;
-        }
-        out.append(path.substr(at, length));
-        at += length;
-    }
-    return out;
-}
 
 // The kind a name alone says, for entries that cannot be examined further
 // (a link that loops, a path too long to open).
@@ -100,6 +77,10 @@ private:
     void walk(const std::string& given, const std::function<void(const Found&)>& visit);
     void walkEntry(const WalkEntry& entry, const std::string& inside,
                    const std::function<void(const Found&)>& visit);
+    void passOverFolderLink(const WalkEntry& entry, const std::string& inside);
+    void reportLink(const std::string& source, const std::string& reason);
+    void writeLine(const std::string& source, Status status, const std::vector<std::string>& outputs,
+                   const std::string& reason);
     void extractOne(const Found& found);
     void extractRead(const Found& found);
     std::optional<std::string> tooMuch(const Found& found, const Plan& plan) const;
@@ -125,6 +106,7 @@ private:
     std::size_t done_ = 0;
     std::size_t failed_ = 0;
     std::size_t skipped_ = 0;
+    std::size_t links_ = 0; // folder links passed over
     std::size_t written_ = 0;
 };
 
@@ -193,7 +175,10 @@ void Extractor::walkEntry(const WalkEntry& entry, const std::string& inside,
         return;
     }
     if (!byName) {
-        return; // links and special files not named as clippings are no concern of ours
+        if (type == S_IFLNK) {
+            passOverFolderLink(entry, inside);
+        }
+        return; // other links and special files not named as clippings are no concern of ours
     }
     if (type != S_IFLNK) {
         report(entry.path, Status::skipped, {}, "not a regular file");
@@ -222,6 +207,38 @@ void Extractor::walkEntry(const WalkEntry& entry, const std::string& inside,
     } else {
         visit(found);
     }
+}
+
+// Folders are walked where they are, never through a link: a link could
+// lead out of the tree or back into it without end. Each one is said.
+void Extractor::passOverFolderLink(const WalkEntry& entry, const std::string& inside) {
+    struct stat status {};
+    if (::stat(entry.path.c_str(), &status) != 0) {
+        if (errno == ELOOP) {
+            reportLink(entry.path, "a symbolic link that loops");
+        }
+        return; // a link to nothing not named as a clipping: nothing there to pass over
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return;
+    }
+    char* target = ::realpath(entry.path.c_str(), nullptr);
+    const std::string resolved = target ? std::string(target) + "/" : std::string();
+    std::free(target);
+    reportLink(entry.path, !resolved.starts_with(inside)
+                               ? "a symbolic link to a folder out of the tree, not followed"
+                           : inside.starts_with(resolved)
+                               ? "a symbolic link to a folder above it, not followed (a loop)"
+                               : "a symbolic link to a folder, not followed (the folder is "
+                                 "walked where it is)");
+}
+
+void Extractor::reportLink(const std::string& source, const std::string& reason) {
+    if (counting_) {
+        return;
+    }
+    ++links_;
+    writeLine(source, Status::skipped, {}, reason);
 }
 
 std::optional<fs::path> Extractor::freeName(const fs::path& folder, const std::string& base,
@@ -389,28 +406,14 @@ void Extractor::report(const std::string& source, Status status,
     ++done_;
     failed_ += status == Status::failed ? 1 : 0;
     skipped_ += status == Status::skipped ? 1 : 0;
-    nlohmann::ordered_json line;
-    line["source"] = source;
-    line["status"] = status == Status::ok ? "ok" : status == Status::failed ? "failed" : "skipped";
-    line["outputs"] = outputs;
-    if (!reason.empty()) {
-        line["reason"] = reason;
-    }
-    // Names that are not UTF-8 cannot travel in JSON as they are.
-    if (!isValidUtf8(source)) {
-        line["source_escaped"] = escapedPath(source);
-    }
-    if (std::any_of(outputs.begin(), outputs.end(),
-                    [](const std::string& path) { return !isValidUtf8(path); })) {
-        std::vector<std::string> escaped;
-        escaped.reserve(outputs.size());
-        for (const std::string& path : outputs) {
-            escaped.push_back(escapedPath(path));
-        }
-        line["outputs_escaped"] = escaped;
-    }
-    out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    writeLine(source, status, outputs, reason);
     showProgress();
+}
+
+void Extractor::writeLine(const std::string& source, Status status,
+                          const std::vector<std::string>& outputs, const std::string& reason) {
+    // Flushed line by line: after a kill, every file on disk has been named.
+    out_ << reportLine(source, status, outputs, reason) << '\n' << std::flush;
 }
 
 void Extractor::showProgress() {
@@ -460,10 +463,14 @@ int Extractor::run() {
     if (skipped_ > 0) {
         err_ << ", " << groupedCount(skipped_) << " skipped";
     }
+    if (links_ > 0) {
+        err_ << ", " << groupedCount(links_)
+             << (links_ == 1 ? " folder link not followed" : " folder links not followed");
+    }
     err_ << "; " << groupedCount(written_) << (written_ == 1 ? " file " : " files ")
          << (options_.dryRun ? "would be written to " : "written to ") << outputRoot_.string()
          << '\n';
-    return failed_ == 0 && skipped_ == 0 && flushed ? 0 : 1;
+    return failed_ == 0 && skipped_ == 0 && links_ == 0 && flushed ? 0 : 1;
 }
 
 } // namespace

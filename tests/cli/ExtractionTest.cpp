@@ -105,11 +105,18 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     makeOverlongFolder(tree_);
     std::ofstream(tree_ / "huge.textClipping");
     fs::resize_file(tree_ / "huge.textClipping", std::uintmax_t{2} << 30); // sparse: no disk used
+    fs::create_symlink(test::realFile(""), tree_ / "elsewhere");
+    fs::create_symlink("..", tree_ / "deep/up");
+    fs::create_symlink("deep/er", tree_ / "shortcut");
+    fs::create_symlink("spin", tree_ / "spin");
+    fs::create_symlink("nothing here", tree_ / "gone"); // a link to nothing may be anything: not said
 
     const Run run = extractTree();
     EXPECT_EQ(run.status, 1) << "one clipping is broken";
-    EXPECT_EQ(run.lines, 14u) << run.err;
-    EXPECT_NE(run.err.find("14 clippings: 8 extracted, 3 failed, 3 skipped; "), std::string::npos)
+    EXPECT_EQ(run.lines, 18u) << run.err;
+    EXPECT_NE(run.err.find("14 clippings: 8 extracted, 3 failed, 3 skipped, 4 folder links not "
+                           "followed; "),
+              std::string::npos)
         << run.err;
     for (const auto& [name, line] : run.bySource) {
         EXPECT_TRUE(line["source"].get<std::string>().starts_with("/")) << name;
@@ -129,6 +136,12 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     EXPECT_NE(reasonOf("Deep.textClipping").find("failed: its path is longer than"),
               std::string::npos);
     EXPECT_EQ(reasonOf("huge.textClipping"), "failed: too large: 2147483648 bytes");
+    EXPECT_EQ(reasonOf("elsewhere"),
+              "skipped: a symbolic link to a folder out of the tree, not followed");
+    EXPECT_EQ(reasonOf("up"), "skipped: a symbolic link to a folder above it, not followed (a loop)");
+    EXPECT_EQ(reasonOf("shortcut"), "skipped: a symbolic link to a folder, not followed (the folder "
+                                    "is walked where it is)");
+    EXPECT_EQ(reasonOf("spin"), "skipped: a symbolic link that loops");
 
     EXPECT_EQ(contentsOf(output_ / "Notes.txt"), "Notes");
     EXPECT_EQ(contentsOf(output_ / "Notes (2).txt"), "Notes") << "a collision takes the next name";
@@ -229,6 +242,27 @@ TEST_F(Extraction, ConcurrentRunsLoseNothing) {
         }
         EXPECT_EQ(onDisk, reported.size()) << "round " << round;
     }
+}
+
+// Each line reaches standard output before the next clipping is written, so
+// what is on disk and what was reported agree whenever the run is killed.
+TEST_F(Extraction, EachLineIsFlushedAsItIsWritten) {
+    struct Watching : std::stringbuf {
+        std::vector<std::size_t> linesAtFlush;
+        int sync() override {
+            const std::string text = str();
+            linesAtFlush.push_back(std::size_t(std::count(text.begin(), text.end(), '\n')));
+            return 0;
+        }
+    } buffer;
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    extract(ExtractOptions{output_, false, false, false, {tree_.string()}}, out, err);
+    const std::size_t lines = buffer.linesAtFlush.empty() ? 0 : buffer.linesAtFlush.back();
+    EXPECT_GE(lines, 8u);
+    std::vector<std::size_t> everyLine(lines);
+    std::iota(everyLine.begin(), everyLine.end(), 1);
+    EXPECT_EQ(buffer.linesAtFlush, everyLine);
 }
 
 // A second run writes beside the first, never over it; a dry run writes nothing.
