@@ -524,11 +524,13 @@ void directRow(std::span<const std::uint8_t> bytes, std::size_t width, std::uint
             std::memcpy(pixel, bytes.data() + x * 3, 3);
             pixel[3] = 255;
         } else { // one plane a component: (A) R G B
+            // QuickDraw copies pixels and never composites: a fourth plane is
+            // carried, not drawn (Photoshop fills it with zeros).
             const std::size_t rgb = components == 4 ? width : 0;
             pixel[0] = bytes[rgb + x];
             pixel[1] = bytes[rgb + width + x];
             pixel[2] = bytes[rgb + 2 * width + x];
-            pixel[3] = components == 4 ? bytes[x] : 255;
+            pixel[3] = 255;
         }
     }
 }
