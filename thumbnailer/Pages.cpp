@@ -34,14 +34,30 @@ double widthOf(std::string_view text, const TextStyle& style) {
 }
 
 // `text` in lines no wider than `width`: at spaces where it can, anywhere
-// in a word too long for a line.
+// in a word too long for a line. A line's width is the sum of its parts'
+// (the typesetter does not kern), so each word is measured once.
 std::vector<std::string> wrapped(std::string_view text, const TextStyle& style, double width,
                                  std::size_t maxLines) {
     std::vector<std::string> lines;
     std::string line;
+    double lineWidth = 0;
     const auto flush = [&] {
         lines.push_back(std::move(line));
         line.clear();
+        lineWidth = 0;
+    };
+    const auto breakWord = [&](std::string_view word) {
+        for (std::size_t i = 0; i < word.size() && lines.size() < maxLines;) {
+            const std::size_t length = std::max<std::size_t>(1, utf8SequenceLength(word.substr(i)));
+            const double advance = widthOf(word.substr(i, length), style);
+            if (!line.empty() && lineWidth + advance > width) {
+                flush();
+                continue;
+            }
+            line.append(word.substr(i, length));
+            lineWidth += advance;
+            i += length;
+        }
     };
     for (std::size_t at = 0; at < text.size() && lines.size() < maxLines;) {
         if (text[at] == '\n' || text[at] == '\r') {
@@ -55,27 +71,24 @@ std::vector<std::string> wrapped(std::string_view text, const TextStyle& style, 
         const std::size_t end = std::min(text.find_first_of(" \t\r\n", at), text.size());
         std::string word(text.substr(at, end - at));
         if (end < text.size() && (text[end] == ' ' || text[end] == '\t')) {
-            word.push_back(' ');
+            word.push_back(' '); // a tab, too, is a space here
         }
         at = std::max(end + (end < text.size() && text[end] != '\n' && text[end] != '\r'), at + 1);
-        if (widthOf(line + word, style) <= width) {
-            line += word;
+        const double wordWidth = widthOf(word, style);
+        if (lineWidth + wordWidth <= width) {
+            line.append(word);
+            lineWidth += wordWidth;
             continue;
         }
         if (!line.empty()) {
             flush();
         }
-        // A word longer than a line goes in pieces, a character at a time.
-        for (std::size_t i = 0; i < word.size() && lines.size() < maxLines;) {
-            const std::size_t length = std::max<std::size_t>(1, utf8SequenceLength(word.substr(i)));
-            const std::string next = line + word.substr(i, length);
-            if (!line.empty() && widthOf(next, style) > width) {
-                flush();
-                continue;
-            }
-            line = next;
-            i += length;
+        if (wordWidth <= width) {
+            line.append(word);
+            lineWidth = wordWidth;
+            continue;
         }
+        breakWord(word); // a word longer than a line goes in pieces
     }
     if (!line.empty() && lines.size() < maxLines) {
         lines.push_back(line);
@@ -110,27 +123,50 @@ image::Image textPage(const Text& text, std::uint32_t size) {
     return page;
 }
 
+Headline layOutHeadline(const std::string& host, std::uint32_t size) {
+    const double margin = std::max(3.0, double(size) / 20);
+    const double width = double(blankPage(size).width) - 2 * margin;
+    Headline out;
+    out.style.bold = true;
+    out.style.colour = {20, 60, 140};
+    out.style.pixelSize = double(size) / 8;
+    // Hinting makes width follow size only roughly: measure again until it
+    // fits. A host too long even at the smallest size goes on more lines,
+    // whole, rather than cut.
+    constexpr double smallest = 6;
+    for (int attempt = 0; attempt < 8 && out.style.pixelSize > smallest; ++attempt) {
+        const double natural = widthOf(host, out.style);
+        if (natural <= width) {
+            break;
+        }
+        out.style.pixelSize = std::max(
+            smallest, std::min(out.style.pixelSize - 0.5,
+                               std::floor(out.style.pixelSize * width / natural * 2) / 2));
+    }
+    out.top = double(size) / 3 - out.style.pixelSize;
+    out.lines = wrapped(host, out.style, width, host.size());
+    return out;
+}
+
+double textWidth(std::string_view text, const image::TextStyle& style) {
+    return widthOf(text, style);
+}
+
 image::Image locationPage(const Location& location, std::uint32_t size) {
     image::Image page = blankPage(size);
     const double margin = std::max(3.0, double(size) / 20);
     const double width = double(page.width) - 2 * margin;
     // The host large, made smaller to fit on one line, the address under it.
-    TextStyle headline;
-    headline.bold = true;
-    headline.colour = {20, 60, 140};
-    headline.pixelSize = double(size) / 8;
-    const double natural = widthOf(location.headline, headline);
-    if (natural > width) {
-        headline.pixelSize = std::max(6.0, headline.pixelSize * width / natural);
-    }
-    const double top = double(size) / 3 - headline.pixelSize;
-    drawLines(page, wrapped(location.headline, headline, width, 1), headline, margin, top,
-              headline.pixelSize, width, true);
+    const Headline headline = layOutHeadline(location.headline, size);
+    drawLines(page, headline.lines, headline.style, margin, headline.top,
+              headline.style.pixelSize, width, true);
     TextStyle address;
     address.pixelSize = size <= 128 ? 8 : double(size) / 20;
     address.colour = {70, 70, 70};
     const double lineHeight = std::ceil(address.pixelSize * 1.3);
-    const double below = top + headline.pixelSize * 1.6;
+    const double below =
+        headline.top +
+        headline.style.pixelSize * (0.6 + double(std::max<std::size_t>(1, headline.lines.size())));
     const auto lines =
         static_cast<std::size_t>(std::max(0.0, double(page.height) - margin - below) / lineHeight);
     drawLines(page, wrapped(location.url, address, width, lines), address, margin, below,

@@ -1,3 +1,4 @@
+#include "thumbnailer/Pages.h"
 #include "thumbnailer/Subject.h"
 
 #include "../model/ModelTestSupport.h"
@@ -72,6 +73,29 @@ TEST(Headline, IsTheHostOrTheAddress) {
     };
     for (const auto& [url, headline] : cases) {
         EXPECT_EQ(headlineOf(url), headline) << url;
+    }
+}
+
+// Whole at every size: hinting makes a face at a scaled size wider than
+// the scale says, which once cut "github.com" to "github.co" at 256.
+TEST(Headline, IsDrawnWholeAtEverySize) {
+    for (const char* host : {"github.com", "paypal.com", "a", "someone.with.a.long.name@example.org",
+                             "xn--bcher-kva.example.museum.very-long-subdomain.example.com"}) {
+        for (std::uint32_t size = 16; size <= 1024; size += size < 128 ? 16 : 64) {
+            SCOPED_TRACE(std::string(host) + " at " + std::to_string(size));
+            const Headline headline = layOutHeadline(host, size);
+            std::string joined;
+            const double margin = std::max(3.0, double(size) / 20);
+            for (const std::string& line : headline.lines) {
+                joined += line;
+                EXPECT_LE(textWidth(line, headline.style),
+                          double(std::max<std::uint32_t>(8, size * 3 / 4)) - 2 * margin);
+            }
+            EXPECT_EQ(joined, host);
+            if (size >= 128 && std::string_view(host).size() <= 12) {
+                EXPECT_EQ(headline.lines.size(), 1u) << "a short host on one line";
+            }
+        }
     }
 }
 
