@@ -81,23 +81,27 @@ int main(int argc, char** argv) {
         {"PNG header, 4,096^2", "public.png", hostile::pngHeaderBomb(4096)},
         {"TIFF header, 16,384^2", "public.tiff", hostile::tiffHeaderBomb(16384, 1u << 28)},
         {"TIFF header, 4,096^2", "public.tiff", hostile::tiffHeaderBomb(4096, 1u << 24)},
+        {"PICT region of 16,000 points, 4,096^2", "com.apple.pict",
+         hostile::pictRegionBomb(4096, 16000, 1)},
+        {"PICT region of 400 points painted 1,000 times", "com.apple.pict",
+         hostile::pictRegionBomb(4096, 400, 1000)},
+        {"PICT 1-degree wedge, 4,096^2, 1,000 times", "com.apple.pict",
+         hostile::pictArcBomb(4096, 1, 1000, false)},
+        {"  the same behind an empty clip", "com.apple.pict",
+         hostile::pictArcBomb(4096, 1, 1000, true)},
+        {"PICT polygon of 3,000 points, 1,000 times, clipped", "com.apple.pict",
+         hostile::pictPolygonBomb(4096, 3000, 1000, false)},
+        {"PICT polygon of 16,000 points framed", "com.apple.pict",
+         hostile::pictPolygonBomb(4096, 16000, 1, true)},
+        {"PICT of 300 lines no font has", "com.apple.pict", hostile::pictTextBomb(4096, 300)},
+        {"PICT with a lutAtoB claiming 255^3 x 15", "com.apple.pict", hostile::pictProfileBomb()},
     };
-    const fs::path folder = fs::temp_directory_path() / "scrivlette-bench-hostile";
+    // --keep DIR: write the cases as picture clippings there, for timing
+    // other builds on the same files.
+    const bool keep = argc >= 3 && std::strcmp(argv[1], "--keep") == 0;
+    const fs::path folder =
+        keep ? fs::path(argv[2]) : fs::temp_directory_path() / "scrivlette-bench-hostile";
     fs::create_directories(folder);
-    std::printf("%-46s %8s %9s %10s\n", "hostile picture", "bytes", "seconds", "peak MB");
-    int index = 0;
-    for (const Case& c : cases) {
-        const fs::path file = folder / ("case" + std::to_string(index++));
-        std::ofstream(file, std::ios::binary) << c.bytes;
-        const auto m =
-            bench::measureChild(argv[0], {c.type, file.string(), c.shown ? "shown" : "written"}, 1);
-        std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
-                    static_cast<double>(m.peakKilobytes) / 1024);
-        std::fflush(stdout);
-    }
-
-    // The thumbnailer, as a file manager runs it, on clippings of these.
-    std::printf("\n%-46s %8s %9s %10s\n", "thumbnailer, 256 pixels", "bytes", "seconds", "peak MB");
     const auto clipping = [](std::string_view type, const std::string& bytes) {
         return "<?xml version=\"1.0\"?><plist "
                "version=\"1.0\"><dict><key>UTI-Data</key><dict><key>" +
@@ -105,6 +109,28 @@ int main(int argc, char** argv) {
                encodeBase64({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) +
                "</data></dict></dict></plist>";
     };
+    std::printf("%-46s %8s %9s %10s\n", "hostile picture", "bytes", "seconds", "peak MB");
+    int index = 0;
+    for (const Case& c : cases) {
+        const fs::path file = folder / ("case" + std::to_string(index++));
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        if (keep) {
+            std::ofstream(file.string() + ".pictClipping", std::ios::binary)
+                << clipping(c.type, c.bytes);
+            continue;
+        }
+        const auto m =
+            bench::measureChild(argv[0], {c.type, file.string(), c.shown ? "shown" : "written"}, 1);
+        std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
+                    static_cast<double>(m.peakKilobytes) / 1024);
+        std::fflush(stdout);
+    }
+
+    if (keep) {
+        return 0;
+    }
+    // The thumbnailer, as a file manager runs it, on clippings of these.
+    std::printf("\n%-46s %8s %9s %10s\n", "thumbnailer, 256 pixels", "bytes", "seconds", "peak MB");
     const struct {
         const char* name;
         const char* file;
@@ -119,6 +145,18 @@ int main(int argc, char** argv) {
          clipping("com.apple.pict",
                   hostile::pictWithQuickTime(4096, "jpeg", 4096, 4096,
                                              hostile::jpegScanBomb(4096, 4096, 100, 3)))},
+        {"region of 4,096 points, 4,096^2", "Region.pictClipping",
+         clipping("com.apple.pict", hostile::pictRegionBomb(4096, 4096, 1))},
+        {"1,000 1-degree wedges behind an empty clip", "Wedges.pictClipping",
+         clipping("com.apple.pict", hostile::pictArcBomb(4096, 1, 1000, true))},
+        {"polygon of 3,000 points, 1,000 times, clipped", "Polygons.pictClipping",
+         clipping("com.apple.pict", hostile::pictPolygonBomb(4096, 3000, 1000, false))},
+        {"polygon of 16,000 points framed", "Frame.pictClipping",
+         clipping("com.apple.pict", hostile::pictPolygonBomb(4096, 16000, 1, true))},
+        {"300 lines no font has", "Text.pictClipping",
+         clipping("com.apple.pict", hostile::pictTextBomb(4096, 300))},
+        {"lutAtoB claiming 255^3 x 15", "Profile.pictClipping",
+         clipping("com.apple.pict", hostile::pictProfileBomb())},
         {"8 MB of text", "Long.textClipping",
          clipping("public.utf8-plain-text", std::string(6u << 20, 'w'))},
     };

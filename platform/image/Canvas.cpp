@@ -54,13 +54,24 @@ void Canvas::allocate() {
     painted_ = true;
 }
 
+Extent Canvas::extent() {
+    allocate();
+    if (!spanBudget_) {
+        // A real shape has a few pieces a row; one for every 16 pixels of
+        // the canvas (1 byte a pixel, a quarter of the canvas) is far past any.
+        spanBudget_.emplace([this](std::int64_t units) { spend(units); },
+                            width_ * height_ / 16 + 65536);
+    }
+    return Extent{width_, height_, &*spanBudget_};
+}
+
 void Canvas::spend(std::int64_t pixels) {
     // Scaling lets a few bytes paint the whole frame; many such images would
     // cost time without bound, and no real picture paints its frame over
     // more than a few times.
     paintedPixels_ += pixels;
     if (paintedPixels_ > maxOverdraw * width_ * height_ + freePixels) {
-        throw BudgetExceeded("the picture paints its frame over more than " +
+        throw BudgetExceeded("the picture asks for more drawing than painting its frame over " +
                              std::to_string(maxOverdraw) + " times");
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/image/Image.h"
+#include "platform/image/Spans.h"
 
 #include <functional>
 
@@ -63,8 +64,11 @@ public:
     }
     std::vector<std::uint8_t>& profile() { return profile_; }
 
-    // Counts work done on the canvas against what its picture may cost.
+    // Counts work done on the canvas against what its picture may cost:
+    // pixels painted, and the rows and pieces of the shapes drawn.
     void spend(std::int64_t pixels);
+    // The canvas as shapes are cut to it and charged to its budget.
+    Extent extent();
 
 private:
     void allocate();
@@ -82,6 +86,7 @@ private:
     std::vector<std::uint8_t> reduced_;
     std::vector<std::uint64_t> sums_;
     std::vector<std::uint8_t> profile_;
+    std::optional<SpanBudget> spanBudget_;
 };
 
 } // namespace scrivlette::image

@@ -1,5 +1,7 @@
 #include "Colour.h"
 
+#include "platform/image/ProfileCheck.h"
+
 #include <cmath>
 #include <lcms2.h>
 #include <map>
@@ -24,6 +26,9 @@ using Profile = std::unique_ptr<void, ProfileFree>;
 // stays quiet, which is what a viewer of other people's files wants.
 
 Transform makeTransform(const std::vector<std::uint8_t>& bytes) {
+    if (implausibleProfile(bytes)) {
+        return nullptr; // the stored colours, rather than memory the file cannot justify
+    }
     const Profile source(
         cmsOpenProfileFromMem(bytes.data(), static_cast<cmsUInt32Number>(bytes.size())));
     if (!source || cmsGetColorSpace(source.get()) != cmsSigRgbData) {

@@ -72,8 +72,7 @@ double Drawing::toY(double y) const {
 }
 
 Spans Drawing::rectSpans(Rect r) const {
-    Image& pixels = canvas_.pixels();
-    return Spans::rect(pixels.width, pixels.height, rounded(toX(double(r.left))),
+    return Spans::rect(canvas_.extent(), rounded(toX(double(r.left))),
                        rounded(toY(double(r.top))), rounded(toX(double(r.right))),
                        rounded(toY(double(r.bottom))));
 }
@@ -88,14 +87,17 @@ Spans Drawing::readRegion(ByteReader& in) const {
         return rectSpans(bounds);
     }
     ByteReader data(in.take(size - 10u, "region"));
-    Image& pixels = canvas_.pixels();
-    Spans out(pixels.width, pixels.height);
+    Spans out(canvas_.extent());
     std::vector<std::int64_t> state; // inversion points in force, sorted
     std::vector<std::int64_t> points;
     std::int64_t from = bounds.top;
     const auto emit = [&](std::int64_t until) {
         const std::int64_t first = std::max<std::int64_t>(rounded(toY(double(from))), 0);
         const std::int64_t end = std::min<std::int64_t>(rounded(toY(double(until))), out.height());
+        // Charged before the rows are made: a few bytes of inversion points
+        // can stand for millions of pieces.
+        canvas_.spend(std::max<std::int64_t>(0, end - first) *
+                      (std::int64_t(state.size() / 2) + 1));
         for (std::int64_t y = first; y < end; ++y) {
             for (std::size_t i = 0; i + 1 < state.size(); i += 2) {
                 out.add(y, rounded(toX(double(state[i]))), rounded(toX(double(state[i + 1]))));
@@ -161,7 +163,7 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
     const auto [operation, inverted] = operationOf(mode);
     const double perX = 1 / canvas_.scaleX();
     const double perY = 1 / canvas_.scaleY();
-    for (std::int64_t y = 0; y < shape.height(); ++y) {
+    for (std::int64_t y = shape.firstRow(); y < shape.endRow(); ++y) {
         const auto py = static_cast<std::int64_t>(double(y) * perY);
         for (const auto& [first, end] : shape.row(y)) {
             std::uint8_t* pixel = pixels.rgba.data() + (std::size_t(y) * pixels.width + first) * 4;
@@ -237,28 +239,26 @@ void Drawing::drawBounded(Verb verb, Rect r, const BoundedShape& shape) {
 }
 
 void Drawing::rect(Verb verb, Rect r) {
-    Image& pixels = canvas_.pixels();
+    const Extent extent = canvas_.extent();
     const auto shape = [&](double left, double top, double right, double bottom) {
-        return Spans::rect(pixels.width, pixels.height, rounded(left), rounded(top), rounded(right),
-                           rounded(bottom));
+        return Spans::rect(extent, rounded(left), rounded(top), rounded(right), rounded(bottom));
     };
     drawBounded(verb, r, shape);
 }
 
 void Drawing::roundRect(Verb verb, Rect r, std::int64_t ovalWidth, std::int64_t ovalHeight) {
-    Image& pixels = canvas_.pixels();
+    const Extent extent = canvas_.extent();
     const double ow = double(ovalWidth) * canvas_.scaleX();
     const double oh = double(ovalHeight) * canvas_.scaleY();
     const auto shape = [&](double left, double top, double right, double bottom) {
-        return Spans::roundRect(pixels.width, pixels.height, snapped(left), snapped(top),
-                                snapped(right), snapped(bottom), ow, oh);
+        return Spans::roundRect(extent, snapped(left), snapped(top), snapped(right),
+                                snapped(bottom), ow, oh);
     };
     drawBounded(verb, r, shape);
 }
 
 Spans Drawing::ovalIn(double left, double top, double right, double bottom) const {
-    const Image& pixels = canvas_.pixels();
-    return Spans::oval(pixels.width, pixels.height, snapped(left), snapped(top), snapped(right),
+    return Spans::oval(canvas_.extent(), snapped(left), snapped(top), snapped(right),
                        snapped(bottom));
 }
 
@@ -269,14 +269,14 @@ void Drawing::oval(Verb verb, Rect r) {
 }
 
 void Drawing::arc(Verb verb, Rect r, std::int64_t startAngle, std::int64_t arcAngle) {
-    Image& pixels = canvas_.pixels();
+    const Extent extent = canvas_.extent();
     const double left = toX(double(r.left));
     const double top = toY(double(r.top));
     const double right = toX(double(r.right));
     const double bottom = toY(double(r.bottom));
     const auto wedge = [&](double l, double t, double rt, double b) {
-        return Spans::wedge(pixels.width, pixels.height, snapped(l), snapped(t), snapped(rt),
-                            snapped(b), double(startAngle), double(arcAngle));
+        return Spans::wedge(extent, snapped(l), snapped(t), snapped(rt), snapped(b),
+                            double(startAngle), double(arcAngle));
     };
     if (verb == Verb::frame) {
         // The curve only, not the radii: the oval's outline within the wedge.
@@ -306,8 +306,7 @@ void Drawing::polygon(Verb verb, std::span<const Point> points) {
     for (const Point& point : points) {
         scaled.push_back({double(rounded(toX(point.x))), double(rounded(toY(point.y)))});
     }
-    Image& pixels = canvas_.pixels();
-    fillShape(Spans::polygon(pixels.width, pixels.height, scaled), verb);
+    fillShape(Spans::polygon(canvas_.extent(), scaled), verb);
 }
 
 void Drawing::region(Verb verb, const Spans& region) {
@@ -320,17 +319,7 @@ void Drawing::region(Verb verb, const Spans& region) {
         const std::int64_t dy =
             std::max<std::int64_t>(1, rounded(double(pen_.second) * canvas_.scaleY()));
         for (const auto& [mx, my] : {std::pair{dx, 0L}, {-dx, 0L}, {0L, dy}, {0L, -dy}}) {
-            Spans moved(region.width(), region.height());
-            for (std::int64_t y = 0; y < region.height(); ++y) {
-                const std::int64_t from = y - my;
-                if (from < 0 || from >= region.height()) {
-                    continue;
-                }
-                for (const auto& [first, end] : region.row(from)) {
-                    moved.add(y, first + mx, end + mx);
-                }
-            }
-            inner = inner.intersect(moved);
+            inner = inner.intersect(region.moved(mx, my));
         }
         fillShape(region.minus(inner), verb);
         return;
@@ -372,8 +361,7 @@ void Drawing::line(Point from, Point to) {
         hull.pop_back();
         std::reverse(corners.begin(), corners.end());
     }
-    Image& pixels = canvas_.pixels();
-    apply(Spans::polygon(pixels.width, pixels.height, hull), penPattern_, penMode_);
+    apply(Spans::polygon(canvas_.extent(), hull), penPattern_, penMode_);
 }
 
 } // namespace scrivlette::image

@@ -4,7 +4,6 @@
 #include "platform/image/Typesetter.h"
 #include "platform/text/TextDecoding.h"
 
-#include <algorithm>
 
 namespace scrivlette::image {
 
@@ -22,16 +21,7 @@ void Drawing::text(Point at, std::string_view macRoman, const Font& font) {
 }
 
 bool Drawing::inClip(std::int64_t x, std::int64_t y) const {
-    if (!clip_) {
-        return true;
-    }
-    if (y >= clip_->height()) {
-        return false;
-    }
-    const auto& row = clip_->row(y);
-    return std::any_of(row.begin(), row.end(), [x](const Spans::Interval& span) {
-        return x >= span.first && x < span.second;
-    });
+    return !clip_ || clip_->contains(x, y);
 }
 
 } // namespace scrivlette::image

@@ -1,8 +1,13 @@
 #include "Spans.h"
 
+#include "platform/image/Budget.h"
+
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <numbers>
+#include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace scrivlette::image {
 namespace {
@@ -22,20 +27,55 @@ std::int64_t clampTo(double value, std::int64_t low, std::int64_t high) {
     return static_cast<std::int64_t>(value);
 }
 
+// The integers x for which a + b * x >= 0: [from, to).
+struct HalfLine {
+    std::int64_t from;
+    std::int64_t to;
+};
+
+// What visiting a row costs, in pixels painted: a pixel is a few
+// instructions, a row's set-up a few dozen.
+constexpr std::int64_t rowCost = 8;
+
+constexpr std::int64_t farLeft = -(std::int64_t{1} << 50);
+constexpr std::int64_t farRight = std::int64_t{1} << 50;
+
+HalfLine solve(double a, double b) {
+    if (b == 0) {
+        return a >= 0 ? HalfLine{farLeft, farRight} : HalfLine{farRight, farRight};
+    }
+    const double at = std::clamp(-a / b, double(farLeft), double(farRight));
+    if (b > 0) {
+        return {static_cast<std::int64_t>(std::ceil(at)), farRight};
+    }
+    return {farLeft, static_cast<std::int64_t>(std::floor(at)) + 1};
+}
+
 } // namespace
 
-bool Spans::empty() const {
-    return std::all_of(rows_.begin(), rows_.end(), [](const auto& row) { return row.empty(); });
+std::span<const Spans::Interval> Spans::row(std::int64_t y) const {
+    if (y < top_ || y >= endRow()) {
+        return {};
+    }
+    const auto index = std::size_t(y - top_);
+    const std::size_t first = index == 0 ? 0 : rowEnds_[index - 1];
+    return std::span<const Interval>(pieces_).subspan(first, rowEnds_[index] - first);
 }
 
 std::int64_t Spans::area() const {
     std::int64_t total = 0;
-    for (const auto& row : rows_) {
-        for (const auto& [first, end] : row) {
-            total += end - first;
-        }
+    for (const auto& [first, end] : pieces_) {
+        total += end - first;
     }
     return total;
+}
+
+bool Spans::contains(std::int64_t x, std::int64_t y) const {
+    const auto intervals = row(y);
+    const auto after = std::upper_bound(
+        intervals.begin(), intervals.end(), x,
+        [](std::int64_t value, const Interval& interval) { return value < interval.first; });
+    return after != intervals.begin() && x < std::prev(after)->second;
 }
 
 void Spans::add(std::int64_t y, std::int64_t first, std::int64_t end) {
@@ -43,22 +83,37 @@ void Spans::add(std::int64_t y, std::int64_t first, std::int64_t end) {
         return;
     }
     first = std::max<std::int64_t>(first, 0);
-    end = std::min(end, width_);
+    end = std::min(end, width());
     if (first >= end) {
         return;
     }
-    auto& row = rows_[std::size_t(y)];
-    if (!row.empty() && row.back().second >= first) {
-        row.back().second = std::max(row.back().second, end);
+    if (rowEnds_.empty()) {
+        top_ = y;
+    } else if (y < endRow() - 1) {
+        throw std::logic_error("shape rows added out of order");
+    }
+    const std::size_t lastRowStart = rowEnds_.size() < 2 ? 0 : rowEnds_[rowEnds_.size() - 2];
+    const bool inLastRow = y == endRow() - 1 && pieces_.size() > lastRowStart;
+    if (inLastRow && pieces_.back().second >= first) {
+        pieces_.back().second = std::max(pieces_.back().second, end);
         return;
     }
-    row.emplace_back(first, end);
+    if (extent_.budget && std::int64_t(pieces_.size()) >= extent_.budget->maxIntervals()) {
+        throw BudgetExceeded("a shape of more than " +
+                             std::to_string(extent_.budget->maxIntervals()) +
+                             " pieces, more than the picture's size can hold");
+    }
+    rowEnds_.resize(std::size_t(y - top_ + 1), pieces_.size());
+    pieces_.emplace_back(first, end);
+    rowEnds_.back() = pieces_.size();
 }
 
 Spans Spans::minus(const Spans& other) const {
-    Spans out(width_, height());
-    for (std::int64_t y = 0; y < height(); ++y) {
-        const auto& cut = y < other.height() ? other.row(y) : std::vector<Interval>{};
+    Spans out(extent_);
+    std::int64_t work = 0;
+    for (std::int64_t y = firstRow(); y < endRow(); ++y) {
+        const auto& cut = other.row(y);
+        work += std::int64_t(cut.size() + row(y).size()) + rowCost;
         std::size_t at = 0;
         for (auto [first, end] : row(y)) {
             while (at < cut.size() && cut[at].second <= first) {
@@ -73,14 +128,19 @@ Spans Spans::minus(const Spans& other) const {
             out.add(y, first, end);
         }
     }
+    charge(work);
     return out;
 }
 
 Spans Spans::intersect(const Spans& other) const {
-    Spans out(width_, height());
-    for (std::int64_t y = 0; y < std::min(height(), other.height()); ++y) {
+    Spans out(extent_);
+    std::int64_t work = 0;
+    const std::int64_t first = std::max(firstRow(), other.firstRow());
+    const std::int64_t end = std::min(endRow(), other.endRow());
+    for (std::int64_t y = first; y < end; ++y) {
         const auto& a = row(y);
         const auto& b = other.row(y);
+        work += std::int64_t(a.size() + b.size()) + rowCost;
         std::size_t i = 0;
         std::size_t j = 0;
         while (i < a.size() && j < b.size()) {
@@ -88,30 +148,44 @@ Spans Spans::intersect(const Spans& other) const {
             (a[i].second < b[j].second ? i : j) += 1;
         }
     }
+    charge(work);
     return out;
 }
 
-Spans Spans::rect(std::int64_t width, std::int64_t height, std::int64_t left, std::int64_t top,
-                  std::int64_t right, std::int64_t bottom) {
-    Spans out(width, height);
-    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < std::min(bottom, height); ++y) {
+Spans Spans::moved(std::int64_t dx, std::int64_t dy) const {
+    Spans out(extent_);
+    for (std::int64_t y = firstRow(); y < endRow(); ++y) {
+        for (const auto& [first, end] : row(y)) {
+            out.add(y + dy, first + dx, end + dx);
+        }
+    }
+    charge((endRow() - firstRow()) * rowCost + intervals());
+    return out;
+}
+
+Spans Spans::rect(const Extent& extent, std::int64_t left, std::int64_t top, std::int64_t right,
+                  std::int64_t bottom) {
+    Spans out(extent);
+    const std::int64_t first = std::max<std::int64_t>(top, 0);
+    const std::int64_t end = std::min(bottom, extent.height);
+    for (std::int64_t y = first; y < end; ++y) {
         out.add(y, left, right);
     }
+    out.charge((end - first) * rowCost);
     return out;
 }
 
-Spans Spans::oval(std::int64_t width, std::int64_t height, double left, double top, double right,
-                  double bottom) {
-    return roundRect(width, height, left, top, right, bottom, right - left, bottom - top);
+Spans Spans::oval(const Extent& extent, double left, double top, double right, double bottom) {
+    return roundRect(extent, left, top, right, bottom, right - left, bottom - top);
 }
 
-Spans Spans::roundRect(std::int64_t width, std::int64_t height, double left, double top,
-                       double right, double bottom, double ovalWidth, double ovalHeight) {
-    Spans out(width, height);
+Spans Spans::roundRect(const Extent& extent, double left, double top, double right, double bottom,
+                       double ovalWidth, double ovalHeight) {
+    Spans out(extent);
     const double rx = std::clamp(ovalWidth, 0.0, right - left) / 2;
     const double ry = std::clamp(ovalHeight, 0.0, bottom - top) / 2;
-    const std::int64_t first = clampTo(std::ceil(top - 0.5), 0, height);
-    const std::int64_t end = clampTo(std::ceil(bottom - 0.5), 0, height);
+    const std::int64_t first = clampTo(std::ceil(top - 0.5), 0, extent.height);
+    const std::int64_t end = clampTo(std::ceil(bottom - 0.5), 0, extent.height);
     for (std::int64_t y = first; y < end; ++y) {
         const double centre = double(y) + 0.5;
         // How far the corner's oval pulls this row in from the rectangle.
@@ -123,55 +197,76 @@ Spans Spans::roundRect(std::int64_t width, std::int64_t height, double left, dou
         }
         out.add(y, firstCentre(left + inset), firstCentre(right - inset));
     }
+    out.charge((end - first) * rowCost);
     return out;
 }
 
-Spans Spans::wedge(std::int64_t width, std::int64_t height, double left, double top, double right,
-                   double bottom, double startAngle, double arcAngle) {
-    Spans whole = oval(width, height, left, top, right, bottom);
+// A pixel is in the wedge when its centre lies clockwise of the start edge
+// and anticlockwise of the end edge (both, for a wedge of at most half the
+// oval; either, for more). On one row each test holds on one side of where
+// the edge crosses the row, so a row costs the same at any size.
+Spans Spans::wedge(const Extent& extent, double left, double top, double right, double bottom,
+                   double startAngle, double arcAngle) {
+    Spans whole = oval(extent, left, top, right, bottom);
     if (std::abs(arcAngle) >= 360) {
         return whole;
+    }
+    Spans out(extent);
+    if (arcAngle == 0) {
+        return out;
     }
     if (arcAngle < 0) {
         startAngle += arcAngle;
         arcAngle = -arcAngle;
     }
-    startAngle = std::fmod(std::fmod(startAngle, 360) + 360, 360);
+    constexpr double degree = 3.14159265358979323846 / 180;
     const double cx = (left + right) / 2;
     const double cy = (top + bottom) / 2;
     const double w = std::max(right - left, 1e-9);
     const double h = std::max(bottom - top, 1e-9);
-    Spans out(width, height);
-    for (std::int64_t y = 0; y < whole.height(); ++y) {
+    // The edges' directions on the unit oval: 0 degrees is up.
+    const double sx = std::sin(startAngle * degree), sy = -std::cos(startAngle * degree);
+    const double ex = std::sin((startAngle + arcAngle) * degree);
+    const double ey = -std::cos((startAngle + arcAngle) * degree);
+    const bool narrow = arcAngle <= 180;
+    const double offset = (0.5 - cx) / w;
+    for (std::int64_t y = whole.firstRow(); y < whole.endRow(); ++y) {
+        const double ny = (double(y) + 0.5 - cy) / h;
+        // cross(start, p) >= 0 and cross(p, end) >= 0, as a + b * x >= 0.
+        const HalfLine after = solve(sx * ny - sy * offset, -sy / w);
+        const HalfLine before = solve(-(ex * ny - ey * offset), ey / w);
         for (const auto& [first, end] : whole.row(y)) {
-            std::int64_t runStart = -1;
-            for (std::int64_t x = first; x < end; ++x) {
-                const double nx = (double(x) + 0.5 - cx) / w;
-                const double ny = (double(y) + 0.5 - cy) / h;
-                double angle = std::atan2(nx, -ny) * 180 / std::numbers::pi;
-                angle = std::fmod(angle - startAngle + 720, 360);
-                const bool inside = angle <= arcAngle;
-                if (inside && runStart < 0) {
-                    runStart = x;
-                } else if (!inside && runStart >= 0) {
-                    out.add(y, runStart, x);
-                    runStart = -1;
-                }
+            if (narrow) {
+                out.add(y, std::max({first, after.from, before.from}),
+                        std::min({end, after.to, before.to}));
+                continue;
             }
-            if (runStart >= 0) {
-                out.add(y, runStart, end);
+            const bool afterFirst = after.from <= before.from;
+            const HalfLine& a = afterFirst ? after : before;
+            const HalfLine& b = afterFirst ? before : after;
+            const std::int64_t aEnd = std::min(end, a.to);
+            const std::int64_t bFirst = std::max(first, b.from);
+            if (aEnd >= bFirst) { // they meet: one run
+                out.add(y, std::max(first, a.from), std::max(aEnd, std::min(end, b.to)));
+            } else {
+                out.add(y, std::max(first, a.from), aEnd);
+                out.add(y, bFirst, std::min(end, b.to));
             }
         }
     }
+    out.charge((whole.endRow() - whole.firstRow()) * rowCost);
     return out;
 }
 
-Spans Spans::polygon(std::int64_t width, std::int64_t height, std::span<const Point> points) {
-    Spans out(width, height);
+Spans Spans::polygon(const Extent& extent, std::span<const Point> points) {
+    Spans out(extent);
+    const std::int64_t width = extent.width;
+    const std::int64_t height = extent.height;
     struct Edge {
         double yTop, yBottom, x, slope;
     };
     std::vector<Edge> edges;
+    out.charge(std::int64_t(points.size()));
     for (std::size_t i = 0; i < points.size(); ++i) {
         Point a = points[i];
         Point b = points[(i + 1) % points.size()];
@@ -204,6 +299,9 @@ Spans Spans::polygon(std::int64_t width, std::int64_t height, std::span<const Po
             y = std::max(y, clampTo(std::ceil(edges[next].yTop - 0.5), 0, height) - 1);
             continue;
         }
+        // Each crossing is worked out and sorted.
+        const auto crossing = std::int64_t(active.size());
+        out.charge(rowCost + crossing * std::int64_t(std::bit_width(std::uint64_t(crossing)) + 1));
         crossings.clear();
         for (const Edge* edge : active) {
             if (edge->yTop <= centre) {

@@ -100,6 +100,114 @@ std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std:
     return pict.u16(0x00FF).bytes;
 }
 
+namespace {
+
+BigEndian pictOf(std::uint16_t side) {
+    BigEndian pict;
+    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
+    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    return pict;
+}
+
+std::string ended(BigEndian& pict) {
+    if (pict.bytes.size() % 2 != 0) {
+        pict.u8(0);
+    }
+    return pict.u16(0x00FF).bytes;
+}
+
+// An empty clip region: no drawing shows, yet the shapes are still made.
+void emptyClip(BigEndian& pict) {
+    pict.u16(0x0001).u16(10).u16(0).u16(0).u16(0).u16(0);
+}
+
+} // namespace
+
+std::string pictRegionBomb(std::uint16_t side, int points, int paints) {
+    BigEndian pict = pictOf(side);
+    BigEndian row;
+    for (int i = 0; i < points; ++i) {
+        row.u16(static_cast<unsigned>(i * 2)); // ascending, as QuickDraw stores them
+    }
+    row.u16(0x7FFF);
+    const std::string rows = row.bytes;
+    // Every point inverted on the first row and again on the last: each row
+    // between holds them all.
+    pict.u16(0x0081).u16(static_cast<unsigned>(10 + 2 * (2 + rows.size()) + 2));
+    pict.u16(0).u16(0).u16(side).u16(side);
+    pict.u16(0).raw(rows).u16(side).raw(rows).u16(0x7FFF);
+    for (int i = 1; i < paints; ++i) {
+        pict.u16(0x0089); // the same region
+    }
+    return ended(pict);
+}
+
+std::string pictArcBomb(std::uint16_t side, int degrees, int paints, bool clipped) {
+    BigEndian pict = pictOf(side);
+    if (clipped) {
+        emptyClip(pict);
+    }
+    pict.u16(0x0061).u16(0).u16(0).u16(side).u16(side).u16(0).u16(static_cast<unsigned>(degrees));
+    for (int i = 1; i < paints; ++i) {
+        pict.u16(0x0069).u16(static_cast<unsigned>(i % 360)).u16(static_cast<unsigned>(degrees));
+    }
+    return ended(pict);
+}
+
+std::string pictPolygonBomb(std::uint16_t side, int points, int paints, bool framed) {
+    BigEndian pict = pictOf(side);
+    if (!framed) {
+        emptyClip(pict);
+    }
+    pict.u16(framed ? 0x0070 : 0x0071).u16(static_cast<unsigned>(10 + 4 * points));
+    pict.u16(0).u16(0).u16(side).u16(side);
+    for (int i = 0; i < points; ++i) { // from top to bottom and back, across and back
+        pict.u16(i % 2 == 0 ? 0 : side).u16(static_cast<unsigned>(i * 7 % side));
+    }
+    for (int i = 1; i < paints; ++i) {
+        pict.u16(0x0079); // the same polygon
+    }
+    return ended(pict);
+}
+
+std::string pictTextBomb(std::uint16_t side, int texts) {
+    BigEndian pict = pictOf(side);
+    pict.u16(0x0028).u16(20).u16(0).u8(255).raw(std::string(255, '\xF0'));
+    for (int i = 1; i < texts; ++i) {
+        pict.u16(0x002A).u8(1).u8(255).raw(std::string(255, '\xF0')); // a line down
+    }
+    return ended(pict);
+}
+
+std::string iccProfileBomb() {
+    // The profile: a header, one tag (A2B0) of type mAB whose grid claims
+    // 255 x 255 x 255 points of 15 two-byte outputs and holds none of them.
+    BigEndian tag;
+    tag.raw("mAB ").u32(0).u8(3).u8(15).u16(0);
+    tag.u32(0).u32(0).u32(0).u32(32).u32(0); // only a colour lookup table, at 32
+    tag.raw(std::string("\xFF\xFF\xFF", 3) + std::string(13, '\0')).u8(2).u8(0).u16(0);
+    tag.raw(std::string(744 - 128 - 4 - 12 - tag.bytes.size(), '\0'));
+    BigEndian profile;
+    profile.u32(744).raw("lcms").u32(0x04300000).raw("mntrRGB XYZ ").raw(std::string(12, '\0'));
+    profile.raw("acsp").raw(std::string(128 - 40, '\0'));
+    profile.u32(1).raw("A2B0").u32(128 + 4 + 12).u32(static_cast<std::uint32_t>(tag.bytes.size()));
+    profile.raw(tag.bytes);
+    return profile.bytes;
+}
+
+std::string pictProfileBomb() {
+    BigEndian pict = pictOf(2);
+    const std::string bytes = iccProfileBomb();
+    pict.u16(0x00A1).u16(224).u16(static_cast<unsigned>(4 + bytes.size())).u32(0).raw(bytes);
+    pict.u16(0x00A1).u16(224).u16(4).u32(2);
+    pict.u16(0x009A).u32(0xFF).u16(0x8000 | 8).u16(0).u16(0).u16(2).u16(2);
+    pict.u16(0).u16(1).u32(0).u32(0x00480000).u32(0x00480000);
+    pict.u16(16).u16(32).u16(3).u16(8).u32(0).u32(0).u32(0);
+    pict.u16(0).u16(0).u16(2).u16(2).u16(0).u16(0).u16(2).u16(2).u16(0);
+    pict.raw(std::string(16, '\x80'));
+    return ended(pict);
+}
+
 std::string pngHeaderBomb(std::uint32_t side) {
     BigEndian header;
     header.raw("IHDR").u32(side).u32(side).u8(8).u8(6).u8(0).u8(0).u8(0);

@@ -21,6 +21,23 @@ std::string pictFrameBomb(std::uint16_t side, int paints = 1, std::uint16_t stre
 std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std::uint16_t width,
                               std::uint16_t height, const std::string& data);
 
+// Version 2 PICTs of a `side` x `side` frame that ask the drawing engine
+// for work no pixel shows:
+// a region of `points` inversion points over every row, painted `paints` times;
+std::string pictRegionBomb(std::uint16_t side, int points, int paints);
+// a wedge of the whole frame, `degrees` wide, painted `paints` times, behind
+// an empty clip region when `clipped`;
+std::string pictArcBomb(std::uint16_t side, int degrees, int paints, bool clipped);
+// a polygon of `points` points zigzagging over the frame, painted `paints`
+// times behind an empty clip, or framed once (a line per point);
+std::string pictPolygonBomb(std::uint16_t side, int points, int paints, bool framed);
+// `texts` lines of 255 characters no font has (the Apple logo, Mac Roman 0xF0).
+std::string pictTextBomb(std::uint16_t side, int texts);
+// An ICC profile of 744 bytes whose lutAtoB table claims a grid of 255^3
+// points with 15 outputs, and a 2 x 2 grey picture carrying it.
+std::string iccProfileBomb();
+std::string pictProfileBomb();
+
 // A PNG header claiming `side` x `side` RGBA pixels, cut short after it.
 std::string pngHeaderBomb(std::uint32_t side);
 

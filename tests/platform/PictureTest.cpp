@@ -8,6 +8,7 @@
 #include "platform/image/Colour.h"
 #include "platform/image/PackBits.h"
 #include "platform/image/Pict.h"
+#include "platform/image/ProfileCheck.h"
 #include "platform/plist/PropertyList.h"
 
 #include <cstdio>
@@ -582,7 +583,18 @@ TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
         {"JPEG frame", "public.jpeg", hostile::jpegScanBomb(16384, 16384, 1), "too large for its"},
         {"PICT frame", "com.apple.pict", hostile::pictFrameBomb(16384), "too large for its"},
         {"PICT overdraw", "com.apple.pict", hostile::pictFrameBomb(1024, 40, 1024),
-         "paints its frame over"},
+         "more drawing than painting its frame over 16 times"},
+        // Work no pixel shows is charged too: rows and pieces of shapes.
+        {"PICT region of half a million pieces", "com.apple.pict",
+         hostile::pictRegionBomb(1024, 1024, 1), "more than 131072 pieces"},
+        {"PICT thin wedges", "com.apple.pict", hostile::pictArcBomb(1024, 1, 20000, false),
+         "more drawing than"},
+        {"PICT wedges behind an empty clip", "com.apple.pict",
+         hostile::pictArcBomb(1024, 1, 20000, true), "more drawing than"},
+        {"PICT polygons behind an empty clip", "com.apple.pict",
+         hostile::pictPolygonBomb(1024, 2000, 200, false), "more drawing than"},
+        {"PICT framed polygon of long lines", "com.apple.pict",
+         hostile::pictPolygonBomb(1024, 16000, 1, true), "more drawing than"},
         {"PNG header", "public.png", hostile::pngHeaderBomb(16384), "too large for its"},
         {"TIFF header", "public.tiff", hostile::tiffHeaderBomb(16384, 1u << 28),
          "too large for its"},
@@ -593,6 +605,11 @@ TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
         ASSERT_FALSE(result);
         EXPECT_NE(result.error().find(c.reason), std::string::npos) << result.error();
     }
+    // A colour profile whose tables could not be in it is not handed to
+    // Little CMS (which would clear half a gigabyte for it): stored colours.
+    const auto profiled = decodePicture("com.apple.pict", test::bytesOf(hostile::pictProfileBomb()));
+    ASSERT_TRUE(profiled) << profiled.error();
+    EXPECT_EQ(pixelAt(*profiled, 1, 1), (Pixel{128, 128, 128, 255}));
     // Within its budget the same picture draws: the budget is no blanket refusal.
     const auto small = decodePicture("com.apple.pict", test::bytesOf(hostile::pictFrameBomb(64)));
     ASSERT_TRUE(small) << small.error();
@@ -654,6 +671,16 @@ TEST(Colour, ProfilesConvertToSrgbAndBadOnesAreIgnored) {
         EXPECT_TRUE(picture->iccProfile.empty()) << "pictures leave in sRGB";
     }
     EXPECT_TRUE(profileForGamma(0.45455, {}).empty()) << "sRGB's own gamma needs no profile";
+
+    // Tables are checked against the bytes that hold them before Little CMS
+    // reads a profile; real ones pass.
+    EXPECT_FALSE(implausibleProfile(mac));
+    const std::string bomb = hostile::iccProfileBomb();
+    const auto refused =
+        implausibleProfile({reinterpret_cast<const std::uint8_t*>(bomb.data()), bomb.size()});
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(*refused, "a lookup table larger than its tag");
+    EXPECT_TRUE(implausibleProfile(std::span(mac).subspan(0, 100)));
 }
 
 } // namespace
