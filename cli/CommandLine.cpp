@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "cli/Extraction.h"
+#include "cli/JsonOutput.h"
 #include "cli/Paths.h"
 #include "model/ClipInfo.h"
 #include "platform/services/SavePanel.h"
@@ -163,6 +164,35 @@ bool writeConversion(const ClipDetail& clip, const Invocation& invocation, std::
     return true;
 }
 
+int showOrWrite(const Document& document, const Invocation& invocation, int status,
+                std::ostream& out, std::ostream& err) {
+    const std::size_t count = document.info->clipCount();
+    if (invocation.entry > count) {
+        if (status != allRead) {
+            return status; // the file that was not read has been named: no entries is why
+        }
+        err << "scrivlette-cli: there is no entry " << invocation.entry << " (the files hold "
+            << count << ")\n";
+        return usageError;
+    }
+    int result = status;
+    std::size_t index = 0;
+    document.info->forEachClip([&](const ClipDetail& clip) {
+        if (++index != invocation.entry) {
+            return;
+        }
+        if (invocation.command == Command::show) {
+            out << plainText(clip);
+            return;
+        }
+        const bool written = invocation.conversion
+                                 ? writeConversion(clip, invocation, out, err)
+                                 : writeEntry(*document.info, clip, invocation, out, err);
+        result = written ? status : someUnread;
+    });
+    return result;
+}
+
 bool allSucceeded(const std::vector<bool>& results) {
     return std::find(results.begin(), results.end(), false) == results.end();
 }
@@ -296,32 +326,6 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
     return invocation;
 }
 
-namespace {
-
-// One entry at a time: entries can share their bytes in the file, so their
-// JSON may be far larger than the file and must not be held whole.
-void writeJson(const Document& document, const std::vector<ClipDetail>& clips, std::ostream& out) {
-    using Json = nlohmann::ordered_json;
-    const auto dump = [](const Json& value, int indent) {
-        return value.dump(indent, ' ', false, Json::error_handler_t::replace);
-    };
-    out << "{\n  \"clippingName\": " << dump(document.info->clippingName(), -1)
-        << ",\n  \"clipList\": [";
-    for (std::size_t i = 0; i < clips.size(); ++i) {
-        std::string entry = dump(encode(clips[i]), 2);
-        // Indent the entry as it sits in the list.
-        for (std::size_t at = entry.find('\n'); at != std::string::npos;
-             at = entry.find('\n', at + 1)) {
-            entry.insert(at + 1, "    ");
-        }
-        out << (i == 0 ? "\n    " : ",\n    ") << entry;
-    }
-    out << (clips.empty() ? "]" : "\n  ]") << ",\n  \"results\": " << dump(document.results, -1)
-        << "\n}\n";
-}
-
-} // namespace
-
 int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     if (invocation.command == Command::help) {
         out << usage();
@@ -337,37 +341,23 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
                        out, err);
     }
     const Document document = readAll(invocation.files, err);
-    const std::vector<ClipDetail> clips = document.info->clipList();
+    const ClipInfo& info = *document.info;
     const int status = allSucceeded(document.results) ? allRead : someUnread;
-
+    // Entries are lent, never copied: one can hold hundreds of megabytes.
     switch (invocation.command) {
-    case Command::list:
-        for (std::size_t i = 0; i < clips.size(); ++i) {
-            out << i + 1 << '\t' << singleLine(clips[i].title) << '\t' << preview(clips[i].content)
+    case Command::list: {
+        std::size_t index = 0;
+        info.forEachClip([&](const ClipDetail& clip) {
+            out << ++index << '\t' << singleLine(clip.title) << '\t' << preview(clip.content)
                 << '\n';
-        }
+        });
         return status;
+    }
     case Command::show:
     case Command::write:
-        if (invocation.entry > clips.size()) {
-            if (status != allRead) {
-                return status; // the file that was not read has been named: no entries is why
-            }
-            err << "scrivlette-cli: there is no entry " << invocation.entry << " (the files hold "
-                << clips.size() << ")\n";
-            return usageError;
-        }
-        if (invocation.command == Command::write) {
-            const ClipDetail& clip = clips[invocation.entry - 1];
-            const bool written = invocation.conversion
-                                     ? writeConversion(clip, invocation, out, err)
-                                     : writeEntry(*document.info, clip, invocation, out, err);
-            return written ? status : someUnread;
-        }
-        out << plainText(clips[invocation.entry - 1]);
-        return status;
+        return showOrWrite(document, invocation, status, out, err);
     case Command::json:
-        writeJson(document, clips, out);
+        writeDocumentJson(info, document.results, out);
         return status;
     default:
         return usageError;

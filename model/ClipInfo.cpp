@@ -67,6 +67,14 @@ ClipDetail ClipInfo::clipAt(std::size_t index) const {
     return _clipList.at(index);
 }
 
+void ClipInfo::forEachClip(const std::function<void(const ClipDetail&)>& visit) const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    for (const ClipDetail& clip : _clipList) {
+        visit(clip);
+    }
+}
+
 std::uint64_t ClipInfo::clipListReplacements() const {
     assertMainThread();
     _observationRegistrar.access(clipListKey);

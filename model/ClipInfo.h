@@ -51,6 +51,9 @@ public:
     // clipList.
     std::size_t clipCount() const;
     ClipDetail clipAt(std::size_t index) const;
+    // Each entry in order, lent rather than copied (an entry's text can be
+    // hundreds of megabytes); the document must not change meanwhile.
+    void forEachClip(const std::function<void(const ClipDetail&)>& visit) const;
     // The name of the file entry `index` was read from, or "" for an entry
     // that came otherwise; kept beside the list, not in the entries.
     std::string sourceAt(std::size_t index) const;

@@ -59,11 +59,11 @@ std::optional<std::string> decodedText(std::string_view key, const Bytes& bytes)
     return text.value_or("");
 }
 
-ClipDetail textEntry(const std::string& key, const Node& value) {
+ClipDetail textEntry(const std::string& key, const NodePtr& value) {
     if (isStringRepresentation(key)) {
-        return ClipDetail(key, *value.asString(), std::nullopt, true);
+        return ClipDetail(key, plist::takeString(value), std::nullopt, true);
     }
-    const Bytes& bytes = *value.asData();
+    const Bytes& bytes = *value->asData();
     if (auto text = decodedText(key, bytes)) {
         return ClipDetail(key, std::move(*text), bytes, true);
     }
@@ -117,7 +117,7 @@ Expected<std::vector<ClipDetail>, std::string> textEntries(const Dictionary& rep
     std::vector<ClipDetail> entries;
     entries.reserve(reps.size());
     for (const auto& entry : reps.entries()) {
-        entries.push_back(textEntry(entry.keyString(), *entry.value));
+        entries.push_back(textEntry(entry.keyString(), entry.value));
     }
     return entries;
 }
@@ -191,7 +191,17 @@ Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, co
     return kind == ClippingKind::text ? textEntries(**reps) : pictureEntries(**reps);
 }
 
-Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
+namespace {
+
+struct ClippingTree {
+    ClippingKind kind;
+    NodePtr root;
+    bool fromResourceFork = false;
+};
+
+// The property list of the clipping at `path` (or the one its resource fork
+// stands for), with the kind of clipping it is.
+Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path) {
     const auto problem = [](std::string reason, std::optional<ReadError> fault = std::nullopt) {
         return ReadProblem{std::move(reason), std::move(fault)};
     };
@@ -215,26 +225,103 @@ Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
         return problem("cannot read: " + bytes.error().message);
     }
     auto root = plist::parse(*bytes);
-    const bool fromResourceFork = !root;
-    if (!root) {
-        const std::string why = bytes->empty()
-                                    ? std::string("empty file")
-                                    : "not a property list: " + root.error().describe();
-        auto fromFork = readResourceForkOf(*kind, path);
-        if (!fromFork) {
-            return problem(why + ", " + fromFork.error(),
-                           bytes->empty() ? std::nullopt : std::optional(root.error()));
+    if (root) {
+        return ClippingTree{*kind, std::move(root).value(), false};
+    }
+    const std::string why = bytes->empty() ? std::string("empty file")
+                                           : "not a property list: " + root.error().describe();
+    auto fromFork = readResourceForkOf(*kind, path);
+    if (!fromFork) {
+        return problem(why + ", " + fromFork.error(),
+                       bytes->empty() ? std::nullopt : std::optional(root.error()));
+    }
+    return ClippingTree{*kind, std::move(fromFork).value(), true};
+}
+
+// At most `maxBytes` of `text`, cut at a character's boundary.
+std::string cutAtCharacter(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return std::string(text);
+    }
+    while (maxBytes > 0 && (static_cast<unsigned char>(text[maxBytes]) & 0xC0) == 0x80) {
+        --maxBytes;
+    }
+    return std::string(text.substr(0, maxBytes));
+}
+
+// The bytes of a text representation that can make `maxBytes` of UTF-8
+// (a character is at most four bytes in any of its encodings), ending on a
+// character of the encoding.
+std::span<const std::uint8_t> textPrefix(std::string_view key, std::span<const std::uint8_t> bytes,
+                                         std::size_t maxBytes) {
+    const Representation* known = representation(key);
+    const bool wide = known && (known->text == StoredText::utf16 ||
+                                known->text == StoredText::utf16LittleEndian);
+    const std::size_t unit = wide ? 2 : 1;
+    std::size_t length = std::min(bytes.size(), (maxBytes + 2) * unit + 2) / unit * unit;
+    if (length == bytes.size()) {
+        return bytes;
+    }
+    if (wide) {
+        // Not in the middle of a surrogate pair, whichever the byte order.
+        const bool little = known->text == StoredText::utf16LittleEndian ||
+                            (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE);
+        const std::uint8_t high = little ? bytes[length - 1] : bytes[length - 2];
+        length -= (high & 0xFC) == 0xD8 ? 2 : 0;
+    } else if (known && known->text == StoredText::utf8) {
+        while (length > 0 && (bytes[length] & 0xC0) == 0x80) {
+            --length;
         }
-        root = std::move(fromFork).value();
     }
-    auto entries = clipEntries(*kind, **root);
+    return bytes.subspan(0, length);
+}
+
+} // namespace
+
+Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
+    auto tree = readClippingTree(path);
+    if (!tree) {
+        return tree.error();
+    }
+    auto entries = clipEntries(tree->kind, *tree->root);
     if (!entries) {
-        return problem(entries.error());
+        return ReadProblem{entries.error(), std::nullopt};
     }
-    if (fromResourceFork && entries->empty()) {
-        return problem("the resource fork holds no representation this kind of clipping keeps");
+    if (tree->fromResourceFork && entries->empty()) {
+        return ReadProblem{"the resource fork holds no representation this kind of clipping keeps",
+                           std::nullopt};
     }
-    return ClippingFile{*kind, std::move(root).value(), std::move(entries).value()};
+    return ClippingFile{tree->kind, std::move(tree->root), std::move(entries).value()};
+}
+
+Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::size_t maxBytes) {
+    auto tree = readClippingTree(path);
+    if (!tree) {
+        return tree.error();
+    }
+    if (tree->kind != ClippingKind::text) {
+        return ReadProblem{"not a text clipping", std::nullopt};
+    }
+    const Dictionary* root = tree->root->asDictionary();
+    const auto reps = root ? representations(*root)
+                           : Expected<const Dictionary*, std::string>(std::string("not a dictionary"));
+    if (!reps) {
+        return ReadProblem{reps.error(), std::nullopt};
+    }
+    for (const auto& entry : (*reps)->entries()) {
+        const std::string& key = entry.keyString();
+        std::optional<std::string> text;
+        if (const std::string* string = entry.value->asString(); string && isStringRepresentation(key)) {
+            text = cutAtCharacter(*string, maxBytes);
+        } else if (const Bytes* bytes = entry.value->asData(); bytes && !isStringRepresentation(key)) {
+            const auto prefix = textPrefix(key, bytes->span(), maxBytes);
+            text = decodedText(key, Bytes::copyOf(prefix));
+        }
+        if (text && !text->empty()) {
+            return cutAtCharacter(*text, maxBytes);
+        }
+    }
+    return std::string();
 }
 
 ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {

@@ -28,6 +28,8 @@ Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind,
 // resource fork stands for) and its entries.
 struct ClippingFile {
     ClippingKind kind;
+    // The property list read; its strings have been moved into the entries
+    // (a text may be hundreds of megabytes), its data values are all there.
     plist::NodePtr root;
     std::vector<ClipDetail> entries;
 };
@@ -42,5 +44,11 @@ struct ReadProblem {
 // Reads the clipping at `path`, recognised by its extension or, without one,
 // by its companion's Finder type; or says why it is none.
 Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path);
+
+// The start of a text clipping's first text, at most `maxBytes` of it, cut at
+// a character: what a preview shows, with no more of any representation
+// decoded than that (a text can be hundreds of megabytes). Empty when the
+// clipping holds no text.
+Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::size_t maxBytes);
 
 } // namespace scrivlette

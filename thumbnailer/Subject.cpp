@@ -61,6 +61,17 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     if (!kind) {
         return std::string("not a clipping file");
     }
+    if (*kind == ClippingKind::text) {
+        // Only what the page shows is decoded: the text can be huge.
+        auto text = readFirstText(path, maxTextBytes);
+        if (!text) {
+            return text.error().reason;
+        }
+        if (text->empty()) {
+            return std::string("nothing in the clipping to show");
+        }
+        return Subject(Text{std::move(text).value()});
+    }
     std::error_code error;
     const auto absolute = std::filesystem::absolute(path, error);
     const auto url = error ? std::nullopt : Url::fromFilePath(absolute.lexically_normal().string());
@@ -89,9 +100,6 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     for (const ClipDetail& clip : clips) {
         if (*kind == ClippingKind::internetLocation && clip.title == locationKey) {
             return Subject(Location{headlineOf(clip.content), cutAtCharacter(clip.content, 500)});
-        }
-        if (*kind == ClippingKind::text && clip.useStringForData && !clip.content.empty()) {
-            return Subject(Text{cutAtCharacter(clip.content, maxTextBytes)});
         }
     }
     return std::string("nothing in the clipping to show");

@@ -65,7 +65,19 @@ Dictionary DictionaryBuilder::finish() {
 }
 
 NodePtr Node::makeString(std::string text) {
-    return std::make_shared<const Node>(std::move(text));
+    // Made mutable, handed out const: takeString may still move the text out.
+    return std::make_shared<Node>(std::move(text));
+}
+
+std::string takeString(const NodePtr& node) {
+    const std::string* text = node ? node->asString() : nullptr;
+    if (!text) {
+        return {};
+    }
+    if (node.use_count() == 1) {
+        return std::move(*const_cast<std::string*>(text));
+    }
+    return *text;
 }
 NodePtr Node::makeData(Bytes bytes) {
     return std::make_shared<const Node>(std::move(bytes));

@@ -108,6 +108,11 @@ private:
     Value value_;
 };
 
+// A string node's text, moved out when `node` is its one owner (a reader
+// about to drop the tree: text that can be hundreds of megabytes is then
+// never copied), else copied; "" for other nodes.
+std::string takeString(const NodePtr& node);
+
 // Deep structural equality; dictionaries compare in key order. Reals compare
 // by value, so NaN never equals anything.
 bool deepEqual(const Node& a, const Node& b);

@@ -139,6 +139,7 @@ private:
     std::optional<Error> error_;
     Span doctype_;
     std::size_t baseOffset_ = 0;
+    std::size_t inputSize_ = 0;
 };
 
 void XmlReader::fail(Error error) {
@@ -192,6 +193,10 @@ void XmlReader::start(std::string_view name) {
     }
     text_.clear();
     base64_ = Base64Decoder();
+    if (*element == Element::Data) {
+        // The data can be no longer than the rest of the document says.
+        base64_.expect(inputSize_ - std::min(inputSize_, offset() - baseOffset_));
+    }
     open_.push_back(*element);
 }
 
@@ -316,6 +321,7 @@ bool XmlReader::feed(std::string_view piece, bool isFinal) {
 
 ParseResult XmlReader::run(std::string_view text, bool forceUtf8, std::size_t baseOffset) {
     baseOffset_ = baseOffset;
+    inputSize_ = text.size();
     const auto doctype = findDoctype(text);
     if (!doctype) {
         return Error{ErrorKind::Truncated, baseOffset + text.size(),

@@ -1,5 +1,6 @@
 #include "Base64.h"
 
+#include <algorithm>
 #include <array>
 
 namespace scrivlette {
@@ -43,26 +44,38 @@ std::string encodeBase64(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
-// Writes the bytes of a group of `characters` base64 digits (2, 3 or 4).
+// Writes the bytes of a group of `characters` base64 digits (2, 3 or 4);
+// feed has made room for them.
 void Base64Decoder::emit(int characters) {
     const std::uint32_t bits = group_ << (6 * (4 - characters));
-    out_.push_back(static_cast<std::uint8_t>(bits >> 16));
+    out_[length_++] = static_cast<std::uint8_t>(bits >> 16);
     if (characters >= 3) {
-        out_.push_back(static_cast<std::uint8_t>(bits >> 8));
+        out_[length_++] = static_cast<std::uint8_t>(bits >> 8);
     }
     if (characters == 4) {
-        out_.push_back(static_cast<std::uint8_t>(bits));
+        out_[length_++] = static_cast<std::uint8_t>(bits);
     }
     group_ = 0;
     groupLength_ = 0;
 }
 
 bool Base64Decoder::feed(std::string_view text) {
+    // Room for all the piece can hold (with the group left from the last
+    // one), grown geometrically so a large element is copied a few times at
+    // most; the bytes are then written through a pointer.
+    const std::size_t needed = length_ + (text.size() + 4) / 4 * 3;
+    if (needed > out_.capacity()) {
+        out_.reserve(std::max(needed, out_.capacity() * 2));
+    }
+    if (needed > out_.size()) {
+        out_.resize(needed); // only what this piece may write is touched
+    }
     std::size_t i = 0;
     // Whole groups of four alphabet characters decode without any checks
     // but the table look-ups; everything else goes the careful way below.
     while (i < text.size()) {
         if (groupLength_ == 0 && padding_ == 0 && !closed_) {
+            std::uint8_t* at = out_.data() + length_;
             while (i + 4 <= text.size()) {
                 const int a = alphabet[static_cast<unsigned char>(text[i])];
                 const int b = alphabet[static_cast<unsigned char>(text[i + 1])];
@@ -73,11 +86,13 @@ bool Base64Decoder::feed(std::string_view text) {
                 }
                 const std::uint32_t bits = std::uint32_t(a) << 18 | std::uint32_t(b) << 12 |
                                            std::uint32_t(c) << 6 | std::uint32_t(d);
-                out_.push_back(static_cast<std::uint8_t>(bits >> 16));
-                out_.push_back(static_cast<std::uint8_t>(bits >> 8));
-                out_.push_back(static_cast<std::uint8_t>(bits));
+                at[0] = static_cast<std::uint8_t>(bits >> 16);
+                at[1] = static_cast<std::uint8_t>(bits >> 8);
+                at[2] = static_cast<std::uint8_t>(bits);
+                at += 3;
                 i += 4;
             }
+            length_ = std::size_t(at - out_.data());
             if (i >= text.size()) {
                 break;
             }
@@ -123,8 +138,10 @@ bool Base64Decoder::finish() {
         return false;
     }
     if (groupLength_ > 1) {
+        out_.resize(std::max(out_.size(), length_ + 3));
         emit(groupLength_);
     }
+    out_.resize(length_);
     if (out_.capacity() > out_.size() + out_.size() / 4) {
         out_.shrink_to_fit();
     }

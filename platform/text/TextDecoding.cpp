@@ -1,6 +1,8 @@
 #include "TextDecoding.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 namespace scrivlette {
 namespace {
@@ -33,30 +35,112 @@ constexpr std::array<char16_t, 128> macRomanUpperHalf = {
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7, // F8
 };
 
-std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes,
-                                            bool littleEndian) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    const std::size_t units = bytes.size() / 2;
-    auto unitAt = [&](std::size_t i) -> char32_t {
-        const std::uint8_t first = bytes[2 * i];
-        const std::uint8_t second = bytes[2 * i + 1];
-        return littleEndian ? char32_t(first | (second << 8)) : char32_t((first << 8) | second);
-    };
+template <bool littleEndian>
+char32_t unitAt(const std::uint8_t* bytes, std::size_t i) {
+    const std::uint8_t first = bytes[2 * i];
+    const std::uint8_t second = bytes[2 * i + 1];
+    return littleEndian ? char32_t(first | (second << 8)) : char32_t((first << 8) | second);
+}
+
+// The UTF-8 length of the units, a surrogate counting two (a pair makes
+// four): a first pass without branches, so the text is then written once
+// into a string of its size.
+template <bool littleEndian>
+std::size_t utf8LengthOf(const std::uint8_t* bytes, std::size_t units) {
+    std::size_t length = 0;
     for (std::size_t i = 0; i < units; ++i) {
-        char32_t unit = unitAt(i);
-        if (isHighSurrogate(unit)) {
-            if (i + 1 >= units || !isLowSurrogate(unitAt(i + 1))) {
+        const char32_t unit = unitAt<littleEndian>(bytes, i);
+        const bool surrogate = (unit & 0xF800) == 0xD800;
+        length += 1 + std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800) -
+                  std::size_t(surrogate);
+    }
+    return length;
+}
+
+// Writes one unit (or a surrogate pair, moving i on) as UTF-8; false for a
+// surrogate without its other half.
+template <bool littleEndian>
+bool writeUnit(const std::uint8_t* bytes, std::size_t units, std::size_t& i, std::uint8_t*& at) {
+    char32_t unit = unitAt<littleEndian>(bytes, i);
+    if (isHighSurrogate(unit)) {
+        if (i + 1 >= units || !isLowSurrogate(unitAt<littleEndian>(bytes, i + 1))) {
+            return false;
+        }
+        unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt<littleEndian>(bytes, i + 1) - 0xDC00);
+        ++i;
+    } else if (isLowSurrogate(unit)) {
+        return false;
+    }
+    if (unit < 0x80) {
+        *at++ = static_cast<std::uint8_t>(unit);
+        return true;
+    }
+    if (unit < 0x800) {
+        *at++ = static_cast<std::uint8_t>(0xC0 | (unit >> 6));
+    } else if (unit < 0x10000) {
+        *at++ = static_cast<std::uint8_t>(0xE0 | (unit >> 12));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 6) & 0x3F));
+    } else {
+        *at++ = static_cast<std::uint8_t>(0xF0 | (unit >> 18));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 12) & 0x3F));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 6) & 0x3F));
+    }
+    *at++ = static_cast<std::uint8_t>(0x80 | (unit & 0x3F));
+    return true;
+}
+
+template <bool littleEndian>
+std::optional<std::string> decodeUnits(std::span<const std::uint8_t> bytes) {
+    const std::size_t units = bytes.size() / 2;
+    const std::uint8_t* in = bytes.data();
+    const std::size_t length = utf8LengthOf<littleEndian>(in, units);
+    // Three bytes to spare: a character is written as four and the next
+    // one starts where it really ends.
+    std::string out(length + 3, '\0');
+    auto* at = reinterpret_cast<std::uint8_t*>(out.data());
+    static_assert(std::endian::native == std::endian::little, "units are read four at a time");
+    // Four units are ASCII when no bit above the low seven is set in any;
+    // the low byte of each is then the character.
+    constexpr std::uint64_t highBits = littleEndian ? 0xFF80FF80FF80FF80u : 0x80FF80FF80FF80FFu;
+    constexpr int low = littleEndian ? 0 : 8;
+    std::size_t i = 0;
+    while (i < units) {
+        if (i + 4 <= units) {
+            std::uint64_t four = 0;
+            std::memcpy(&four, in + 2 * i, 8);
+            if ((four & highBits) == 0) {
+                for (int k = 0; k < 4; ++k) {
+                    *at++ = static_cast<std::uint8_t>(four >> (16 * k + low));
+                }
+                i += 4;
+                continue;
+            }
+        }
+        const char32_t unit = unitAt<littleEndian>(in, i);
+        if ((unit & 0xF800) == 0xD800) {
+            if (!writeUnit<littleEndian>(in, units, i, at)) {
                 return std::nullopt;
             }
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00);
-            ++i;
-        } else if (isLowSurrogate(unit)) {
-            return std::nullopt;
+        } else {
+            // One to three bytes, chosen without a branch the text could
+            // make mispredict.
+            const std::uint32_t one = unit;
+            const std::uint32_t two = (0xC0 | unit >> 6) | (0x80 | (unit & 0x3F)) << 8;
+            const std::uint32_t three = (0xE0 | unit >> 12) | (0x80 | ((unit >> 6) & 0x3F)) << 8 |
+                                        (0x80 | (unit & 0x3F)) << 16;
+            const std::uint32_t bytesOut = unit < 0x80 ? one : unit < 0x800 ? two : three;
+            std::memcpy(at, &bytesOut, 4);
+            at += 1 + std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800);
         }
-        appendUtf8(out, unit);
+        ++i;
     }
+    out.resize(length);
     return out;
+}
+
+std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes,
+                                            bool littleEndian) {
+    return littleEndian ? decodeUnits<true>(bytes) : decodeUnits<false>(bytes);
 }
 
 } // namespace

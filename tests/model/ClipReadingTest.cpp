@@ -1,6 +1,10 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
+#include "model/ClipReading.h"
+#include "platform/text/Base64.h"
 #include "platform/text/TextDecoding.h"
+
+#include <algorithm>
 
 namespace scrivlette {
 namespace {
@@ -81,6 +85,68 @@ TEST_F(ClipReading, TextClippingMakesOneEntryPerKeyInOrder) {
         }
     }
     EXPECT_EQ(info_->clippingName(), "Mixed.textClipping");
+}
+
+// A preview decodes only the start of the first text, and must give what
+// the whole reading gives, cut at a character: wherever the cut falls in a
+// character of two, three or four bytes or a surrogate pair, in each encoding.
+TEST_F(ClipReading, TheFirstTextsStartIsTheWholeReadingsStart) {
+    std::string text;
+    for (int i = 0; i < 40; ++i) {
+        text += "a\u00E9\u65E5\U0001F600\n";
+    }
+    std::u16string wide;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = utf8SequenceLength(std::string_view(text).substr(at));
+        char32_t c = static_cast<unsigned char>(text[at]) & (0xFF >> (length > 1 ? length + 1 : 0));
+        for (std::size_t k = 1; k < length; ++k) {
+            c = c << 6 | (static_cast<unsigned char>(text[at + k]) & 0x3F);
+        }
+        at += length;
+        if (c >= 0x10000) {
+            wide += char16_t(0xD800 + ((c - 0x10000) >> 10));
+            wide += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            wide += char16_t(c);
+        }
+    }
+    std::string little, big = "\xFE\xFF";
+    for (char16_t unit : wide) {
+        little += {char(unit & 0xFF), char(unit >> 8)};
+        big += {char(unit >> 8), char(unit & 0xFF)};
+    }
+    const auto data = [](const std::string& bytes) {
+        return dataElement(encodeBase64(
+            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}));
+    };
+    const std::pair<const char*, std::string> files[] = {
+        {"string", "<key>public.utf8-plain-text</key><string>" + text + "</string>"},
+        {"UTF-16 little-endian", "<key>public.rtfd</key>" + data("x") +
+                                     "<key>public.utf16-plain-text</key>" + data(little)},
+        {"UTF-16 with its mark", "<key>public.utf16-external-plain-text</key>" + data(big)},
+        {"UTF-8 bytes", "<key>public.html</key>" + data(text)},
+    };
+    for (const auto& [name, entries] : files) {
+        const Url url = write(std::string(name) + ".textClipping", utiData(entries));
+        const auto whole = ClipInfo::create();
+        ASSERT_TRUE(whole->readClipping(url));
+        const auto clips = whole->clipList();
+        const auto first = std::find_if(clips.begin(), clips.end(), [](const ClipDetail& clip) {
+            return clip.useStringForData && !clip.content.empty();
+        });
+        ASSERT_NE(first, clips.end());
+        for (std::size_t maxBytes : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 99, 100, 5000}) {
+            SCOPED_TRACE(std::string(name) + ", " + std::to_string(maxBytes) + " bytes");
+            const auto start = readFirstText(*url.filePath(), maxBytes);
+            ASSERT_TRUE(start) << start.error().reason;
+            std::size_t cut = std::min(maxBytes, first->content.size());
+            while (cut > 0 && cut < first->content.size() &&
+                   (static_cast<unsigned char>(first->content[cut]) & 0xC0) == 0x80) {
+                --cut;
+            }
+            EXPECT_EQ(*start, first->content.substr(0, cut));
+        }
+    }
 }
 
 TEST_F(ClipReading, UndecodableTextKeepsItsBytesWithEmptyContent) {
