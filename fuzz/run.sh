@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs one property-list fuzzer, seeded from the test fixtures and the real
 # files beside the repository.
-# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict|jpeg|png|tiff|thumbnail [seconds]
+# Usage: fuzz/run.sh binary|xml|openstep|any|flat-rtfd|rtf|fork|pict|pict-full|jpeg|png|tiff|thumbnail [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 format=${1:?binary, xml, openstep or any}
@@ -25,8 +25,10 @@ case $format in
         done
         seeds=() ;;
     flat-rtfd) seeds=(../shared/testdata/real/stickies-note.flat-rtfd fuzz/seeds/flat-rtfd/*) ;;
-    pict)
-        # The real pictures, taken out of their clippings for this run only.
+    pict|pict-full)
+        # Drawings of random valid opcodes, and the real pictures taken out
+        # of their clippings, for this run only.
+        fuzz/make_pict_seeds.py "$corpus" 300
         python3 - "$corpus" ../shared/testdata/real/*.pictClipping ../shared/testdata/pict/*.pictClipping <<'PY'
 import plistlib, sys, pathlib
 for index, name in enumerate(sys.argv[2:]):
@@ -53,6 +55,7 @@ case $format in
     # may pass 300 MB, and the sanitizers double the time. (The process as a
     # whole holds more: AddressSanitizer keeps freed memory in quarantine.)
     pict|jpeg|png|tiff|thumbnail) target=fuzz_$format malloc=300 timeout=4 ;;
+    pict-full) target=fuzz_pict_full malloc=300 timeout=4 ;;
 esac
 exec build-fuzz/fuzz/"$target" "$corpus" -max_total_time="$seconds" \
     -max_len="$max_len" -rss_limit_mb=2048 -malloc_limit_mb="$malloc" -timeout="$timeout" -artifact_prefix=fuzz/artifacts/"$format"- \

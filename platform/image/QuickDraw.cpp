@@ -161,14 +161,15 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
     canvas_.spend(shape.area());
     Image& pixels = canvas_.pixels();
     const auto [operation, inverted] = operationOf(mode);
-    const double perX = 1 / canvas_.scaleX();
-    const double perY = 1 / canvas_.scaleY();
+    // QuickDraw tiles patterns in the device's own pixels, from its corner:
+    // a picture drawn smaller keeps them at their size rather than
+    // shrinking them into something else.
     for (std::int64_t y = shape.firstRow(); y < shape.endRow(); ++y) {
-        const auto py = static_cast<std::int64_t>(double(y) * perY);
+        const std::int64_t py = y;
         for (const auto& [first, end] : shape.row(y)) {
             std::uint8_t* pixel = pixels.rgba.data() + (std::size_t(y) * pixels.width + first) * 4;
             for (std::int64_t x = first; x < end; ++x, pixel += 4) {
-                const auto px = static_cast<std::int64_t>(double(x) * perX);
+                const std::int64_t px = x;
                 Colour pen = foreground_;
                 bool on = true;
                 if (pattern.tileWidth > 0) {

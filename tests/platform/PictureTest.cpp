@@ -1,5 +1,6 @@
 #include "platform/image/Picture.h"
 
+#include "PictWriter.h"
 #include "TestSupport.h"
 #include "hostile/HostileFiles.h"
 #include "platform/ByteReader.h"
@@ -23,92 +24,6 @@
 
 namespace scrivlette::image {
 namespace {
-
-using Pixel = std::array<std::uint8_t, 4>;
-
-Pixel pixelAt(const Image& image, std::uint32_t x, std::uint32_t y) {
-    const std::uint8_t* p = image.rgba.data() + (std::size_t{y} * image.width + x) * 4;
-    return {p[0], p[1], p[2], p[3]};
-}
-
-// Writes a PICT, big-endian, opcode by opcode.
-class PictWriter {
-public:
-    explicit PictWriter(int version = 2, int width = 3, int height = 2, int left = 0)
-        : version_(version) {
-        u16(0);
-        rect(0, left, height, left + width);
-        if (version == 1) {
-            u8(0x11);
-            u8(0x01);
-        } else {
-            u16(0x0011);
-            u16(0x02FF);
-            u16(0x0C00);
-            bytes_.append(24, '\0');
-        }
-    }
-    PictWriter& u8(unsigned value) {
-        bytes_.push_back(static_cast<char>(value));
-        return *this;
-    }
-    PictWriter& u16(unsigned value) { return u8(value >> 8).u8(value & 0xFF); }
-    PictWriter& u32(std::uint32_t value) { return u16(value >> 16).u16(value & 0xFFFF); }
-    PictWriter& rect(int top, int left, int bottom, int right) {
-        for (int value : {top, left, bottom, right}) {
-            u16(static_cast<unsigned>(value) & 0xFFFF);
-        }
-        return *this;
-    }
-    PictWriter& raw(std::string_view data) {
-        bytes_.append(data);
-        return *this;
-    }
-    PictWriter& op(unsigned code) {
-        if (version_ == 2) {
-            if (bytes_.size() % 2) {
-                u8(0);
-            }
-            return u16(code);
-        }
-        return u8(code);
-    }
-    // The fields of a PixMap after rowBytes and bounds.
-    PictWriter& pixMap(unsigned packType, unsigned pixelSize, unsigned components) {
-        u16(0).u16(packType).u32(0).u32(0x00480000).u32(0x00480000);
-        u16(pixelSize > 8 ? 16 : 0).u16(pixelSize).u16(components);
-        return u16(pixelSize > 16 ? 8 : pixelSize > 8 ? 5 : pixelSize).u32(0).u32(0).u32(0);
-    }
-    std::string finish() {
-        op(0x00FF);
-        return bytes_;
-    }
-
-private:
-    int version_;
-    std::string bytes_;
-};
-
-// PackBits with one literal run, or one repeat when every unit is the same.
-std::string packRow(std::string_view row, std::size_t unit = 1) {
-    const std::size_t units = row.size() / unit;
-    bool same = units > 1;
-    for (std::size_t i = unit; i < row.size(); ++i) {
-        same = same && row[i] == row[i % unit];
-    }
-    if (same) {
-        return std::string(1, static_cast<char>(1 - static_cast<int>(units))) +
-               std::string(row.substr(0, unit));
-    }
-    return std::string(1, static_cast<char>(units - 1)) + std::string(row);
-}
-
-ImageResult decode(const std::string& pict) {
-    return decodePict(test::bytesOf(pict).span());
-}
-
-const Pixel red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
-    white{255, 255, 255, 255}, black{0, 0, 0, 255};
 
 // The 3 x 2 picture every synthetic PICT below draws.
 void expectRgbPicture(const ImageResult& result) {
@@ -135,9 +50,6 @@ std::string directBits(unsigned packType, unsigned pixelSize, unsigned component
     return pict.finish();
 }
 
-std::string counted(const std::string& packed) {
-    return std::string(1, static_cast<char>(packed.size())) + packed;
-}
 
 TEST(Pict, EveryPixelFormatDrawsTheSamePicture) {
     const std::string argb0 = std::string("\0\xFF\0\0\0\0\xFF\0\0\0\0\xFF", 12);
@@ -734,140 +646,6 @@ TEST(Picture, DrawsSmallerToFitWithABoxFilter) {
         EXPECT_EQ(picture->height, c.height);
         EXPECT_GT(pixelAt(*picture, 0, 0)[0], 240) << "red where the picture is red";
     }
-}
-
-} // namespace
-} // namespace scrivlette::image
-
-namespace scrivlette::image {
-namespace {
-
-const Pixel clear{0, 0, 0, 0};
-
-// One family of QuickDraw's drawing opcodes each, on a 20 x 20 frame, and
-// the pixels that show QuickDraw's rules: frames inside their shape, the pen
-// hanging below and to the right, patterns aligned to the picture.
-TEST(Pict, DrawsQuickDrawShapesByItsRules) {
-    const auto rect = [](PictWriter& p, int t, int l, int b, int r) -> PictWriter& {
-        return p.rect(t, l, b, r);
-    };
-    const struct {
-        const char* name;
-        std::function<void(PictWriter&)> draw;
-        std::vector<std::tuple<int, int, Pixel>> expected;
-    } cases[] = {
-        {"paint rect",
-         [&](PictWriter& p) { rect(p.op(0x31), 2, 2, 8, 8); },
-         {{2, 2, black}, {7, 7, black}, {8, 8, clear}}},
-        {"frame rect inside, pen 2",
-         [&](PictWriter& p) { rect(p.op(0x07).u16(2).u16(2).op(0x30), 2, 2, 12, 12); },
-         {{2, 2, black}, {3, 3, black}, {4, 4, clear}, {11, 11, black}, {12, 12, clear}}},
-        {"line, pen below and right",
-         [&](PictWriter& p) { p.op(0x20).u16(1).u16(1).u16(1).u16(10); },
-         {{1, 1, black}, {10, 1, black}, {11, 1, clear}, {5, 2, clear}}},
-        {"oval",
-         [&](PictWriter& p) { rect(p.op(0x51), 0, 0, 10, 10); },
-         {{5, 5, black}, {0, 0, clear}, {9, 9, clear}}},
-        {"8 x 8 pattern, fore and back",
-         [&](PictWriter& p) {
-             p.op(0x09).u32(0xAA55AA55).u32(0xAA55AA55);
-             rect(p.op(0x31), 0, 0, 4, 4);
-         },
-         {{0, 0, black}, {1, 0, white}, {0, 1, white}, {1, 1, black}}},
-        {"xor pen mode",
-         [&](PictWriter& p) {
-             rect(p.op(0x31), 0, 0, 10, 10);
-             rect(p.op(0x08).u16(10).op(0x31), 5, 5, 15, 15);
-         },
-         {{2, 2, black}, {7, 7, white}, {12, 12, black}}},
-        {"bic pen mode, back colour",
-         [&](PictWriter& p) {
-             rect(p.op(0x31), 0, 0, 10, 10);
-             p.op(0x1B).u16(0).u16(0).u16(0xFFFF); // blue background
-             rect(p.op(0x08).u16(11).op(0x31), 5, 5, 15, 15);
-         },
-         {{2, 2, black}, {7, 7, blue}, {12, 12, blue}}},
-        {"polygon in the fore colour",
-         [&](PictWriter& p) {
-             p.op(0x1A).u16(0xFFFF).u16(0).u16(0);
-             p.op(0x71).u16(10 + 3 * 4).rect(0, 0, 20, 20);
-             p.u16(0).u16(0).u16(0).u16(19).u16(19).u16(0);
-         },
-         {{2, 8, red}, {18, 18, clear}}},
-        {"erase in the back colour",
-         [&](PictWriter& p) {
-             p.op(0x1B).u16(0).u16(0xFFFF).u16(0);
-             rect(p.op(0x32), 0, 0, 5, 5);
-         },
-         {{2, 2, green}, {6, 6, clear}}},
-        {"clip region",
-         [&](PictWriter& p) {
-             rect(p.op(0x0001).u16(10), 0, 0, 5, 5);
-             rect(p.op(0x31), 0, 0, 10, 10);
-         },
-         {{4, 4, black}, {6, 6, clear}}},
-        {"region of two rows",
-         [&](PictWriter& p) {
-             // Rows 2-3 cover 2..6; from row 4, 4..6 only.
-             p.op(0x81).u16(10 + 3 * 8 + 2).rect(2, 2, 6, 6);
-             p.u16(2).u16(2).u16(6).u16(0x7FFF);
-             p.u16(4).u16(2).u16(4).u16(0x7FFF);
-             p.u16(6).u16(4).u16(6).u16(0x7FFF).u16(0x7FFF);
-         },
-         {{2, 2, black}, {2, 4, clear}, {4, 4, black}, {4, 6, clear}}},
-        {"arc from twelve o'clock, 90 degrees",
-         [&](PictWriter& p) { rect(p.op(0x61), 0, 0, 20, 20).u16(0).u16(90); },
-         {{15, 5, black}, {5, 5, clear}, {15, 15, clear}}},
-        {"pixel pattern of one colour",
-         [&](PictWriter& p) {
-             p.op(0x14).u16(2).u32(0).u32(0).u16(0).u16(0xFFFF).u16(0);
-             rect(p.op(0x34), 0, 0, 4, 4);
-         },
-         {{1, 1, green}}},
-        {"round rect's corners",
-         [&](PictWriter& p) {
-             p.op(0x0B).u16(8).u16(8);
-             rect(p.op(0x41), 0, 0, 20, 20);
-         },
-         {{0, 0, clear}, {10, 0, black}, {0, 10, black}}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        PictWriter pict(2, 20, 20);
-        c.draw(pict);
-        const auto picture = decode(pict.finish());
-        ASSERT_TRUE(picture) << picture.error();
-        for (const auto& [x, y, pixel] : c.expected) {
-            EXPECT_EQ(pixelAt(*picture, x, y), pixel) << "at " << x << ", " << y;
-        }
-    }
-}
-
-// Text in a stand-in font; a count past the picture's end is cut; a
-// polygon claiming more than the picture holds is refused.
-TEST(Pict, DrawsTextAndRefusesLyingShapes) {
-    PictWriter text(2, 40, 20);
-    text.op(0x000D).u16(14).op(0x0028).u16(15).u16(2).u8(2).raw("Hi");
-    const auto picture = decode(text.finish());
-    ASSERT_TRUE(picture) << picture.error();
-    int dark = 0;
-    for (std::uint32_t y = 0; y < 20; ++y) {
-        for (std::uint32_t x = 0; x < 40; ++x) {
-            dark += pixelAt(*picture, x, y)[3] == 255 && pixelAt(*picture, x, y)[0] < 128;
-        }
-    }
-    EXPECT_GT(dark, 10) << "the glyphs are drawn";
-
-    PictWriter cut(2, 40, 20);
-    cut.op(0x0028).u16(15).u16(2).u8(200).raw("Hi");
-    const auto cutShort = decode(cut.finish().substr(0, 40 + 10));
-    EXPECT_TRUE(cutShort) << cutShort.error();
-
-    PictWriter lying(2, 20, 20);
-    lying.op(0x71).u16(60000).rect(0, 0, 20, 20).u32(0);
-    const auto refused = decode(lying.finish());
-    ASSERT_FALSE(refused);
-    EXPECT_NE(refused.error().find("polygon"), std::string::npos) << refused.error();
 }
 
 } // namespace
