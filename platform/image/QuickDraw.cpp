@@ -1,6 +1,8 @@
 #include "QuickDraw.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <cmath>
 
 namespace scrivlette::image {
@@ -161,6 +163,10 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
     canvas_.spend(shape.area());
     Image& pixels = canvas_.pixels();
     const auto [operation, inverted] = operationOf(mode);
+    if (operation == Operation::copy) {
+        copyPattern(shape, pattern, inverted);
+        return;
+    }
     // QuickDraw tiles patterns in the device's own pixels, from its corner:
     // a picture drawn smaller keeps them at their size rather than
     // shrinking them into something else.
@@ -187,6 +193,35 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
                     pixel[2] = pen[2];
                     pixel[3] = 255;
                 }
+            }
+        }
+    }
+}
+
+// Copy modes set each pixel from the pattern alone, whatever was there:
+// a row's colours are worked out once, then laid down.
+void Drawing::copyPattern(const Spans& shape, const Pattern& pattern, bool inverted) {
+    Image& pixels = canvas_.pixels();
+    const std::size_t period = pattern.tileWidth > 0 ? pattern.tileWidth : 8;
+    std::vector<std::array<std::uint8_t, 4>> colours(period);
+    const auto opaque = [](const Colour& colour) {
+        return std::array<std::uint8_t, 4>{colour[0], colour[1], colour[2], 255};
+    };
+    for (std::int64_t y = shape.firstRow(); y < shape.endRow(); ++y) {
+        for (std::size_t k = 0; k < period; ++k) {
+            if (pattern.tileWidth > 0) {
+                colours[k] = opaque(
+                    inverted ? background_
+                             : pattern.tile[std::size_t(y % pattern.tileHeight) * period + k]);
+            } else {
+                const bool on = (pattern.bits[std::size_t(y & 7)] >> (7 - k) & 1) != 0;
+                colours[k] = opaque(on != inverted ? foreground_ : background_);
+            }
+        }
+        for (const auto& [first, end] : shape.row(y)) {
+            std::uint8_t* pixel = pixels.rgba.data() + (std::size_t(y) * pixels.width + first) * 4;
+            for (std::int64_t x = first; x < end; ++x, pixel += 4) {
+                std::memcpy(pixel, colours[std::size_t(x) % period].data(), 4);
             }
         }
     }

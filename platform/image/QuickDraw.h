@@ -86,6 +86,7 @@ private:
     Spans ovalIn(double left, double top, double right, double bottom) const;
     void drawBounded(Verb verb, Rect r, const BoundedShape& shape);
     void apply(const Spans& shape, const Pattern& pattern, std::uint16_t mode);
+    void copyPattern(const Spans& shape, const Pattern& pattern, bool inverted);
 
     Canvas& canvas_;
     std::pair<std::int64_t, std::int64_t> pen_{1, 1};
