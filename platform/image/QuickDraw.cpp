@@ -159,8 +159,13 @@ void Drawing::apply(const Spans& shapeIn, const Pattern& pattern, std::uint16_t 
     if (suppressed_) {
         return;
     }
-    const Spans shape = clip_ ? shapeIn.intersect(*clip_) : shapeIn;
-    canvas_.spend(shape.area());
+    std::optional<Spans> clipped;
+    if (clip_) {
+        clipped = shapeIn.intersect(*clip_);
+    }
+    const Spans& shape = clipped ? *clipped : shapeIn;
+    // Each piece costs its set-up as well as its pixels.
+    canvas_.spend(shape.area() + 4 * shape.intervals());
     Image& pixels = canvas_.pixels();
     const auto [operation, inverted] = operationOf(mode);
     if (operation == Operation::copy) {

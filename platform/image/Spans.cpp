@@ -35,7 +35,7 @@ struct HalfLine {
 
 // What visiting a row costs, in pixels painted: a pixel is a few
 // instructions, a row's set-up a few dozen.
-constexpr std::int64_t rowCost = 8;
+constexpr std::int64_t rowCost = 24;
 
 constexpr std::int64_t farLeft = -(std::int64_t{1} << 50);
 constexpr std::int64_t farRight = std::int64_t{1} << 50;
