@@ -5,6 +5,7 @@
 //  - switching a 1 MB HTML entry to Formatted, until it has painted.
 //
 //   bench_window [megabytes] [files]     (defaults: 50, 1000)
+//   bench_window --peak FILE             (peak memory with FILE's first entry shown)
 
 #include "BenchSupport.h"
 #include "hostile/HostileFiles.h"
@@ -30,6 +31,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
+#include <sys/resource.h>
 
 using namespace scrivlette;
 
@@ -215,6 +218,28 @@ void formattedHtml(std::size_t megabytes) {
                 megabytes, immediately * 1000, afterAMoment * 1000);
 }
 
+// The peak memory of the window with `path` open and its first entry
+// selected and shown whole, as a multiple of the file's size.
+void peakWithFileShown(const std::string& path) {
+    ContentView view;
+    view.resize(900, 600);
+    view.show();
+    view.clipInfo()->readClipping(*Url::fromFilePath(std::filesystem::absolute(path).string()));
+    QApplication::processEvents();
+    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
+    while (view.detailPane()->isLoading()) {
+        QApplication::processEvents();
+    }
+    view.repaint();
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const double file = double(std::filesystem::file_size(path));
+    std::printf("the window with %s (%.1f MB) open and its first entry shown: peak %.1f MB, %.2f "
+                "times the file\n",
+                std::filesystem::path(path).filename().c_str(), file / 1e6,
+                double(usage.ru_maxrss) * 1024 / 1e6, double(usage.ru_maxrss) * 1024 / file);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -223,6 +248,10 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     MainQueue::install(std::make_shared<QtMainQueue>());
+    if (argc > 2 && std::string_view(argv[1]) == "--peak") {
+        peakWithFileShown(argv[2]); // alone, so the peak is its own
+        return 0;
+    }
     selectLargeEntry(argc > 1 ? std::stoul(argv[1]) : 50);
     dropManyFiles(argc > 2 ? std::stoi(argv[2]) : 1000);
     selectPicture();

@@ -67,6 +67,12 @@ ClipDetail ClipInfo::clipAt(std::size_t index) const {
     return _clipList.at(index);
 }
 
+bool ClipInfo::holdsAt(std::size_t index, const ClipDetail& clip) const {
+    assertMainThread();
+    _observationRegistrar.access(clipListKey);
+    return index < _clipList.size() && _clipList[index] == clip;
+}
+
 void ClipInfo::forEachClip(const std::function<void(const ClipDetail&)>& visit) const {
     assertMainThread();
     _observationRegistrar.access(clipListKey);

@@ -51,6 +51,8 @@ public:
     // clipList.
     std::size_t clipCount() const;
     ClipDetail clipAt(std::size_t index) const;
+    // Whether entry `index` equals `clip`, without copying it.
+    bool holdsAt(std::size_t index, const ClipDetail& clip) const;
     // Each entry in order, lent rather than copied (an entry's text can be
     // hundreds of megabytes); the document must not change meanwhile.
     void forEachClip(const std::function<void(const ClipDetail&)>& visit) const;

@@ -4,35 +4,37 @@
 
 namespace scrivlette {
 
+ClipListModel::Row ClipListModel::rowFor(const ClipDetail& clip, std::string source) {
+    return Row{clip.id, clip.title, describeClip(clip), std::move(source)};
+}
+
 int ClipListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(clips_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 QVariant ClipListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == descriptionRole) {
-        QString description = QString::fromStdString(describeClip(clipAt(index.row())));
-        const std::string& source = sourceAt(index.row());
-        if (severalSources_ && !source.empty()) {
-            description += QStringLiteral(" · ") + QString::fromStdString(source);
+        QString description = QString::fromStdString(row.description);
+        if (severalSources_ && !row.source.empty()) {
+            description += QStringLiteral(" · ") + QString::fromStdString(row.source);
         }
         return description;
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
     }
-    const QString title = QString::fromStdString(clipAt(index.row()).title);
+    const QString title = QString::fromStdString(row.title);
     // Tooltips are rich text when they look like it; a title never is.
     return role == Qt::ToolTipRole ? title.toHtmlEscaped() : title;
 }
 
-void ClipListModel::reset(std::vector<ClipDetail> clips, std::vector<std::string> sources) {
+void ClipListModel::reset(std::vector<Row> rows) {
     beginResetModel();
-    clips_ = std::move(clips);
-    sources_ = std::move(sources);
-    sources_.resize(clips_.size());
+    rows_ = std::move(rows);
     severalSources_ = false;
     noteSources();
     endResetModel();
@@ -44,40 +46,31 @@ void ClipListModel::noteSources() {
     if (severalSources_) {
         return;
     }
-    for (const std::string& source : sources_) {
-        if (!source.empty() && source != sources_.front()) {
+    for (const Row& row : rows_) {
+        if (!row.source.empty() && row.source != rows_.front().source) {
             severalSources_ = true;
             break;
         }
     }
 }
 
-void ClipListModel::append(std::vector<ClipDetail> clips, std::vector<std::string> sources) {
-    if (clips.empty()) {
+void ClipListModel::append(std::vector<Row> rows) {
+    if (rows.empty()) {
         return;
     }
-    sources.resize(clips.size());
-    sources_.insert(sources_.end(), std::make_move_iterator(sources.begin()),
-                    std::make_move_iterator(sources.end()));
-    const bool before = severalSources_;
-    noteSources();
     const int first = rowCount();
-    beginInsertRows({}, first, first + static_cast<int>(clips.size()) - 1);
-    clips_.insert(clips_.end(), std::make_move_iterator(clips.begin()),
-                  std::make_move_iterator(clips.end()));
+    const bool before = severalSources_;
+    const std::string& firstSource = rows_.empty() ? rows.front().source : rows_.front().source;
+    for (const Row& row : rows) {
+        severalSources_ = severalSources_ || (!row.source.empty() && row.source != firstSource);
+    }
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
+                 std::make_move_iterator(rows.end()));
     endInsertRows();
     if (severalSources_ && !before && first > 0) {
         emit dataChanged(index(0), index(first - 1), {descriptionRole});
     }
-}
-
-std::optional<int> ClipListModel::rowOf(const ClipDetail& clip) const {
-    for (std::size_t i = 0; i < clips_.size(); ++i) {
-        if (clips_[i] == clip) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace scrivlette

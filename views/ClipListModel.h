@@ -11,6 +11,8 @@ namespace scrivlette {
 
 // The sidebar's rows: one per entry, in list order, showing its title as
 // plain text. Follows a growing list by appending rows, not by starting over.
+// A row keeps what it shows and which entry it is, never the entry's text or
+// bytes: the document holds those, and one can be hundreds of megabytes.
 class ClipListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -18,25 +20,29 @@ public:
     // What the entry is, in words, for the row's second line.
     static constexpr int descriptionRole = Qt::UserRole + 1;
 
+    struct Row {
+        Uuid id;
+        std::string title;
+        std::string description;
+        std::string source; // the file it was read from (see ClipInfo::sourceAt), or ""
+    };
+    static Row rowFor(const ClipDetail& clip, std::string source);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    // `sources` names the file of each entry (see ClipInfo::sourceAt); once
-    // the list holds entries of more than one file, each row's second line
-    // names its file.
-    void reset(std::vector<ClipDetail> clips, std::vector<std::string> sources = {});
-    void append(std::vector<ClipDetail> clips, std::vector<std::string> sources = {});
-    const std::string& sourceAt(int row) const { return sources_[static_cast<std::size_t>(row)]; }
-    const ClipDetail& clipAt(int row) const { return clips_[static_cast<std::size_t>(row)]; }
-    std::size_t size() const { return clips_.size(); }
-    // The row whose entry equals `clip`, if any.
-    std::optional<int> rowOf(const ClipDetail& clip) const;
+    // Once the list holds entries of more than one file, each row's second
+    // line names its file.
+    void reset(std::vector<Row> rows);
+    void append(std::vector<Row> rows);
+    const std::string& sourceAt(int row) const { return rows_[static_cast<std::size_t>(row)].source; }
+    const Uuid& idAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
+    std::size_t size() const { return rows_.size(); }
 
 private:
     void noteSources();
 
-    std::vector<ClipDetail> clips_;
-    std::vector<std::string> sources_;
+    std::vector<Row> rows_;
     bool severalSources_ = false;
 };
 

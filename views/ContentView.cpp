@@ -471,6 +471,7 @@ void ContentView::render() {
             name = document->clippingName();
         },
         [this] { scheduleRender(); });
+    renderedDocument_ = document; // kept while its rows are shown
     emptySymbol_->setVisible(model_->size() == 0);
     emptyHint_->setVisible(model_->size() == 0);
     setWindowTitle(windowTitleFor(name));
@@ -480,25 +481,25 @@ void ContentView::render() {
 void ContentView::renderList(const ClipInfo& document) {
     const std::size_t count = document.clipCount();
     const std::uint64_t replacements = document.clipListReplacements();
-    if (&document != renderedDocument_ || replacements != renderedReplacements_ ||
-        count < model_->size()) {
-        std::vector<std::string> sources;
-        sources.reserve(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            sources.push_back(document.sourceAt(i));
+    const bool restart = &document != renderedDocument_.get() ||
+                         replacements != renderedReplacements_ ||
+                         count < model_->size();
+    // Rows are made from the entries where they lie, never from copies.
+    std::vector<ClipListModel::Row> rows;
+    const std::size_t from = restart ? 0 : model_->size();
+    rows.reserve(count - from);
+    std::size_t index = 0;
+    document.forEachClip([&](const ClipDetail& clip) {
+        if (index >= from) {
+            rows.push_back(ClipListModel::rowFor(clip, document.sourceAt(index)));
         }
-        model_->reset(document.clipList(), std::move(sources));
+        ++index;
+    });
+    if (restart) {
+        model_->reset(std::move(rows));
     } else {
-        std::vector<ClipDetail> added;
-        std::vector<std::string> sources;
-        added.reserve(count - model_->size());
-        for (std::size_t i = model_->size(); i < count; ++i) {
-            added.push_back(document.clipAt(i));
-            sources.push_back(document.sourceAt(i));
-        }
-        model_->append(std::move(added), std::move(sources));
+        model_->append(std::move(rows));
     }
-    renderedDocument_ = &document;
     renderedReplacements_ = replacements;
 }
 
@@ -506,10 +507,15 @@ void ContentView::renderList(const ClipInfo& document) {
 // selection itself is never changed by the program.
 void ContentView::showSelectionInList() {
     const QModelIndex current = sidebar_->currentIndex();
-    if (selectKey_ && current.isValid() && model_->clipAt(current.row()) == *selectKey_) {
+    if (selectKey_ && current.isValid() && showsSelection(current.row())) {
         return;
     }
-    const auto row = selectKey_ ? model_->rowOf(*selectKey_) : std::nullopt;
+    std::optional<int> row;
+    for (int at = 0; selectKey_ && at < model_->rowCount() && !row; ++at) {
+        if (showsSelection(at)) {
+            row = at;
+        }
+    }
     const QSignalBlocker blocker(sidebar_->selectionModel());
     if (row) {
         sidebar_->setCurrentIndex(model_->index(*row));
@@ -523,15 +529,21 @@ void ContentView::showSelectionInList() {
     sidebar_->viewport()->update();
 }
 
+// Whether row `row` is the selected entry: the same entry (its identity
+// first, which is quick), equal in every field.
+bool ContentView::showsSelection(int row) const {
+    return selectKey_ && model_->idAt(row) == selectKey_->id &&
+           renderedDocument_->holdsAt(static_cast<std::size_t>(row), *selectKey_);
+}
+
 void ContentView::select(const QModelIndex& index) {
     if (!index.isValid()) {
         return;
     }
-    const ClipDetail& clip = model_->clipAt(index.row());
-    if (selectKey_ && *selectKey_ == clip) {
+    if (selectKey_ && showsSelection(index.row())) {
         return;
     }
-    selectKey_ = clip;
+    selectKey_ = renderedDocument_->clipAt(static_cast<std::size_t>(index.row()));
     selectSource_ = QString::fromStdString(model_->sourceAt(index.row()));
     detail_->showClip(selectKey_);
     detail_->setSource(selectSource_, true);

@@ -98,6 +98,7 @@ private:
     void render();
     void renderList(const ClipInfo& document);
     void showSelectionInList();
+    bool showsSelection(int row) const;
     void select(const QModelIndex& index);
     void copySelection();
     void writeSelection();
@@ -132,7 +133,7 @@ private:
     bool renderPending_ = false;
     int renderCount_ = 0;
     // What the list shows, so a grown document only adds rows.
-    const ClipInfo* renderedDocument_ = nullptr;
+    std::shared_ptr<const ClipInfo> renderedDocument_;
     std::uint64_t renderedReplacements_ = 0;
 };
 

@@ -194,7 +194,7 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     pending_.clear();
     pendingSizeLine_.clear();
     added_ = 0;
-    shown_ = clip;
+    shown_.reset();
     formattedBuilt_ = false;
     decoding_ = false;
     picture_->setImage({});
@@ -215,6 +215,7 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
                               .arg(QString::fromStdString(clip->content).toHtmlEscaped()));
     }
     if (isFormatted) {
+        shown_ = clip;
         formatted_->prepare(*clip);
         formattedButton_->setChecked(preferFormatted_);
         textButton_->setChecked(!preferFormatted_);
@@ -224,7 +225,7 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     // of its own above the picture's.
     text_->setMaximumHeight(isPicture ? text_->fontMetrics().height() * 2 + 12 : QWIDGETSIZE_MAX);
     text_->setVerticalScrollBarPolicy(isPicture ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    pending_ = QString::fromStdString(clip->content);
+    pending_ = clip->content;
     if (clip->useStringForData) {
         pendingSizeLine_ = sizeLine(*clip);
     }
@@ -278,20 +279,24 @@ void DetailPane::addNextPiece() {
     QTextCursor cursor(text_->document());
     cursor.movePosition(QTextCursor::End);
     if (added_ < pending_.size()) {
-        qsizetype length = std::min(pieceLength, pending_.size() - added_);
-        // Never split a surrogate pair, or a CR LF that would become two
-        // line breaks, between two pieces.
-        if (added_ + length < pending_.size() &&
-            (pending_.at(added_ + length - 1).isHighSurrogate() ||
-             (pending_.at(added_ + length - 1) == u'\r' &&
-              pending_.at(added_ + length) == u'\n'))) {
+        std::size_t length = std::min(pieceLength, pending_.size() - added_);
+        // Never split a character, or a CR LF that would become two line
+        // breaks, between two pieces.
+        const auto continues = [&](std::size_t at) {
+            return at < pending_.size() && (static_cast<unsigned char>(pending_[at]) & 0xC0) == 0x80;
+        };
+        while (continues(added_ + length)) {
             ++length;
         }
-        cursor.insertText(pending_.mid(added_, length));
+        if (added_ + length < pending_.size() && pending_[added_ + length - 1] == '\r' &&
+            pending_[added_ + length] == '\n') {
+            ++length;
+        }
+        cursor.insertText(QString::fromUtf8(pending_.data() + added_, qsizetype(length)));
         added_ += length;
     }
     if (added_ >= pending_.size()) {
-        pending_.clear();
+        pending_ = std::string(); // its memory, too
         if (!pendingSizeLine_.isEmpty()) {
             QTextCharFormat bold;
             bold.setFontWeight(QFont::Bold);

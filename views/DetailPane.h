@@ -31,7 +31,7 @@ public:
 
     void showClip(const std::optional<ClipDetail>& clip);
     // True while the shown content is still being added.
-    bool isLoading() const { return !pending_.isEmpty() || !pendingSizeLine_.isEmpty(); }
+    bool isLoading() const { return !pending_.empty() || !pendingSizeLine_.isEmpty(); }
     // True while a picture is being decoded.
     bool isDecoding() const { return decoding_; }
 
@@ -53,7 +53,7 @@ public:
     // Why the picture could not be shown, or empty.
     QString pictureProblem() const;
 
-    static constexpr qsizetype pieceLength = 512 * 1024; // UTF-16 units
+    static constexpr std::size_t pieceLength = 512 * 1024; // bytes of UTF-8
 
 private:
     void createSwitch();
@@ -75,7 +75,7 @@ private:
     QScrollArea* pictureArea_;
     PictureView* picture_;
     QLabel* pictureNote_;
-    std::optional<ClipDetail> shown_;
+    std::optional<ClipDetail> shown_; // a formatted entry, for when Formatted is chosen
     bool formattedBuilt_ = false;
     // The user's last choice of Text or Formatted, kept across entries and
     // launches; an entry with no Formatted view leaves it as it is.
@@ -85,8 +85,10 @@ private:
     QLabel* address_ = nullptr;
     QLabel* source_ = nullptr;
     bool decoding_ = false;
-    QString pending_;
-    qsizetype added_ = 0;
+    // The text still to go into the view, as the entry holds it (UTF-8 is
+    // half the size of a QString of it), and how much of it has gone.
+    std::string pending_;
+    std::size_t added_ = 0;
     QString pendingSizeLine_;
     quint64 generation_ = 0;
 };
