@@ -122,6 +122,48 @@ void writeLargeClipping(const std::filesystem::path& path, std::size_t size) {
         << bigEndian(0, 8) << bigEndian(at, 8);
 }
 
+void writeLargeTextClipping(const std::filesystem::path& path, std::size_t size) {
+    const std::u16string line = u"Caf\u00E9 na\u00EFve, r\u00E9sum\u00E9 \u00E0 la fran\u00E7aise, "
+                                u"d\u00E9j\u00E0 vu \u2014 une ligne de texte.\n";
+    const std::size_t units = size / 4 / line.size() * line.size();
+    std::string big; // the text as UTF-16, each byte order
+    std::string little;
+    for (char16_t unit : line) {
+        big += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+        little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    }
+    const std::vector<std::string> objects = {
+        "\xD1\x01\x02", // root: {"UTI-Data": object 2}
+        asciiObject("UTI-Data"),
+        "\xD2\x03\x04\x05\x06", // {utf8 key: 5, utf16 key: 6}
+        asciiObject("public.utf8-plain-text"),
+        asciiObject("public.utf16-plain-text"),
+        "\x6F\x13" + bigEndian(units, 8), // a string of `units` UTF-16 units, then them
+        "\x4F\x13" + bigEndian(units * 2, 8), // data of as many bytes, then them
+    };
+    std::ofstream out(path, std::ios::binary);
+    std::vector<std::uint64_t> offsets;
+    std::uint64_t at = 8;
+    out << "bplist00";
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(at);
+        out << objects[i];
+        at += objects[i].size();
+        if (i >= 5) {
+            const std::string& text = i == 5 ? big : little;
+            for (std::size_t written = 0; written < units; written += line.size()) {
+                out << text;
+            }
+            at += units * 2;
+        }
+    }
+    for (std::uint64_t offset : offsets) {
+        out << bigEndian(offset, 8);
+    }
+    out << std::string(6, '\0') << '\x08' << '\x01' << bigEndian(objects.size(), 8)
+        << bigEndian(0, 8) << bigEndian(at, 8);
+}
+
 Measurement measureChild(const std::string& argv0, const std::vector<std::string>& arguments,
                          int runs) {
     std::vector<std::string> command = {argv0, "--child"};

@@ -32,4 +32,11 @@ inline constexpr std::string_view largeClippingKey = "com.apple.pict";
 inline constexpr std::string_view largeClippingTextKey = "public.utf8-plain-text";
 void writeLargeClipping(const std::filesystem::path& path, std::size_t size);
 
+// A binary text clipping of about `size` bytes as macOS writes one for text
+// that is not ASCII: "public.utf8-plain-text" a string (stored as UTF-16 big-
+// endian, as binary property lists store such strings) and
+// "public.utf16-plain-text" the same text as UTF-16 little-endian data.
+// The text is French-like: mostly ASCII with accented letters.
+void writeLargeTextClipping(const std::filesystem::path& path, std::size_t size);
+
 } // namespace scrivlette::bench

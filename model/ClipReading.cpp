@@ -56,7 +56,7 @@ std::optional<std::string> decodedText(std::string_view key, const Bytes& bytes)
     case StoredText::string:
         return std::nullopt;
     }
-    return text.value_or("");
+    return text ? std::move(*text) : std::string(); // moved: a text can be huge
 }
 
 ClipDetail textEntry(const std::string& key, const NodePtr& value) {

@@ -42,19 +42,47 @@ char32_t unitAt(const std::uint8_t* bytes, std::size_t i) {
     return littleEndian ? char32_t(first | (second << 8)) : char32_t((first << 8) | second);
 }
 
-// The UTF-8 length of the units, a surrogate counting two (a pair makes
-// four): a first pass without branches, so the text is then written once
-// into a string of its size.
+constexpr std::uint64_t lanes(std::uint16_t value) {
+    return value * 0x0001000100010001u;
+}
+
+// 1 in each 16-bit lane of `x` that is not zero, 0 in the others.
+constexpr std::uint64_t nonzeroLanes(std::uint64_t x) {
+    const std::uint64_t low = lanes(0x7FFF);
+    return ((((x & low) + low) | x) >> 15) & lanes(1);
+}
+
+// How many UTF-8 bytes the units take beyond one each, and whether any is a
+// surrogate: a first pass, four units at a time in one 64-bit word, so the
+// text is then written once into a string of its size.
 template <bool littleEndian>
-std::size_t utf8LengthOf(const std::uint8_t* bytes, std::size_t units) {
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < units; ++i) {
-        const char32_t unit = unitAt<littleEndian>(bytes, i);
-        const bool surrogate = (unit & 0xF800) == 0xD800;
-        length += 1 + std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800) -
-                  std::size_t(surrogate);
+std::size_t extraUtf8Bytes(const std::uint8_t* bytes, std::size_t units, bool& surrogates) {
+    // A unit's masks as its bytes lie in a word read from memory.
+    const auto mask = [](std::uint16_t m) {
+        return lanes(littleEndian ? m : std::uint16_t(m >> 8 | m << 8));
+    };
+    std::size_t extra = 0;
+    std::uint64_t found = 0;
+    std::size_t i = 0;
+    while (i + 4 <= units) {
+        std::uint64_t counts = 0; // four lanes of counts, summed before they can overflow
+        for (std::size_t block = 0; block < 8192 && i + 4 <= units; ++block, i += 4) {
+            std::uint64_t four = 0;
+            std::memcpy(&four, bytes + 2 * i, 8);
+            counts += nonzeroLanes(four & mask(0xFF80)) + nonzeroLanes(four & mask(0xF800));
+            found |= lanes(1) ^ nonzeroLanes((four & mask(0xF800)) ^ mask(0xD800));
+        }
+        for (int lane = 0; lane < 4; ++lane) {
+            extra += (counts >> (16 * lane)) & 0xFFFF;
+        }
     }
-    return length;
+    for (; i < units; ++i) {
+        const char32_t unit = unitAt<littleEndian>(bytes, i);
+        extra += std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800);
+        found |= unsigned((unit & 0xF800) == 0xD800);
+    }
+    surrogates = found != 0;
+    return extra;
 }
 
 // Writes one unit (or a surrogate pair, moving i on) as UTF-8; false for a
@@ -89,52 +117,82 @@ bool writeUnit(const std::uint8_t* bytes, std::size_t units, std::size_t& i, std
     return true;
 }
 
+// One unit of the Basic Multilingual Plane, not a surrogate, as one to
+// three bytes chosen without a branch the text could make mispredict; the
+// output has room for four.
+inline void writeBmpUnit(char32_t unit, std::uint8_t*& at) {
+    const std::uint32_t two = (0xC0 | unit >> 6) | (0x80 | (unit & 0x3F)) << 8;
+    const std::uint32_t three =
+        (0xE0 | unit >> 12) | (0x80 | ((unit >> 6) & 0x3F)) << 8 | (0x80 | (unit & 0x3F)) << 16;
+    const std::size_t longer = std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800);
+    const std::uint32_t encodings[3] = {std::uint32_t(unit), two, three};
+    std::memcpy(at, &encodings[longer], 4);
+    at += 1 + longer;
+}
+
+// Writes `units` units, none a surrogate, as UTF-8 from `at` on, which
+// has room for their length and three bytes more.
 template <bool littleEndian>
-std::optional<std::string> decodeUnits(std::span<const std::uint8_t> bytes) {
-    const std::size_t units = bytes.size() / 2;
-    const std::uint8_t* in = bytes.data();
-    const std::size_t length = utf8LengthOf<littleEndian>(in, units);
-    // Three bytes to spare: a character is written as four and the next
-    // one starts where it really ends.
-    std::string out(length + 3, '\0');
-    auto* at = reinterpret_cast<std::uint8_t*>(out.data());
+std::uint8_t* writeBmpUnits(const std::uint8_t* in, std::size_t units, std::uint8_t* at) {
     static_assert(std::endian::native == std::endian::little, "units are read four at a time");
     // Four units are ASCII when no bit above the low seven is set in any;
     // the low byte of each is then the character.
     constexpr std::uint64_t highBits = littleEndian ? 0xFF80FF80FF80FF80u : 0x80FF80FF80FF80FFu;
     constexpr int low = littleEndian ? 0 : 8;
     std::size_t i = 0;
-    while (i < units) {
-        if (i + 4 <= units) {
-            std::uint64_t four = 0;
-            std::memcpy(&four, in + 2 * i, 8);
-            if ((four & highBits) == 0) {
-                for (int k = 0; k < 4; ++k) {
-                    *at++ = static_cast<std::uint8_t>(four >> (16 * k + low));
-                }
-                i += 4;
-                continue;
+    for (; i + 4 <= units; i += 4) {
+        std::uint64_t four = 0;
+        std::memcpy(&four, in + 2 * i, 8);
+        if ((four & highBits) == 0) {
+            for (int k = 0; k < 4; ++k) {
+                at[k] = static_cast<std::uint8_t>(four >> (16 * k + low));
             }
+            at += 4;
+            continue;
         }
-        const char32_t unit = unitAt<littleEndian>(in, i);
-        if ((unit & 0xF800) == 0xD800) {
-            if (!writeUnit<littleEndian>(in, units, i, at)) {
-                return std::nullopt;
-            }
-        } else {
-            // One to three bytes, chosen without a branch the text could
-            // make mispredict.
-            const std::uint32_t one = unit;
-            const std::uint32_t two = (0xC0 | unit >> 6) | (0x80 | (unit & 0x3F)) << 8;
-            const std::uint32_t three = (0xE0 | unit >> 12) | (0x80 | ((unit >> 6) & 0x3F)) << 8 |
-                                        (0x80 | (unit & 0x3F)) << 16;
-            const std::uint32_t bytesOut = unit < 0x80 ? one : unit < 0x800 ? two : three;
-            std::memcpy(at, &bytesOut, 4);
-            at += 1 + std::size_t(unit >= 0x80) + std::size_t(unit >= 0x800);
+        for (std::size_t k = 0; k < 4; ++k) {
+            writeBmpUnit(unitAt<littleEndian>(in, i + k), at);
         }
-        ++i;
     }
-    out.resize(length);
+    for (; i < units; ++i) {
+        writeBmpUnit(unitAt<littleEndian>(in, i), at);
+    }
+    return at;
+}
+
+// In pieces that stay in the processor's cache: each is measured, then
+// written straight into the string, so the text's bytes are read once from
+// memory and the string grows into room set aside (and never moved) for
+// the most they could need.
+template <bool littleEndian>
+std::optional<std::string> decodeUnits(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t piece = 16384; // units
+    const std::size_t units = bytes.size() / 2;
+    std::string out;
+    out.reserve(units * 3 + 3);
+    for (std::size_t i = 0; i < units;) {
+        std::size_t count = std::min(piece, units - i);
+        if (i + count < units && isHighSurrogate(unitAt<littleEndian>(bytes.data(), i + count - 1))) {
+            ++count; // a pair stays in one piece
+        }
+        const std::uint8_t* in = bytes.data() + 2 * i;
+        bool surrogates = false;
+        const std::size_t length = count + extraUtf8Bytes<littleEndian>(in, count, surrogates);
+        const std::size_t start = out.size();
+        out.resize(start + length + 3);
+        auto* at = reinterpret_cast<std::uint8_t*>(out.data()) + start;
+        if (!surrogates) {
+            at = writeBmpUnits<littleEndian>(in, count, at);
+        } else {
+            for (std::size_t k = 0; k < count; ++k) {
+                if (!writeUnit<littleEndian>(in, count, k, at)) {
+                    return std::nullopt;
+                }
+            }
+        }
+        out.resize(std::size_t(reinterpret_cast<char*>(at) - out.data()));
+        i += count;
+    }
     return out;
 }
 
