@@ -1,9 +1,12 @@
 #include "FileReading.h"
 
+#include "platform/LargePages.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +51,7 @@ Expected<Bytes, FileError> readWholeFile(const std::string& path) {
     // The size can change while we read; read to the end whatever it becomes.
     std::size_t capacity = static_cast<std::size_t>(status.st_size) + 1;
     auto buffer = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+    askForLargePages(buffer.get(), capacity);
     std::size_t size = 0;
     while (true) {
         if (size == capacity) {

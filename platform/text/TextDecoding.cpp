@@ -1,5 +1,7 @@
 #include "TextDecoding.h"
 
+#include "platform/LargePages.h"
+
 #include <array>
 #include <bit>
 #include <cstring>
@@ -170,6 +172,7 @@ std::optional<std::string> decodeUnits(std::span<const std::uint8_t> bytes) {
     const std::size_t units = bytes.size() / 2;
     std::string out;
     out.reserve(units * 3 + 3);
+    askForLargePages(out.data(), out.capacity());
     for (std::size_t i = 0; i < units;) {
         std::size_t count = std::min(piece, units - i);
         if (i + count < units && isHighSurrogate(unitAt<littleEndian>(bytes.data(), i + count - 1))) {
