@@ -138,7 +138,7 @@ void writeLargeTextClipping(const std::filesystem::path& path, std::size_t size)
         "\xD2\x03\x04\x05\x06", // {utf8 key: 5, utf16 key: 6}
         asciiObject("public.utf8-plain-text"),
         asciiObject("public.utf16-plain-text"),
-        "\x6F\x13" + bigEndian(units, 8), // a string of `units` UTF-16 units, then them
+        "\x6F\x13" + bigEndian(units, 8),     // a string of `units` UTF-16 units, then them
         "\x4F\x13" + bigEndian(units * 2, 8), // data of as many bytes, then them
     };
     std::ofstream out(path, std::ios::binary);

@@ -98,11 +98,12 @@ int main(int argc, char** argv) {
     const double textSize = static_cast<double>(fs::file_size(text));
     const auto readText = bench::measureChild(self, {"read", text.string()}, 5);
     const auto textClipping = bench::measureChild(self, {"readClipping", text.string()}, 5);
-    std::printf("readClipping, %.0f MiB of UTF-16 text that is not ASCII: read %.3f s, readClipping "
-                "%.3f s, time ratio %.2fx, peak memory %.2fx file\n",
-                textSize / (1 << 20), readText.seconds, textClipping.seconds,
-                textClipping.seconds / readText.seconds,
-                static_cast<double>(textClipping.peakKilobytes) * 1024 / textSize);
+    std::printf(
+        "readClipping, %.0f MiB of UTF-16 text that is not ASCII: read %.3f s, readClipping "
+        "%.3f s, time ratio %.2fx, peak memory %.2fx file\n",
+        textSize / (1 << 20), readText.seconds, textClipping.seconds,
+        textClipping.seconds / readText.seconds,
+        static_cast<double>(textClipping.peakKilobytes) * 1024 / textSize);
     fs::remove(text);
 
     const fs::path folder = directory / "scrivlette-bench-small";

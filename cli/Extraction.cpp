@@ -79,8 +79,8 @@ private:
                    const std::function<void(const Found&)>& visit);
     void passOverFolderLink(const WalkEntry& entry, const std::string& inside);
     void reportLink(const std::string& source, const std::string& reason);
-    void writeLine(const std::string& source, Status status, const std::vector<std::string>& outputs,
-                   const std::string& reason);
+    void writeLine(const std::string& source, Status status,
+                   const std::vector<std::string>& outputs, const std::string& reason);
     void extractOne(const Found& found);
     void extractRead(const Found& found);
     std::optional<std::string> tooMuch(const Found& found, const Plan& plan) const;

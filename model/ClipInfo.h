@@ -21,7 +21,7 @@ struct ReadOutcome {
         : read(wasRead), reason(std::move(why)), fault(std::move(where)) {}
 
     bool read = false;
-    std::string reason;              // empty when read
+    std::string reason;             // empty when read
     std::optional<ReadError> fault; // where the file is damaged, when a reader found the place
 };
 

@@ -255,8 +255,8 @@ std::string cutAtCharacter(std::string_view text, std::size_t maxBytes) {
 std::span<const std::uint8_t> textPrefix(std::string_view key, std::span<const std::uint8_t> bytes,
                                          std::size_t maxBytes) {
     const Representation* known = representation(key);
-    const bool wide = known && (known->text == StoredText::utf16 ||
-                                known->text == StoredText::utf16LittleEndian);
+    const bool wide =
+        known && (known->text == StoredText::utf16 || known->text == StoredText::utf16LittleEndian);
     const std::size_t unit = wide ? 2 : 1;
     std::size_t length = std::min(bytes.size(), (maxBytes + 2) * unit + 2) / unit * unit;
     if (length == bytes.size()) {
@@ -303,17 +303,20 @@ Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::s
         return ReadProblem{"not a text clipping", std::nullopt};
     }
     const Dictionary* root = tree->root->asDictionary();
-    const auto reps = root ? representations(*root)
-                           : Expected<const Dictionary*, std::string>(std::string("not a dictionary"));
+    const auto reps =
+        root ? representations(*root)
+             : Expected<const Dictionary*, std::string>(std::string("not a dictionary"));
     if (!reps) {
         return ReadProblem{reps.error(), std::nullopt};
     }
     for (const auto& entry : (*reps)->entries()) {
         const std::string& key = entry.keyString();
         std::optional<std::string> text;
-        if (const std::string* string = entry.value->asString(); string && isStringRepresentation(key)) {
+        if (const std::string* string = entry.value->asString();
+            string && isStringRepresentation(key)) {
             text = cutAtCharacter(*string, maxBytes);
-        } else if (const Bytes* bytes = entry.value->asData(); bytes && !isStringRepresentation(key)) {
+        } else if (const Bytes* bytes = entry.value->asData();
+                   bytes && !isStringRepresentation(key)) {
             const auto prefix = textPrefix(key, bytes->span(), maxBytes);
             text = decodedText(key, Bytes::copyOf(prefix));
         }

@@ -139,9 +139,9 @@ Headline layOutHeadline(const std::string& host, std::uint32_t size) {
         if (natural <= width) {
             break;
         }
-        out.style.pixelSize = std::max(
-            smallest, std::min(out.style.pixelSize - 0.5,
-                               std::floor(out.style.pixelSize * width / natural * 2) / 2));
+        out.style.pixelSize =
+            std::max(smallest, std::min(out.style.pixelSize - 0.5,
+                                        std::floor(out.style.pixelSize * width / natural * 2) / 2));
     }
     out.top = double(size) / 3 - out.style.pixelSize;
     out.lines = wrapped(host, out.style, width, host.size());
@@ -158,8 +158,8 @@ image::Image locationPage(const Location& location, std::uint32_t size) {
     const double width = double(page.width) - 2 * margin;
     // The host large, made smaller to fit on one line, the address under it.
     const Headline headline = layOutHeadline(location.headline, size);
-    drawLines(page, headline.lines, headline.style, margin, headline.top,
-              headline.style.pixelSize, width, true);
+    drawLines(page, headline.lines, headline.style, margin, headline.top, headline.style.pixelSize,
+              width, true);
     TextStyle address;
     address.pixelSize = size <= 128 ? 8 : double(size) / 20;
     address.colour = {70, 70, 70};

@@ -35,7 +35,9 @@ public:
     // line names its file.
     void reset(std::vector<Row> rows);
     void append(std::vector<Row> rows);
-    const std::string& sourceAt(int row) const { return rows_[static_cast<std::size_t>(row)].source; }
+    const std::string& sourceAt(int row) const {
+        return rows_[static_cast<std::size_t>(row)].source;
+    }
     const Uuid& idAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
     std::size_t size() const { return rows_.size(); }
 

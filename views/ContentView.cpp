@@ -482,8 +482,7 @@ void ContentView::renderList(const ClipInfo& document) {
     const std::size_t count = document.clipCount();
     const std::uint64_t replacements = document.clipListReplacements();
     const bool restart = &document != renderedDocument_.get() ||
-                         replacements != renderedReplacements_ ||
-                         count < model_->size();
+                         replacements != renderedReplacements_ || count < model_->size();
     // Rows are made from the entries where they lie, never from copies.
     std::vector<ClipListModel::Row> rows;
     const std::size_t from = restart ? 0 : model_->size();

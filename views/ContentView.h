@@ -122,10 +122,10 @@ private:
     QAction* openLinkAction_ = nullptr;
     QAction* previousAction_ = nullptr;
     QString openFolder_;
-    QString lastRead_;        // the file read last, whose folder Go steps through
-    QString readStatus_;      // the whole of the last read summary
-    QString shownReadStatus_; // as the status line last showed it
-    QString selectSource_;    // the file the selected entry came from
+    QString lastRead_;                      // the file read last, whose folder Go steps through
+    QString readStatus_;                    // the whole of the last read summary
+    QString shownReadStatus_;               // as the status line last showed it
+    QString selectSource_;                  // the file the selected entry came from
     std::vector<ReadFailureNote> failures_; // of the last opening
     QAbstractButton* detailsButton_ = nullptr;
     QPointer<QWidget> readFailuresBox_;

@@ -283,7 +283,8 @@ void DetailPane::addNextPiece() {
         // Never split a character, or a CR LF that would become two line
         // breaks, between two pieces.
         const auto continues = [&](std::size_t at) {
-            return at < pending_.size() && (static_cast<unsigned char>(pending_[at]) & 0xC0) == 0x80;
+            return at < pending_.size() &&
+                   (static_cast<unsigned char>(pending_[at]) & 0xC0) == 0x80;
         };
         while (continues(added_ + length)) {
             ++length;

@@ -91,8 +91,8 @@ std::optional<FileError> placeOutput(const std::string& path, OutputPlace& place
         place.kind = OutputPlace::Kind::stream;
         return std::nullopt;
     }
-    const char* what = S_ISDIR(target.st_mode)   ? "a folder"
-                       : S_ISBLK(target.st_mode) ? "a block device"
+    const char* what = S_ISDIR(target.st_mode)    ? "a folder"
+                       : S_ISBLK(target.st_mode)  ? "a block device"
                        : S_ISSOCK(target.st_mode) ? "a socket"
                                                   : "not a regular file";
     return FileError{S_ISDIR(target.st_mode) ? EISDIR : EINVAL,
@@ -133,8 +133,8 @@ std::optional<FileError> writeFilePlain(const std::string& path,
     if (place.kind == OutputPlace::Kind::stream) {
         return writeIntoStream(place.path, bytes);
     }
-    const int fd = ::open(place.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY,
-                          0666);
+    const int fd =
+        ::open(place.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         return lastSystemError("");
     }

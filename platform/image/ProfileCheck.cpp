@@ -37,7 +37,8 @@ std::optional<std::uint64_t> lutNeeds(const ByteReader& tag, bool sixteen) {
     std::uint64_t header = 48;
     if (sixteen) {
         tables = (std::uint64_t{tag.u16At(48, "lut")} * inputs +
-                  std::uint64_t{tag.u16At(50, "lut")} * outputs) * 2;
+                  std::uint64_t{tag.u16At(50, "lut")} * outputs) *
+                 2;
         header = 52;
     }
     const std::uint8_t grid[15] = {points, points, points, points, points, points, points, points,
@@ -104,7 +105,8 @@ std::optional<std::string> implausibleProfile(std::span<const std::uint8_t> prof
         }
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t entry = 132 + std::size_t{i} * 12;
-            const ByteReader tag(in.slice(in.u32At(entry + 4, "tag"), in.u32At(entry + 8, "tag"), "tag"));
+            const ByteReader tag(
+                in.slice(in.u32At(entry + 4, "tag"), in.u32At(entry + 8, "tag"), "tag"));
             if (!tagFits(tag)) {
                 return "a lookup table larger than its tag";
             }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 
 namespace scrivlette::image {
 namespace {
@@ -74,9 +74,8 @@ double Drawing::toY(double y) const {
 }
 
 Spans Drawing::rectSpans(Rect r) const {
-    return Spans::rect(canvas_.extent(), rounded(toX(double(r.left))),
-                       rounded(toY(double(r.top))), rounded(toX(double(r.right))),
-                       rounded(toY(double(r.bottom))));
+    return Spans::rect(canvas_.extent(), rounded(toX(double(r.left))), rounded(toY(double(r.top))),
+                       rounded(toX(double(r.right))), rounded(toY(double(r.bottom))));
 }
 
 Spans Drawing::readRegion(ByteReader& in) const {

@@ -4,7 +4,6 @@
 #include "platform/image/Typesetter.h"
 #include "platform/text/TextDecoding.h"
 
-
 namespace scrivlette::image {
 
 void Drawing::text(Point at, std::string_view macRoman, const Font& font) {

@@ -77,8 +77,8 @@ public:
     Spans moved(std::int64_t dx, std::int64_t dy) const;
 
     // Pixels whose centres lie in the shape.
-    static Spans rect(const Extent& extent, std::int64_t left, std::int64_t top,
-                      std::int64_t right, std::int64_t bottom);
+    static Spans rect(const Extent& extent, std::int64_t left, std::int64_t top, std::int64_t right,
+                      std::int64_t bottom);
     static Spans oval(const Extent& extent, double left, double top, double right, double bottom);
     static Spans roundRect(const Extent& extent, double left, double top, double right,
                            double bottom, double ovalWidth, double ovalHeight);

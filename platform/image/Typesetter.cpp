@@ -202,7 +202,8 @@ std::uint8_t coverageAt(const FT_Bitmap& bitmap, const unsigned char* row, unsig
         const unsigned char* bgra = row + std::size_t{source} * 4;
         const std::uint8_t coverage = bgra[3];
         if (coverage != 0) { // premultiplied
-            colour = {std::uint8_t(bgra[2] * 255 / coverage), std::uint8_t(bgra[1] * 255 / coverage),
+            colour = {std::uint8_t(bgra[2] * 255 / coverage),
+                      std::uint8_t(bgra[1] * 255 / coverage),
                       std::uint8_t(bgra[0] * 255 / coverage)};
         }
         return coverage;
@@ -298,8 +299,8 @@ double drawText(Image* image, double x, double baseline, std::string_view text,
         if (c < 0x20) {
             continue;
         }
-        FT_Face face = FT_Get_Char_Index(primary, c) != 0 ? primary
-                                                           : faces().fallback(style, c, lookups);
+        FT_Face face =
+            FT_Get_Char_Index(primary, c) != 0 ? primary : faces().fallback(style, c, lookups);
         charge(0);
         if (!face) {
             continue;
@@ -319,10 +320,9 @@ double drawText(Image* image, double x, double baseline, std::string_view text,
         faces().rememberAdvance(face, pixelSize, c, advance);
         if (image) {
             charge(std::int64_t{glyph->bitmap.width} * glyph->bitmap.rows);
-            const Placement placement{static_cast<std::int64_t>(std::lround(x)) +
-                                          glyph->bitmap_left,
-                                      top - std::int64_t(std::lround(glyph->bitmap_top * scale)),
-                                      scale};
+            const Placement placement{
+                static_cast<std::int64_t>(std::lround(x)) + glyph->bitmap_left,
+                top - std::int64_t(std::lround(glyph->bitmap_top * scale)), scale};
             blit(*image, glyph->bitmap, placement, style, visible);
         }
         x += advance;

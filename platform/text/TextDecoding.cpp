@@ -37,8 +37,7 @@ constexpr std::array<char16_t, 128> macRomanUpperHalf = {
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7, // F8
 };
 
-template <bool littleEndian>
-char32_t unitAt(const std::uint8_t* bytes, std::size_t i) {
+template <bool littleEndian> char32_t unitAt(const std::uint8_t* bytes, std::size_t i) {
     const std::uint8_t first = bytes[2 * i];
     const std::uint8_t second = bytes[2 * i + 1];
     return littleEndian ? char32_t(first | (second << 8)) : char32_t((first << 8) | second);
@@ -175,7 +174,8 @@ std::optional<std::string> decodeUnits(std::span<const std::uint8_t> bytes) {
     askForLargePages(out.data(), out.capacity());
     for (std::size_t i = 0; i < units;) {
         std::size_t count = std::min(piece, units - i);
-        if (i + count < units && isHighSurrogate(unitAt<littleEndian>(bytes.data(), i + count - 1))) {
+        if (i + count < units &&
+            isHighSurrogate(unitAt<littleEndian>(bytes.data(), i + count - 1))) {
             ++count; // a pair stays in one piece
         }
         const std::uint8_t* in = bytes.data() + 2 * i;

@@ -109,7 +109,8 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     fs::create_symlink("..", tree_ / "deep/up");
     fs::create_symlink("deep/er", tree_ / "shortcut");
     fs::create_symlink("spin", tree_ / "spin");
-    fs::create_symlink("nothing here", tree_ / "gone"); // a link to nothing may be anything: not said
+    fs::create_symlink("nothing here",
+                       tree_ / "gone"); // a link to nothing may be anything: not said
 
     const Run run = extractTree();
     EXPECT_EQ(run.status, 1) << "one clipping is broken";
@@ -138,9 +139,11 @@ TEST_F(Extraction, TurnsATreeIntoFilesAndReportsEach) {
     EXPECT_EQ(reasonOf("huge.textClipping"), "failed: too large: 2147483648 bytes");
     EXPECT_EQ(reasonOf("elsewhere"),
               "skipped: a symbolic link to a folder out of the tree, not followed");
-    EXPECT_EQ(reasonOf("up"), "skipped: a symbolic link to a folder above it, not followed (a loop)");
-    EXPECT_EQ(reasonOf("shortcut"), "skipped: a symbolic link to a folder, not followed (the folder "
-                                    "is walked where it is)");
+    EXPECT_EQ(reasonOf("up"),
+              "skipped: a symbolic link to a folder above it, not followed (a loop)");
+    EXPECT_EQ(reasonOf("shortcut"),
+              "skipped: a symbolic link to a folder, not followed (the folder "
+              "is walked where it is)");
     EXPECT_EQ(reasonOf("spin"), "skipped: a symbolic link that loops");
 
     EXPECT_EQ(contentsOf(output_ / "Notes.txt"), "Notes");

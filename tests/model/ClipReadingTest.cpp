@@ -1,6 +1,7 @@
+#include "model/ClipReading.h"
+
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
-#include "model/ClipReading.h"
 #include "platform/text/Base64.h"
 #include "platform/text/TextDecoding.h"
 
@@ -116,8 +117,8 @@ TEST_F(ClipReading, TheFirstTextsStartIsTheWholeReadingsStart) {
         big += {char(unit >> 8), char(unit & 0xFF)};
     }
     const auto data = [](const std::string& bytes) {
-        return dataElement(encodeBase64(
-            {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}));
+        return dataElement(
+            encodeBase64({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}));
     };
     const std::pair<const char*, std::string> files[] = {
         {"string", "<key>public.utf8-plain-text</key><string>" + text + "</string>"},

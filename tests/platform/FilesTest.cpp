@@ -8,9 +8,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scrivlette {
@@ -82,7 +82,6 @@ TEST_F(Files, ReadsWholeFilesAndRefusesOthers) {
     EXPECT_EQ(real->size(), 611226u);
 }
 
-
 std::string contentOf(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -99,9 +98,11 @@ TEST_F(Files, WritesRespectWhatIsAtTheOutputPath) {
     file.mode = 0600;
     using Write = std::function<std::optional<FileError>(const std::string&)>;
     const std::vector<std::pair<std::string, Write>> writes = {
-        {"atomic", [&](const std::string& path) { return writeFileAtomically(path, bytes.span()); }},
+        {"atomic",
+         [&](const std::string& path) { return writeFileAtomically(path, bytes.span()); }},
         {"plain", [&](const std::string& path) { return writeFilePlain(path, bytes.span()); }},
-        {"file wrapper", [&](const std::string& path) { return writeWrapperAtomically(file, path); }},
+        {"file wrapper",
+         [&](const std::string& path) { return writeWrapperAtomically(file, path); }},
     };
     for (const auto& [how, write] : writes) {
         SCOPED_TRACE(how);

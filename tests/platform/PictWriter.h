@@ -103,5 +103,4 @@ inline ImageResult decode(const std::string& pict) {
 inline const Pixel red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
     white{255, 255, 255, 255}, black{0, 0, 0, 255};
 
-
 } // namespace scrivlette::image

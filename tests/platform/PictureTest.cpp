@@ -50,7 +50,6 @@ std::string directBits(unsigned packType, unsigned pixelSize, unsigned component
     return pict.finish();
 }
 
-
 TEST(Pict, EveryPixelFormatDrawsTheSamePicture) {
     const std::string argb0 = std::string("\0\xFF\0\0\0\0\xFF\0\0\0\0\xFF", 12);
     const std::string argb1 = std::string("\0\xFF\xFF\xFF\0\0\0\0", 8) + std::string(4, '\0');
@@ -519,7 +518,8 @@ TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
     }
     // A colour profile whose tables could not be in it is not handed to
     // Little CMS (which would clear half a gigabyte for it): stored colours.
-    const auto profiled = decodePicture("com.apple.pict", test::bytesOf(hostile::pictProfileBomb()));
+    const auto profiled =
+        decodePicture("com.apple.pict", test::bytesOf(hostile::pictProfileBomb()));
     ASSERT_TRUE(profiled) << profiled.error();
     EXPECT_EQ(pixelAt(*profiled, 1, 1), (Pixel{128, 128, 128, 255}));
     // Within its budget the same picture draws: the budget is no blanket refusal.

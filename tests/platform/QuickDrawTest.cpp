@@ -1,8 +1,8 @@
 #include "PictWriter.h"
 
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 #include <vector>
 

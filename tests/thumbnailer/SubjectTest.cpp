@@ -1,9 +1,9 @@
-#include "thumbnailer/Pages.h"
 #include "thumbnailer/Subject.h"
 
 #include "../model/ModelTestSupport.h"
 #include "../platform/TestSupport.h"
 #include "hostile/HostileFiles.h"
+#include "thumbnailer/Pages.h"
 
 #include <fstream>
 
@@ -79,8 +79,9 @@ TEST(Headline, IsTheHostOrTheAddress) {
 // Whole at every size: hinting makes a face at a scaled size wider than
 // the scale says, which once cut "github.com" to "github.co" at 256.
 TEST(Headline, IsDrawnWholeAtEverySize) {
-    for (const char* host : {"github.com", "paypal.com", "a", "someone.with.a.long.name@example.org",
-                             "xn--bcher-kva.example.museum.very-long-subdomain.example.com"}) {
+    for (const char* host :
+         {"github.com", "paypal.com", "a", "someone.with.a.long.name@example.org",
+          "xn--bcher-kva.example.museum.very-long-subdomain.example.com"}) {
         for (std::uint32_t size = 16; size <= 1024; size += size < 128 ? 16 : 64) {
             SCOPED_TRACE(std::string(host) + " at " + std::to_string(size));
             const Headline headline = layOutHeadline(host, size);
