@@ -16,6 +16,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <vector>
 
 using namespace scrivlette;
 namespace fs = std::filesystem;
@@ -56,13 +57,17 @@ int child(const std::string& type, const std::string& path, bool shown) {
     return 0;
 }
 
-} // namespace
+// A picture clipping (an XML one) holding `bytes` under `type`.
+std::string clipping(std::string_view type, const std::string& bytes) {
+    return "<?xml version=\"1.0\"?><plist "
+           "version=\"1.0\"><dict><key>UTI-Data</key><dict><key>" +
+           std::string(type) + "</key><data>" +
+           encodeBase64({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) +
+           "</data></dict></dict></plist>";
+}
 
-int main(int argc, char** argv) {
-    if (argc >= 5 && std::strcmp(argv[1], "--child") == 0) {
-        return child(argv[2], argv[3], std::strcmp(argv[4], "shown") == 0);
-    }
-    const Case cases[] = {
+std::vector<Case> pictureCases() {
+    return {
         {"JPEG, 16,384^2, 3 empty scans", "public.jpeg", hostile::jpegScanBomb(16384, 16384, 3)},
         {"JPEG, 4,096^2, 1,000 empty scans", "public.jpeg",
          hostile::jpegScanBomb(4096, 4096, 1000)},
@@ -96,40 +101,10 @@ int main(int argc, char** argv) {
         {"PICT of 300 lines no font has", "com.apple.pict", hostile::pictTextBomb(4096, 300)},
         {"PICT with a lutAtoB claiming 255^3 x 15", "com.apple.pict", hostile::pictProfileBomb()},
     };
-    // --keep DIR: write the cases as picture clippings there, for timing
-    // other builds on the same files.
-    const bool keep = argc >= 3 && std::strcmp(argv[1], "--keep") == 0;
-    const fs::path folder =
-        keep ? fs::path(argv[2]) : fs::temp_directory_path() / "scrivlette-bench-hostile";
-    fs::create_directories(folder);
-    const auto clipping = [](std::string_view type, const std::string& bytes) {
-        return "<?xml version=\"1.0\"?><plist "
-               "version=\"1.0\"><dict><key>UTI-Data</key><dict><key>" +
-               std::string(type) + "</key><data>" +
-               encodeBase64({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}) +
-               "</data></dict></dict></plist>";
-    };
-    std::printf("%-46s %8s %9s %10s\n", "hostile picture", "bytes", "seconds", "peak MB");
-    int index = 0;
-    for (const Case& c : cases) {
-        const fs::path file = folder / ("case" + std::to_string(index++));
-        std::ofstream(file, std::ios::binary) << c.bytes;
-        if (keep) {
-            std::ofstream(file.string() + ".pictClipping", std::ios::binary)
-                << clipping(c.type, c.bytes);
-            continue;
-        }
-        const auto m =
-            bench::measureChild(argv[0], {c.type, file.string(), c.shown ? "shown" : "written"}, 1);
-        std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
-                    static_cast<double>(m.peakKilobytes) / 1024);
-        std::fflush(stdout);
-    }
+}
 
-    if (keep) {
-        return 0;
-    }
-    // The thumbnailer, as a file manager runs it, on clippings of these.
+// The thumbnailer, as a file manager runs it, on clippings of these.
+void measureThumbnails(const fs::path& folder) {
     std::printf("\n%-46s %8s %9s %10s\n", "thumbnailer, 256 pixels", "bytes", "seconds", "peak MB");
     const struct {
         const char* name;
@@ -171,6 +146,42 @@ int main(int argc, char** argv) {
         std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
                     static_cast<double>(m.peakKilobytes) / 1024);
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 5 && std::strcmp(argv[1], "--child") == 0) {
+        return child(argv[2], argv[3], std::strcmp(argv[4], "shown") == 0);
+    }
+    const std::vector<Case> cases = pictureCases();
+    // --keep DIR: write the cases as picture clippings there, for timing
+    // other builds on the same files.
+    const bool keep = argc >= 3 && std::strcmp(argv[1], "--keep") == 0;
+    const fs::path folder =
+        keep ? fs::path(argv[2]) : fs::temp_directory_path() / "scrivlette-bench-hostile";
+    fs::create_directories(folder);
+    std::printf("%-46s %8s %9s %10s\n", "hostile picture", "bytes", "seconds", "peak MB");
+    int index = 0;
+    for (const Case& c : cases) {
+        const fs::path file = folder / ("case" + std::to_string(index++));
+        std::ofstream(file, std::ios::binary) << c.bytes;
+        if (keep) {
+            std::ofstream(file.string() + ".pictClipping", std::ios::binary)
+                << clipping(c.type, c.bytes);
+            continue;
+        }
+        const auto m =
+            bench::measureChild(argv[0], {c.type, file.string(), c.shown ? "shown" : "written"}, 1);
+        std::printf("%-46s %8zu %9.3f %10.1f\n", c.name, c.bytes.size(), m.seconds,
+                    static_cast<double>(m.peakKilobytes) / 1024);
+        std::fflush(stdout);
+    }
+
+    if (keep) {
+        return 0;
+    }
+    measureThumbnails(folder);
     fs::remove_all(folder);
     return 0;
 }
