@@ -1,6 +1,7 @@
 // Reading a property list whose "UTI-Data" holds one large data value,
-// compared with reading the file's bytes alone, in binary and XML, and with
-// python3's plistlib on the same files.
+// compared with reading the file's bytes alone, in binary and XML, and one
+// holding a large text that is not ASCII (a UTF-16 string and the same as
+// UTF-16 data); each also with python3's plistlib on the same file.
 //
 //   bench_plist [megabytes] [directory]     (defaults: 256, the temp directory)
 
@@ -106,5 +107,10 @@ int main(int argc, char** argv) {
     report(self.c_str(), "XML", xml, python);
     fs::remove(binary);
     fs::remove(xml);
+    // Strings that are not ASCII, which binary property lists store as UTF-16.
+    const fs::path text = directory / "scrivlette-bench.text.plist";
+    bench::writeLargeTextClipping(text, megabytes << 20);
+    report(self.c_str(), "UTF-16", text, python);
+    fs::remove(text);
     return 0;
 }
