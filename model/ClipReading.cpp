@@ -262,7 +262,7 @@ std::span<const std::uint8_t> textPrefix(std::string_view key, std::span<const s
     if (length == bytes.size()) {
         return bytes;
     }
-    if (wide) {
+    if (wide && length >= 2) {
         // Not in the middle of a surrogate pair, whichever the byte order.
         const bool little = known->text == StoredText::utf16LittleEndian ||
                             (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE);

@@ -126,6 +126,11 @@ TEST_F(ClipReading, TheFirstTextsStartIsTheWholeReadingsStart) {
                                      "<key>public.utf16-plain-text</key>" + data(little)},
         {"UTF-16 with its mark", "<key>public.utf16-external-plain-text</key>" + data(big)},
         {"UTF-8 bytes", "<key>public.html</key>" + data(text)},
+        // Found by the thumbnail fuzzer: a UTF-16 text of one byte, whose
+        // start was once looked for before its first unit.
+        {"one byte of UTF-16 first", "<key>public.utf16-plain-text</key>" + data("R") +
+                                         "<key>public.utf8-plain-text</key><string>" + text +
+                                         "</string>"},
     };
     for (const auto& [name, entries] : files) {
         const Url url = write(std::string(name) + ".textClipping", utiData(entries));

@@ -78,22 +78,29 @@ private:
 };
 
 // PackBits with one literal run, or one repeat when every unit is the same.
+// (Built by appending: GCC 12 warns falsely on two temporaries joined.)
 inline std::string packRow(std::string_view row, std::size_t unit = 1) {
     const std::size_t units = row.size() / unit;
     bool same = units > 1;
     for (std::size_t i = unit; i < row.size(); ++i) {
         same = same && row[i] == row[i % unit];
     }
+    std::string packed;
     if (same) {
-        return std::string(1, static_cast<char>(1 - static_cast<int>(units))) +
-               std::string(row.substr(0, unit));
+        packed.push_back(static_cast<char>(1 - static_cast<int>(units)));
+        packed.append(row.substr(0, unit));
+        return packed;
     }
-    return std::string(1, static_cast<char>(units - 1)) + std::string(row);
+    packed.push_back(static_cast<char>(units - 1));
+    packed.append(row);
+    return packed;
 }
 
 // A packed row after its byte count.
 inline std::string counted(const std::string& packed) {
-    return std::string(1, static_cast<char>(packed.size())) + packed;
+    std::string out(1, static_cast<char>(packed.size()));
+    out += packed;
+    return out;
 }
 
 inline ImageResult decode(const std::string& pict) {
