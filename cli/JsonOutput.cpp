@@ -41,7 +41,7 @@ char shortEscape(char c) {
 
 // Base64 in pieces of whole groups, so the pieces join into the whole.
 void writeBase64(std::ostream& out, std::span<const std::uint8_t> bytes) {
-    constexpr std::size_t piece = 3 * 16384;
+    constexpr std::size_t piece = std::size_t{3} * 16384;
     out << '"';
     for (std::size_t at = 0; at < bytes.size(); at += piece) {
         out << encodeBase64(bytes.subspan(at, std::min(piece, bytes.size() - at)));
