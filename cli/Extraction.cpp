@@ -58,11 +58,7 @@ std::optional<ClippingKind> clippingKindByName(const std::string& name) {
 // boundary) where the whole would pass what a file system takes.
 std::string fittedName(std::string stem, const std::string& tail) {
     if (stem.size() + tail.size() > maxNameBytes && tail.size() < maxNameBytes) {
-        std::size_t cut = maxNameBytes - tail.size();
-        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        stem.resize(cut);
+        stem.resize(utf8Prefix(stem, maxNameBytes - tail.size()).size());
     }
     return stem + tail;
 }

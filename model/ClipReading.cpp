@@ -238,17 +238,6 @@ Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path) {
     return ClippingTree{*kind, std::move(fromFork).value(), true};
 }
 
-// At most `maxBytes` of `text`, cut at a character's boundary.
-std::string cutAtCharacter(std::string_view text, std::size_t maxBytes) {
-    if (text.size() <= maxBytes) {
-        return std::string(text);
-    }
-    while (maxBytes > 0 && (static_cast<unsigned char>(text[maxBytes]) & 0xC0) == 0x80) {
-        --maxBytes;
-    }
-    return std::string(text.substr(0, maxBytes));
-}
-
 // The bytes of a text representation that can make `maxBytes` of UTF-8
 // (a character is at most four bytes in any of its encodings), ending on a
 // character of the encoding.
@@ -314,14 +303,14 @@ Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::s
         std::optional<std::string> text;
         if (const std::string* string = entry.value->asString();
             string && isStringRepresentation(key)) {
-            text = cutAtCharacter(*string, maxBytes);
+            text = std::string(utf8Prefix(*string, maxBytes));
         } else if (const Bytes* bytes = entry.value->asData();
                    bytes && !isStringRepresentation(key)) {
             const auto prefix = textPrefix(key, bytes->span(), maxBytes);
             text = decodedText(key, Bytes::copyOf(prefix));
         }
         if (text && !text->empty()) {
-            return cutAtCharacter(*text, maxBytes);
+            return std::string(utf8Prefix(*text, maxBytes));
         }
     }
     return std::string();

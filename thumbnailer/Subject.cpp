@@ -5,6 +5,7 @@
 #include "platform/Representations.h"
 #include "platform/files/FileType.h"
 #include "platform/image/Picture.h"
+#include "platform/text/TextDecoding.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -14,16 +15,6 @@ namespace {
 
 // Enough for a page at any thumbnail size; the rest is never shown.
 constexpr std::size_t maxTextBytes = 2000;
-
-std::string cutAtCharacter(const std::string& text, std::size_t length) {
-    if (text.size() <= length) {
-        return text;
-    }
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-        --length;
-    }
-    return text.substr(0, length);
-}
 
 } // namespace
 
@@ -99,7 +90,8 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     }
     for (const ClipDetail& clip : clips) {
         if (*kind == ClippingKind::internetLocation && clip.title == locationKey) {
-            return Subject(Location{headlineOf(clip.content), cutAtCharacter(clip.content, 500)});
+            return Subject(
+                Location{headlineOf(clip.content), std::string(utf8Prefix(clip.content, 500))});
         }
     }
     return std::string("nothing in the clipping to show");

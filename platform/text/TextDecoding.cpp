@@ -224,6 +224,16 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return text;
+    }
+    while (maxBytes > 0 && (static_cast<unsigned char>(text[maxBytes]) & 0xC0) == 0x80) {
+        --maxBytes;
+    }
+    return text.substr(0, maxBytes);
+}
+
 std::size_t utf8SequenceLength(std::string_view text) {
     const auto* p = reinterpret_cast<const std::uint8_t*>(text.data());
     const std::size_t available = text.size();

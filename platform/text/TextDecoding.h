@@ -32,6 +32,8 @@ std::optional<std::string> decodeUtf16BigEndianStrict(std::span<const std::uint8
 bool isValidUtf8(std::string_view text);
 // The length of the valid UTF-8 sequence `text` starts with, or 0.
 std::size_t utf8SequenceLength(std::string_view text);
+// At most `maxBytes` of UTF-8 `text`, cut where a character starts.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes);
 // `text` with every byte that is not part of valid UTF-8 as U+FFFD.
 std::string validUtf8(std::string_view text);
 void appendUtf8(std::string& out, char32_t codePoint);
