@@ -86,6 +86,26 @@ std::size_t extraUtf8Bytes(const std::uint8_t* bytes, std::size_t units, bool& s
     return extra;
 }
 
+// Writes `c` as UTF-8 at `at`; returns where it ends.
+std::uint8_t* encodeUtf8(char32_t c, std::uint8_t* at) {
+    if (c < 0x80) {
+        *at++ = static_cast<std::uint8_t>(c);
+        return at;
+    }
+    if (c < 0x800) {
+        *at++ = static_cast<std::uint8_t>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+        *at++ = static_cast<std::uint8_t>(0xE0 | (c >> 12));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+        *at++ = static_cast<std::uint8_t>(0xF0 | (c >> 18));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((c >> 12) & 0x3F));
+        *at++ = static_cast<std::uint8_t>(0x80 | ((c >> 6) & 0x3F));
+    }
+    *at++ = static_cast<std::uint8_t>(0x80 | (c & 0x3F));
+    return at;
+}
+
 // Writes one unit (or a surrogate pair, moving i on) as UTF-8; false for a
 // surrogate without its other half.
 template <bool littleEndian>
@@ -100,21 +120,7 @@ bool writeUnit(const std::uint8_t* bytes, std::size_t units, std::size_t& i, std
     } else if (isLowSurrogate(unit)) {
         return false;
     }
-    if (unit < 0x80) {
-        *at++ = static_cast<std::uint8_t>(unit);
-        return true;
-    }
-    if (unit < 0x800) {
-        *at++ = static_cast<std::uint8_t>(0xC0 | (unit >> 6));
-    } else if (unit < 0x10000) {
-        *at++ = static_cast<std::uint8_t>(0xE0 | (unit >> 12));
-        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 6) & 0x3F));
-    } else {
-        *at++ = static_cast<std::uint8_t>(0xF0 | (unit >> 18));
-        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 12) & 0x3F));
-        *at++ = static_cast<std::uint8_t>(0x80 | ((unit >> 6) & 0x3F));
-    }
-    *at++ = static_cast<std::uint8_t>(0x80 | (unit & 0x3F));
+    at = encodeUtf8(unit, at);
     return true;
 }
 
@@ -207,21 +213,9 @@ std::optional<std::string> decodeUtf16Units(std::span<const std::uint8_t> bytes,
 } // namespace
 
 void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+    std::uint8_t bytes[4];
+    const std::uint8_t* end = encodeUtf8(c, bytes);
+    out.append(reinterpret_cast<const char*>(bytes), std::size_t(end - bytes));
 }
 
 std::string_view utf8Prefix(std::string_view text, std::size_t maxBytes) {
