@@ -6,10 +6,10 @@
 //   bench_hostile
 
 #include "BenchSupport.h"
+#include "formats/codecs/Codecs.h"
 #include "hostile/HostileFiles.h"
+#include "model/ClipContent.h"
 #include "platform/files/FileReading.h"
-#include "platform/image/Codecs.h"
-#include "platform/image/Picture.h"
 #include "platform/text/Base64.h"
 
 #include <cstdio>
@@ -37,8 +37,8 @@ int child(const std::string& type, const std::string& path, bool shown) {
     }
     std::string outcome;
     const double seconds = bench::secondsSince([&] {
-        auto picture = image::decodePicture(
-            type, *bytes,
+        auto picture = pictureOf(
+            ClipDetail(type, {}, *bytes, false),
             shown ? std::optional(image::Fit{1920, std::uint32_t(image::maxSide)}) : std::nullopt);
         if (!picture) {
             outcome = picture.error();

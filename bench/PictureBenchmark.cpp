@@ -6,10 +6,10 @@
 //   bench_picture [width] [height]   (defaults: 4000 3000)
 
 #include "BenchSupport.h"
+#include "formats/codecs/Codecs.h"
+#include "formats/codecs/Colour.h"
+#include "formats/pict/Pict.h"
 #include "platform/files/FileReading.h"
-#include "platform/image/Codecs.h"
-#include "platform/image/Colour.h"
-#include "platform/image/Pict.h"
 
 #include <cmath>
 #include <cstdio>

@@ -6,8 +6,8 @@
 //   bench_plist [megabytes] [directory]     (defaults: 256, the temp directory)
 
 #include "BenchSupport.h"
+#include "formats/plist/PropertyList.h"
 #include "platform/files/FileReading.h"
-#include "platform/plist/PropertyList.h"
 #include "platform/text/Base64.h"
 
 #include <cstdio>

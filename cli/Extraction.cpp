@@ -8,7 +8,6 @@
 #include "model/ClipInfo.h"
 #include "platform/files/FileType.h"
 #include "platform/files/FileWriting.h"
-#include "platform/fork/Companion.h"
 #include "platform/text/TextDecoding.h"
 
 #include <algorithm>
@@ -41,18 +40,8 @@ constexpr std::size_t maxNameBytes = 255;
 struct Found {
     fs::path file;
     fs::path relativeFolder; // where it lies under the PATH it was found under
+    ClippingFileKind kind;
 };
-
-// The kind a name alone says, for entries that cannot be examined further
-// (a link that loops, a path too long to open).
-std::optional<ClippingKind> clippingKindByName(const std::string& name) {
-    const fs::path path(name);
-    if (isCompanionName(name) || !path.has_extension()) {
-        return std::nullopt;
-    }
-    const auto identifier = typeIdentifierForExtension(path.extension().string().substr(1));
-    return identifier ? clippingKindFor(*identifier) : std::nullopt;
-}
 
 // `name` with " (n)" and `suffix` after it, its stem cut (at a character's
 // boundary) where the whole would pass what a file system takes.
@@ -79,7 +68,7 @@ private:
                    const std::vector<std::string>& outputs, const std::string& reason);
     void extractOne(const Found& found);
     void extractRead(const Found& found);
-    std::optional<std::string> tooMuch(const Found& found, const Plan& plan) const;
+    static std::optional<std::string> tooMuch(const ClippingFile& clipping, const Plan& plan);
     std::optional<std::string> writeUnderFreeName(const fs::path& folder, const std::string& base,
                                                   const Output& output,
                                                   std::vector<std::string>& written);
@@ -123,13 +112,13 @@ void Extractor::walk(const std::string& given, const std::function<void(const Fo
         // A file named on its own is meant as a clipping: say when it is none.
         if (!S_ISREG(status.st_mode)) {
             report(root, Status::failed, {}, "not a regular file");
-        } else if (!clippingKindOf(root)) {
+        } else if (const auto kind = clippingKind(root); !kind) {
             report(root, Status::failed, {}, "not a clipping file");
         } else if (std::uintmax_t(status.st_size) > maxClippingBytes) {
             report(root, Status::failed, {},
                    "too large: " + std::to_string(status.st_size) + " bytes");
         } else {
-            visit({root, {}});
+            visit({root, {}, *kind});
         }
         return;
     }
@@ -138,7 +127,7 @@ void Extractor::walk(const std::string& given, const std::function<void(const Fo
     std::free(canonical);
     walkTree(root, WalkVisitor{[this](const WalkEntry& folder) {
                                    // Companion folders and our own output hold no clippings.
-                                   return !isCompanionFolder(folder.name) &&
+                                   return !holdsOnlyCompanions(folder.name) &&
                                           (folder.status.st_dev != outputStatus_.st_dev ||
                                            folder.status.st_ino != outputStatus_.st_ino);
                                },
@@ -151,13 +140,15 @@ void Extractor::walk(const std::string& given, const std::function<void(const Fo
 void Extractor::walkEntry(const WalkEntry& entry, const std::string& inside,
                           const std::function<void(const Found&)>& visit) {
     const bool tooLong = entry.path.size() >= PATH_MAX;
-    const auto byName = clippingKindByName(entry.name);
+    const auto byName = clippingKindOfName(entry.name);
     const mode_t type = entry.status.st_mode & S_IFMT;
-    const Found found{entry.path, entry.relativeFolder};
+    Found found{entry.path, entry.relativeFolder, {byName.value_or(ClippingKind::text), {}}};
     if (type == S_IFREG) {
-        if (tooLong ? !byName : !clippingKindOf(entry.path)) {
+        const auto kind = tooLong ? std::nullopt : clippingKind(entry.path);
+        if (tooLong ? !byName : !kind) {
             return;
         }
+        found.kind = kind.value_or(found.kind);
         if (tooLong) {
             report(entry.path, Status::failed, {},
                    "its path is longer than the " + std::to_string(PATH_MAX) +
@@ -303,13 +294,13 @@ void Extractor::extractOne(const Found& found) {
 
 void Extractor::extractRead(const Found& found) {
     const std::string source = found.file.string();
-    const auto clipping = readClippingFile(source);
+    const auto clipping = readClippingFile(source, found.kind);
     if (!clipping) {
         report(source, Status::failed, {}, clipping.error().reason);
         return;
     }
     const Plan plan = planOutputs(*clipping, found.file, options_.all);
-    if (auto problem = tooMuch(found, plan)) {
+    if (auto problem = tooMuch(*clipping, plan)) {
         report(source, Status::failed, {}, *problem);
         return;
     }
@@ -345,13 +336,8 @@ void Extractor::extractRead(const Found& found) {
 }
 
 // Why the plan's files would be out of all proportion to the clipping, if they are.
-std::optional<std::string> Extractor::tooMuch(const Found& found, const Plan& plan) const {
-    std::error_code error;
-    std::uintmax_t ownSize = fs::file_size(found.file, error);
-    if (ownSize == 0) {
-        const auto companion = findCompanion(found.file.string());
-        ownSize = companion.resourceFork ? companion.resourceFork->size() : 0;
-    }
+std::optional<std::string> Extractor::tooMuch(const ClippingFile& clipping, const Plan& plan) {
+    const std::uintmax_t ownSize = clipping.storedBytes;
     std::uintmax_t planned = 0;
     for (const Output& output : plan.outputs) {
         planned += output.decodedPicture ? 0 : output.size();

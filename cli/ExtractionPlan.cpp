@@ -1,14 +1,12 @@
 #include "ExtractionPlan.h"
 
 #include "cli/Extraction.h"
+#include "model/ClipContent.h"
 #include "model/ClipConversion.h"
 #include "model/ClipWriting.h"
-#include "platform/Representations.h"
-#include "platform/Url.h"
-#include "platform/files/FileType.h"
-#include "platform/fork/Companion.h"
-#include "platform/formatted/Rtfd.h"
-#include "platform/plist/PropertyList.h"
+#include "model/Representations.h"
+
+#include <algorithm>
 
 namespace scrivlette::cli {
 
@@ -31,39 +29,6 @@ std::uintmax_t Output::size() const {
     return total;
 }
 
-namespace {
-
-// Companions carry an old clipping's fork; they are never clippings themselves.
-bool isCompanion(const fs::path& path) {
-    if (isCompanionName(path.filename().string())) {
-        return true;
-    }
-    for (const auto& part : path.parent_path()) {
-        if (isCompanionFolder(part.string())) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-std::optional<ClippingKind> clippingKindOf(const fs::path& path) {
-    if (isCompanion(path)) {
-        return std::nullopt;
-    }
-    const auto identifier = typeIdentifierOfFile(path.string());
-    if (!identifier) {
-        return std::nullopt;
-    }
-    if (*identifier) {
-        return clippingKindFor(**identifier);
-    }
-    const auto finderInfo = findCompanion(path.string()).finderInfo;
-    const auto type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
-    return type ? clippingKindFor(*type) : std::nullopt;
-}
-
 std::string stem(const fs::path& file) {
     const std::string name = file.filename().string();
     const std::size_t dot = name.rfind('.');
@@ -76,18 +41,6 @@ const ClipDetail* entryTitled(const std::vector<ClipDetail>& clips, std::string_
     for (const ClipDetail& clip : clips) {
         if (clip.title == title) {
             return &clip;
-        }
-    }
-    return nullptr;
-}
-
-// The plain text: the first plain-text kind, in the order of preference,
-// that decodes (a failed decoding leaves the entry empty).
-const ClipDetail* plainTextEntry(const std::vector<ClipDetail>& clips) {
-    for (const Representation& kind : representations()) {
-        const ClipDetail* clip = kind.plainText ? entryTitled(clips, kind.identifier) : nullptr;
-        if (clip && clip->useStringForData && !clip->content.empty()) {
-            return clip;
         }
     }
     return nullptr;
@@ -118,15 +71,6 @@ std::string desktopLink(const std::string& name, const std::string& url) {
            "\nIcon=text-html\n";
 }
 
-// The PDF a picture clipping carries, which the reader leaves out of its entries.
-std::optional<Bytes> pdfOf(const plist::Node& root) {
-    const plist::Dictionary* top = root.asDictionary();
-    const plist::Node* data = top ? top->find("UTI-Data") : nullptr;
-    const plist::Dictionary* representations = data ? data->asDictionary() : nullptr;
-    const plist::Node* pdf = representations ? representations->find("com.adobe.pdf") : nullptr;
-    return pdf && pdf->asData() ? std::optional(*pdf->asData()) : std::nullopt;
-}
-
 } // namespace
 
 namespace {
@@ -134,7 +78,7 @@ namespace {
 // Plain text, then each formatted representation as it is stored, an RTFD
 // unpacked into its package.
 void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
-    if (const ClipDetail* text = plainTextEntry(clips)) {
+    if (const ClipDetail* text = firstText(clips)) {
         plan.outputs.push_back({".txt", Bytes::copyOf(text->content), {}, false});
     }
     for (const Representation& kind : representations()) {
@@ -149,7 +93,7 @@ void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
             plan.outputs.push_back({suffix, storedBytes(*clip), {}, false});
         } else if (!clip->data) {
             continue;
-        } else if (auto package = formatted::readRtfdPackage(*clip->data)) {
+        } else if (auto package = packageOf(*clip)) {
             plan.outputs.push_back({suffix, {}, std::move(package).value(), false});
         } else {
             plan.note = "RTFD not unpacked: " + package.error();
@@ -157,24 +101,16 @@ void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
     }
 }
 
-// The first picture that converts, as PNG, and the PDF beside it.
+// The first picture that decodes, as PNG, and the PDF beside it.
 void planPicture(const ClippingFile& clipping, Plan& plan) {
-    std::string problem = "no picture in the clipping";
-    for (const ClipDetail& clip : clipping.entries) {
-        if (conversionFor(clip) != Conversion::png) {
-            continue;
-        }
-        auto png = convertClip(clip, Conversion::png);
-        if (png) {
-            plan.outputs.push_back({".png", std::move(png).value(), {}, true});
-            break;
-        }
-        problem = png.error();
+    auto picture = firstPicture(clipping.entries);
+    auto png = picture ? pngOf(*picture) : Expected<Bytes, std::string>(picture.error());
+    if (png) {
+        plan.outputs.push_back({".png", std::move(png).value(), {}, true});
+    } else {
+        plan.note = "picture " + png.error();
     }
-    if (plan.outputs.empty()) {
-        plan.note = "picture " + problem;
-    }
-    if (auto pdf = pdfOf(*clipping.root)) {
+    if (auto pdf = pdfOf(clipping)) {
         plan.outputs.push_back({".pdf", *pdf, {}, false});
     }
 }
@@ -185,7 +121,7 @@ void planLocation(const std::vector<ClipDetail>& clips, const fs::path& file, Pl
     if (!url) {
         return;
     }
-    if (isSafeToOpen(url->content)) {
+    if (mayOpen(url->content)) {
         plan.outputs.push_back(
             {".desktop", Bytes::copyOf(desktopLink(stem(file), url->content)), {}, false});
     } else {

@@ -29,11 +29,6 @@ struct Plan {
     std::string note;
 };
 
-// A clipping as the window recognises one: one of the four kinds by its
-// extension in any case, or a file without one whose companion says so.
-// Companions themselves never are.
-std::optional<ClippingKind> clippingKindOf(const std::filesystem::path& path);
-
 // The name without its extension.
 std::string stem(const std::filesystem::path& file);
 

@@ -1,7 +1,7 @@
 // libFuzzer entry for the serialized file-wrapper reader. Whatever it
 // accepts must hold only safe names, all the way down.
 
-#include "platform/formatted/FlatRtfd.h"
+#include "formats/rtfd/FlatRtfd.h"
 
 #include <cstddef>
 #include <cstdint>

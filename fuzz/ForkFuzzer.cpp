@@ -1,8 +1,8 @@
 // libFuzzer entry for the AppleDouble and resource-fork readers: whatever
 // they accept must lie inside the input.
 
-#include "platform/fork/AppleDouble.h"
-#include "platform/fork/ResourceFork.h"
+#include "formats/fork/AppleDouble.h"
+#include "formats/fork/ResourceFork.h"
 
 #include <cstddef>
 #include <cstdint>

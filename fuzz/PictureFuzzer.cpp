@@ -7,8 +7,8 @@
 // engine's logic is the same at any size, and a canvas of 16 Mi pixels
 // painted over 16 times would let it try a hundred inputs a second rather
 // than over a thousand.
-#include "platform/image/Codecs.h"
-#include "platform/image/Pict.h"
+#include "formats/codecs/Codecs.h"
+#include "formats/pict/Pict.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // (binary, XML, OpenStep) or the detecting entry point, so every format gets
 // its own coverage-guided run.
 
-#include "platform/plist/BinaryReader.h"
-#include "platform/plist/OpenStepReader.h"
-#include "platform/plist/PropertyList.h"
-#include "platform/plist/XmlReader.h"
+#include "formats/plist/BinaryReader.h"
+#include "formats/plist/OpenStepReader.h"
+#include "formats/plist/PropertyList.h"
+#include "formats/plist/XmlReader.h"
 
 #include <cstddef>
 #include <cstdint>

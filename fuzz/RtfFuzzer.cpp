@@ -1,7 +1,7 @@
 // libFuzzer entry for the RTF reader: it must end on any input, and every
 // run it makes must hold valid UTF-8.
 
-#include "platform/rtf/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 #include "platform/text/TextDecoding.h"
 
 #include <cstddef>

@@ -1,9 +1,8 @@
 #include "ClipConversion.h"
 
+#include "formats/codecs/Codecs.h"
+#include "model/ClipContent.h"
 #include "platform/files/FileWriting.h"
-#include "platform/formatted/ReadableText.h"
-#include "platform/image/Codecs.h"
-#include "platform/image/Picture.h"
 #include "platform/text/TextDecoding.h"
 
 namespace scrivlette {
@@ -19,13 +18,14 @@ std::optional<Conversion> conversionNamed(std::string_view name) {
 }
 
 std::optional<Conversion> conversionFor(const ClipDetail& clip) {
-    if (image::isPictureType(clip.title) && clip.data) {
+    switch (entryKind(clip)) {
+    case EntryKind::picture:
         return Conversion::png;
-    }
-    if (formatted::isFormattedType(clip.title)) {
+    case EntryKind::formatted:
         return Conversion::text;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 ContentType convertedType(Conversion conversion) {
@@ -38,21 +38,25 @@ Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conv
                (conversion == Conversion::png ? "PNG" : "text");
     }
     if (conversion == Conversion::png) {
-        auto picture = image::decodePicture(clip.title, *clip.data);
+        auto picture = pictureOf(clip);
         if (!picture) {
             return picture.error();
         }
-        auto png = image::encodePng(*picture);
-        if (!png) {
-            return png.error();
-        }
-        return Bytes::adopt(std::move(png).value());
+        return pngOf(*picture);
     }
-    auto text = formatted::readableText(clip.title, clip.content, clip.data);
+    auto text = readableTextOf(clip);
     if (!text) {
         return text.error();
     }
     return Bytes::copyOf(text->text);
+}
+
+Expected<Bytes, std::string> pngOf(const image::Image& picture) {
+    auto png = image::encodePng(picture);
+    if (!png) {
+        return png.error();
+    }
+    return Bytes::adopt(std::move(png).value());
 }
 
 WriteOutcome writeConvertedTo(const ClipDetail& clip, Conversion conversion,

@@ -2,6 +2,7 @@
 
 #include "model/ClipDetail.h"
 #include "model/ClipWriting.h"
+#include "platform/image/Image.h"
 
 #include <optional>
 #include <string_view>
@@ -20,6 +21,8 @@ ContentType convertedType(Conversion conversion);
 
 // The converted bytes, or why the entry does not convert that way.
 Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conversion);
+// A picture as a PNG file's bytes.
+Expected<Bytes, std::string> pngOf(const image::Image& picture);
 // Converts and writes atomically; nothing is written when it does not convert.
 WriteOutcome writeConvertedTo(const ClipDetail& clip, Conversion conversion,
                               const std::string& path);

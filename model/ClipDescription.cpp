@@ -1,6 +1,6 @@
 #include "ClipDescription.h"
 
-#include "platform/Representations.h"
+#include "model/Representations.h"
 
 namespace scrivlette {
 std::string groupedCount(std::size_t count) {

@@ -1,15 +1,17 @@
 #include "ClipReading.h"
 
+#include "formats/fork/Companion.h"
+#include "formats/plist/PropertyList.h"
 #include "model/ClipInfo.h"
+#include "model/Representations.h"
 #include "model/ResourceClipping.h"
-#include "platform/Representations.h"
 #include "platform/files/FileReading.h"
 #include "platform/files/FileType.h"
-#include "platform/fork/Companion.h"
-#include "platform/plist/PropertyList.h"
 #include "platform/text/TextDecoding.h"
 
 #include <array>
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace scrivlette {
 namespace {
@@ -139,16 +141,22 @@ Expected<std::vector<ClipDetail>, std::string> pictureEntries(const Dictionary& 
 
 // An old clipping's representations, from the resource fork that travels
 // beside it, as the property list a newer clipping would hold.
-Expected<NodePtr, std::string> readResourceForkOf(ClippingKind kind, const std::string& path) {
+Expected<NodePtr, std::string> readResourceForkOf(ClippingKind kind, const std::string& path,
+                                                  std::optional<Companion> found,
+                                                  std::uintmax_t& forkBytes) {
     std::vector<std::string> looked;
-    const Companion companion = findCompanion(path, &looked);
+    const Companion companion = found ? std::move(*found) : findCompanion(path, &looked);
     if (!companion.resourceFork) {
+        if (looked.empty()) {
+            findCompanion(path, &looked); // only to say where it looked
+        }
         std::string places;
         for (const std::string& place : looked) {
             places += (places.empty() ? "" : ", ") + place;
         }
         return "and no resource fork beside it (looked for " + places + ")";
     }
+    forkBytes = companion.resourceFork->size();
     const auto resources = readResourceFork(*companion.resourceFork);
     if (!resources) {
         return "and its resource fork " + companion.resourceForkPath +
@@ -197,45 +205,79 @@ struct ClippingTree {
     ClippingKind kind;
     NodePtr root;
     bool fromResourceFork = false;
+    std::uintmax_t storedBytes = 0;
 };
 
-// The property list of the clipping at `path` (or the one its resource fork
-// stands for), with the kind of clipping it is.
-Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path) {
-    const auto problem = [](std::string reason, std::optional<ReadError> fault = std::nullopt) {
-        return ReadProblem{std::move(reason), std::move(fault)};
-    };
+// The kind of clipping the file's name says, or without a known extension
+// its companion's Finder type (classic Mac OS clippings had no extension).
+Expected<ClippingFileKind, ReadProblem> kindByType(const std::string& path) {
     const auto identifier = typeIdentifierOfFile(path);
     if (!identifier) {
-        return problem(identifier.error().message);
+        return ReadProblem{identifier.error().message, std::nullopt};
     }
     std::optional<std::string> type = *identifier;
+    std::optional<Companion> companion;
     if (!type) {
-        // Classic Mac OS clippings had no extension; their Finder info says.
-        const auto finderInfo = findCompanion(path).finderInfo;
+        companion = findCompanion(path);
+        const auto& finderInfo = companion->finderInfo;
         type = finderInfo ? typeIdentifierForFinderType(finderInfo->fileType) : std::nullopt;
     }
     const auto kind = type ? clippingKindFor(*type) : std::nullopt;
     if (!kind) {
-        return problem(type ? "not a clipping file (type " + *type + ")"
-                            : std::string("not a clipping file (unknown type)"));
+        return ReadProblem{type ? "not a clipping file (type " + *type + ")"
+                                : std::string("not a clipping file (unknown type)"),
+                           std::nullopt};
     }
+    return ClippingFileKind{*kind, std::move(companion)};
+}
+
+// Companions carry an old clipping's fork; they are never clippings themselves.
+bool isCompanion(const std::filesystem::path& path) {
+    if (isCompanionName(path.filename().string())) {
+        return true;
+    }
+    for (const auto& part : path.parent_path()) {
+        if (isCompanionFolder(part.string())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The property list of the clipping at `path` (or the one its resource fork
+// stands for).
+Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path,
+                                                     ClippingFileKind found) {
+    const auto problem = [](std::string reason, std::optional<ReadError> fault = std::nullopt) {
+        return ReadProblem{std::move(reason), std::move(fault)};
+    };
+    const ClippingKind* kind = &found.kind;
     const auto bytes = readWholeFile(path);
     if (!bytes) {
         return problem("cannot read: " + bytes.error().message);
     }
     auto root = plist::parse(*bytes);
     if (root) {
-        return ClippingTree{*kind, std::move(root).value(), false};
+        return ClippingTree{*kind, std::move(root).value(), false, bytes->size()};
     }
     const std::string why = bytes->empty() ? std::string("empty file")
                                            : "not a property list: " + root.error().describe();
-    auto fromFork = readResourceForkOf(*kind, path);
+    std::uintmax_t forkBytes = 0;
+    auto fromFork = readResourceForkOf(*kind, path, std::move(found.companion), forkBytes);
     if (!fromFork) {
         return problem(why + ", " + fromFork.error(),
                        bytes->empty() ? std::nullopt : std::optional(root.error()));
     }
-    return ClippingTree{*kind, std::move(fromFork).value(), true};
+    return ClippingTree{*kind, std::move(fromFork).value(), true,
+                        bytes->empty() ? forkBytes : bytes->size()};
+}
+
+Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path) {
+    auto kind = kindByType(path);
+    if (!kind) {
+        return kind.error();
+    }
+    return readClippingTree(path, std::move(kind).value());
 }
 
 // The bytes of a text representation that can make `maxBytes` of UTF-8
@@ -267,8 +309,47 @@ std::span<const std::uint8_t> textPrefix(std::string_view key, std::span<const s
 
 } // namespace
 
+std::optional<ClippingFileKind> clippingKind(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || isCompanion(path)) {
+        return std::nullopt;
+    }
+    auto kind = kindByType(path);
+    return kind ? std::optional(std::move(kind).value()) : std::nullopt;
+}
+
+std::optional<Bytes> pdfOf(const ClippingFile& clipping) {
+    const Dictionary* top = clipping.root ? clipping.root->asDictionary() : nullptr;
+    const Node* data = top ? top->find("UTI-Data") : nullptr;
+    const Dictionary* stored = data ? data->asDictionary() : nullptr;
+    const Node* pdf = stored ? stored->find("com.adobe.pdf") : nullptr;
+    return pdf && pdf->asData() ? std::optional(*pdf->asData()) : std::nullopt;
+}
+
+bool holdsOnlyCompanions(std::string_view folderName) {
+    return isCompanionFolder(folderName);
+}
+
+std::optional<ClippingKind> clippingKindOfName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    if (isCompanionName(name) || dot == std::string_view::npos || dot == 0) {
+        return std::nullopt;
+    }
+    const auto identifier = typeIdentifierForExtension(name.substr(dot + 1));
+    return identifier ? clippingKindFor(*identifier) : std::nullopt;
+}
+
 Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
-    auto tree = readClippingTree(path);
+    auto kind = kindByType(path);
+    if (!kind) {
+        return kind.error();
+    }
+    return readClippingFile(path, *kind);
+}
+
+Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path,
+                                                     const ClippingFileKind& kind) {
+    auto tree = readClippingTree(path, kind);
     if (!tree) {
         return tree.error();
     }
@@ -280,7 +361,8 @@ Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
         return ReadProblem{"the resource fork holds no representation this kind of clipping keeps",
                            std::nullopt};
     }
-    return ClippingFile{tree->kind, std::move(tree->root), std::move(entries).value()};
+    return ClippingFile{tree->kind, std::move(tree->root), std::move(entries).value(),
+                        tree->storedBytes};
 }
 
 Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::size_t maxBytes) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "formats/fork/Companion.h"
+#include "formats/plist/Node.h"
 #include "model/ClipDetail.h"
 #include "platform/Expected.h"
 #include "platform/ReadError.h"
-#include "platform/plist/Node.h"
 
 #include <optional>
 #include <string>
@@ -24,6 +25,27 @@ std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier);
 Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind,
                                                            const plist::Node& root);
 
+// What a file is as a clipping, and the companion its kind was read from
+// when its name did not say (classic Mac OS clippings have no extension).
+struct ClippingFileKind {
+    ClippingKind kind;
+    std::optional<Companion> companion;
+};
+
+// Whether the file at `path` is a clipping, as the window's Go, extract and
+// the thumbnailer all decide it: a regular file (a link to one counts) with
+// one of the four kinds' extensions in any case, or without a known one
+// whose companion's Finder type says so. Companions themselves never are.
+std::optional<ClippingFileKind> clippingKind(const std::string& path);
+
+// A folder only companions live in (`.AppleDouble`, `__MACOSX`): it holds no
+// clippings of its own.
+bool holdsOnlyCompanions(std::string_view folderName);
+
+// The kind a name alone says, for files that cannot be examined further (a
+// link that loops, a path too long to open): by its extension only.
+std::optional<ClippingKind> clippingKindOfName(std::string_view name);
+
 // A clipping file as read: its kind, its property list (or the one its
 // resource fork stands for) and its entries.
 struct ClippingFile {
@@ -32,6 +54,9 @@ struct ClippingFile {
     // (a text may be hundreds of megabytes), its data values are all there.
     plist::NodePtr root;
     std::vector<ClipDetail> entries;
+    // The size of what it was read from: the file, or when that is empty its
+    // resource fork.
+    std::uintmax_t storedBytes = 0;
 };
 
 // Why a file could not be read as a clipping, and where it is damaged when a
@@ -41,9 +66,15 @@ struct ReadProblem {
     std::optional<ReadError> fault;
 };
 
+// The PDF a picture clipping carries beside its pictures, which are its entries.
+std::optional<Bytes> pdfOf(const ClippingFile& clipping);
+
 // Reads the clipping at `path`, recognised by its extension or, without one,
 // by its companion's Finder type; or says why it is none.
 Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path);
+// The same, for a file whose kind is known: its companion is not looked for again.
+Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path,
+                                                     const ClippingFileKind& kind);
 
 // The start of a text clipping's first text, at most `maxBytes` of it, cut at
 // a character: what a preview shows, with no more of any representation

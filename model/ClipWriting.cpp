@@ -1,10 +1,10 @@
 #include "ClipWriting.h"
 
+#include "formats/rtfd/FlatRtfd.h"
 #include "model/ClipConversion.h"
 #include "model/ClipInfo.h"
-#include "platform/Representations.h"
+#include "model/Representations.h"
 #include "platform/files/FileWriting.h"
-#include "platform/formatted/FlatRtfd.h"
 #include "platform/services/SavePanel.h"
 #include "platform/text/TextDecoding.h"
 

@@ -1,8 +1,8 @@
 #include "ResourceClipping.h"
 
+#include "formats/fork/AppleDouble.h"
 #include "platform/ByteReader.h"
 #include "platform/FourCharCode.h"
-#include "platform/fork/AppleDouble.h"
 #include "platform/text/TextDecoding.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "formats/fork/ResourceFork.h"
+#include "formats/plist/Node.h"
 #include "model/ClipReading.h"
-#include "platform/fork/ResourceFork.h"
-#include "platform/plist/Node.h"
 
 namespace scrivlette {
 

@@ -132,16 +132,4 @@ std::string Url::lastPathComponent() const {
     return isValidUtf8(decoded) ? decoded : std::string(segment);
 }
 
-bool isSafeToOpen(std::string_view address) {
-    const std::size_t colon = address.find(':');
-    if (colon == std::string_view::npos) {
-        return false;
-    }
-    std::string scheme(address.substr(0, colon));
-    for (char& c : scheme) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return scheme == "http" || scheme == "https" || scheme == "ftp" || scheme == "mailto";
-}
-
 } // namespace scrivlette

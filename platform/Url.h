@@ -40,11 +40,6 @@ private:
     std::size_t schemeLength_ = 0;
 };
 
-// Whether one click may open `address`: only web, FTP and mail addresses. A
-// file: address can point at any local file, javascript: runs code, and smb:
-// and the like can hand the user's credentials to a remote host.
-bool isSafeToOpen(std::string_view address);
-
 // Decodes %XX escapes; a '%' not followed by two hex digits is kept as is.
 std::string percentDecode(std::string_view text);
 

@@ -1,10 +1,7 @@
 #include "Subject.h"
 
-#include "model/ClipInfo.h"
+#include "model/ClipContent.h"
 #include "model/ClipReading.h"
-#include "platform/Representations.h"
-#include "platform/files/FileType.h"
-#include "platform/image/Picture.h"
 #include "platform/text/TextDecoding.h"
 
 #include <filesystem>
@@ -47,12 +44,12 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     if (std::uintmax_t(status.st_size) > maxFileBytes) {
         return "too large to thumbnail: " + std::to_string(status.st_size) + " bytes";
     }
-    const auto identifier = typeIdentifierOfFile(path);
-    const auto kind = identifier && *identifier ? clippingKindFor(**identifier) : std::nullopt;
+    const auto named = clippingKindOfName(std::filesystem::path(path).filename().string());
+    const auto kind = named ? std::optional(ClippingFileKind{*named, {}}) : std::nullopt;
     if (!kind) {
         return std::string("not a clipping file");
     }
-    if (*kind == ClippingKind::text) {
+    if (kind->kind == ClippingKind::text) {
         // Only what the page shows is decoded: the text can be huge.
         auto text = readFirstText(path, maxTextBytes);
         if (!text) {
@@ -63,33 +60,19 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
         }
         return Subject(Text{std::move(text).value()});
     }
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(path, error);
-    const auto url = error ? std::nullopt : Url::fromFilePath(absolute.lexically_normal().string());
-    const auto info = ClipInfo::create();
-    const ReadOutcome outcome =
-        url ? info->readClippingWithReason(*url) : ReadOutcome{false, "not a usable path"};
-    if (!outcome.read) {
-        return outcome.reason;
+    const auto clipping = readClippingFile(path, *kind);
+    if (!clipping) {
+        return clipping.error().reason;
     }
-    const std::vector<ClipDetail> clips = info->clipList();
-    if (*kind == ClippingKind::picture) {
-        std::string problem = "no picture in the clipping";
-        for (const ClipDetail& clip : clips) {
-            if (!image::isPictureType(clip.title) || !clip.data) {
-                continue;
-            }
-            auto picture = image::decodePicture(clip.title, *clip.data,
-                                                image::Fit{size, size, maxDecoderMemory});
-            if (picture) {
-                return Subject(std::move(picture).value());
-            }
-            problem = picture.error();
+    if (kind->kind == ClippingKind::picture) {
+        auto picture = firstPicture(clipping->entries, image::Fit{size, size, maxDecoderMemory});
+        if (!picture) {
+            return picture.error();
         }
-        return problem;
+        return Subject(std::move(picture).value());
     }
-    for (const ClipDetail& clip : clips) {
-        if (*kind == ClippingKind::internetLocation && clip.title == locationKey) {
+    for (const ClipDetail& clip : clipping->entries) {
+        if (entryKind(clip) == EntryKind::location) {
             return Subject(
                 Location{headlineOf(clip.content), std::string(utf8Prefix(clip.content, 500))});
         }

@@ -3,9 +3,9 @@
 // sandbox with no settings, no runtime folder and no display: it needs none
 // of them, reads only the file it is given and writes only the thumbnail.
 
+#include "model/ClipConversion.h"
 #include "platform/Url.h"
 #include "platform/files/FileWriting.h"
-#include "platform/image/Codecs.h"
 #include "platform/services/MainQueue.h"
 #include "platform/services/ManualMainQueue.h"
 #include "thumbnailer/Pages.h"
@@ -62,11 +62,11 @@ int makeThumbnail(std::uint32_t size, const std::string& input, const std::strin
         : std::holds_alternative<thumbnail::Text>(*subject)
             ? thumbnail::textPage(std::get<thumbnail::Text>(*subject), size)
             : thumbnail::locationPage(std::get<thumbnail::Location>(*subject), size);
-    const auto png = image::encodePng(picture);
+    const auto png = pngOf(picture);
     if (!png) {
         return fail(input, png.error());
     }
-    if (auto failure = writeFileAtomically(output, *png)) {
+    if (auto failure = writeFileAtomically(output, png->span())) {
         return fail(output, failure->message);
     }
     return 0;

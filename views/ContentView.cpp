@@ -1,6 +1,6 @@
 #include "ContentView.h"
 
-#include "platform/Representations.h"
+#include "model/ClipContent.h"
 #include "platform/Url.h"
 #include "resources/Resources.h"
 #include "views/ClipListModel.h"
@@ -220,11 +220,11 @@ QString ContentView::lastReadFolder() const {
 // A location's address goes to the desktop's browser or mail program, if it
 // is one that is safe to open with a click.
 void ContentView::openLink() {
-    if (!selectKey_ || selectKey_->title != locationKey) {
+    if (!selectKey_ || entryKind(*selectKey_) != EntryKind::location) {
         return;
     }
     const QString address = QString::fromStdString(selectKey_->content);
-    if (!isSafeToOpen(selectKey_->content)) {
+    if (!mayOpen(selectKey_->content)) {
         statusBar()->showMessage(
             tr("Not opened: %1 is not a web or mail address, and only those open with a click.")
                 .arg(address));
@@ -349,7 +349,7 @@ void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
     QMenu menu(this);
     menu.addAction(copyAction_);
     menu.addAction(writeClipMenuAction_);
-    if (selectKey_ && selectKey_->title == locationKey) {
+    if (selectKey_ && entryKind(*selectKey_) == EntryKind::location) {
         menu.addSeparator();
         menu.addAction(openLinkAction_);
     }

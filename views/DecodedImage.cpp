@@ -1,7 +1,6 @@
 #include "DecodedImage.h"
 
-#include "platform/files/FileType.h"
-#include "platform/image/Picture.h"
+#include "model/ClipContent.h"
 
 #include <cstring>
 
@@ -22,13 +21,8 @@ QImage toQImage(const image::Image& decoded) {
 }
 
 QImage attachedImage(std::string_view name, const Bytes& bytes, image::Fit fit) {
-    const std::size_t dot = name.rfind('.');
-    const auto type = dot == std::string_view::npos
-                          ? std::nullopt
-                          : typeIdentifierForExtension(name.substr(dot + 1));
-    if (type && image::isPictureType(*type)) {
-        auto decoded = image::decodePicture(*type, bytes, fit);
-        return decoded ? toQImage(*decoded) : QImage();
+    if (auto decoded = attachedPicture(name, bytes, fit)) {
+        return *decoded ? toQImage(**decoded) : QImage();
     }
     return QImage::fromData(QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
                                            static_cast<qsizetype>(bytes.size())));

@@ -1,8 +1,6 @@
 #include "DetailPane.h"
 
-#include "platform/Representations.h"
-#include "platform/formatted/ReadableText.h"
-#include "platform/image/Picture.h"
+#include "model/ClipContent.h"
 #include "platform/text/UnicodeText.h"
 #include "views/DecodedImage.h"
 #include "views/FormattedView.h"
@@ -204,10 +202,11 @@ void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
         setCurrentWidget(placeholder_);
         return;
     }
-    const bool isPicture = clip->data && image::isPictureType(clip->title);
-    const bool isFormatted = formatted::isFormattedType(clip->title);
+    const EntryKind kind = entryKind(*clip);
+    const bool isPicture = kind == EntryKind::picture;
+    const bool isFormatted = kind == EntryKind::formatted;
     switch_->setVisible(isFormatted);
-    const bool isLocation = clip->title == locationKey;
+    const bool isLocation = kind == EntryKind::location;
     linkRow_->setVisible(isLocation);
     if (isLocation) {
         // Opening goes through Open Link, which decides what may be opened.
@@ -251,7 +250,7 @@ void DetailPane::decodePicture(const ClipDetail& clip) {
                            static_cast<std::uint32_t>(image::maxSide)};
     QPointer<DetailPane> pane(this);
     QThreadPool::globalInstance()->start([pane, clip, shown, generation = generation_] {
-        auto decoded = image::decodePicture(clip.title, *clip.data, shown);
+        auto decoded = pictureOf(clip, shown);
         QImage image;
         QString problem;
         if (decoded) {

@@ -1,8 +1,6 @@
 #include "FolderSteps.h"
 
 #include "model/ClipReading.h"
-#include "platform/files/FileType.h"
-#include "platform/fork/Companion.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +10,7 @@ namespace scrivlette {
 namespace {
 
 bool isClipping(const QFileInfo& file) {
-    const QString name = file.fileName();
-    if (isCompanionName(name.toStdString()) || !file.isFile()) {
-        return false;
-    }
-    const auto identifier = typeIdentifierForExtension(file.suffix().toStdString());
-    return identifier && clippingKindFor(*identifier);
+    return file.isFile() && clippingKindOfName(file.fileName().toStdString());
 }
 
 // File managers' order: runs of digits by their value, the rest without

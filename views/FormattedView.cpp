@@ -1,10 +1,7 @@
 #include "FormattedView.h"
 
-#include "platform/formatted/ReadableText.h"
-#include "platform/formatted/Rtfd.h"
-#include "platform/formatted/WebArchive.h"
+#include "model/ClipContent.h"
 #include "platform/qt/RichText.h"
-#include "platform/rtf/RtfReader.h"
 #include "views/DecodedImage.h"
 
 #include <QDesktopServices>
@@ -29,8 +26,8 @@ QByteArray bytesOf(const Bytes& bytes) {
                       static_cast<qsizetype>(bytes.size()));
 }
 
-QString decodedPage(const formatted::WebResource& page) {
-    const QByteArray bytes = bytesOf(page.data);
+QString decodedPage(const FormattedDocument::Part& page) {
+    const QByteArray bytes = bytesOf(page.bytes);
     QStringDecoder decoder(page.textEncoding.empty() ? "UTF-8" : page.textEncoding.c_str());
     if (!decoder.isValid()) {
         decoder = QStringDecoder(QStringDecoder::Utf8);
@@ -161,59 +158,29 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
         document->setPlainText(tr("This entry cannot be shown formatted: %1").arg(reason));
     };
 
-    const Formatting formatting = formatted::formattingOf(clip.title);
-    if (formatting == Formatting::rtf || formatting == Formatting::rtfd) {
-        std::string rtf = clip.content;
-        if (formatting == Formatting::rtfd) {
-            auto rtfd = clip.data ? formatted::readRtfd(*clip.data)
-                                  : Expected<formatted::Rtfd, std::string>(std::string("no bytes"));
-            if (!rtfd) {
-                showReason(QString::fromStdString(rtfd.error()));
-                return;
-            }
-            rtf = std::move(rtfd->rtf);
-            for (const formatted::RtfdAttachment& attachment : rtfd->attachments) {
-                if (QImage image = attachedImage(attachment.name, attachment.bytes, attachmentFit);
-                    !image.isNull()) {
-                    document->provide(attachmentUrl(attachment.name), QTextDocument::ImageResource,
-                                      image);
-                }
-            }
-        }
-        const auto parsed = rtf::parseRtf(rtf);
-        if (!parsed) {
-            showReason(QString::fromStdString(parsed.error().describe()));
-            return;
-        }
-        fillTextDocument(*document, *parsed);
+    const auto source = formattedDocumentOf(clip);
+    if (!source) {
+        showReason(QString::fromStdString(source.error()));
         return;
     }
-    if (formatting == Formatting::html) {
-        document->setHtml(QString::fromStdString(clip.content));
+    for (const FormattedDocument::Part& part : source->parts) {
+        const QUrl url =
+            source->rich ? attachmentUrl(part.url) : QUrl(QString::fromStdString(part.url));
+        if (part.mimeType == "text/css") {
+            document->provide(url, QTextDocument::StyleSheetResource, decodedPage(part));
+        } else if (QImage image = attachedImage(part.url, part.bytes, attachmentFit);
+                   !image.isNull()) {
+            document->provide(url, QTextDocument::ImageResource, image);
+        }
+    }
+    if (source->rich) {
+        fillTextDocument(*document, *source->rich);
         return;
     }
-    if (formatting == Formatting::webArchive && clip.data) {
-        const auto archive = formatted::readWebArchive(*clip.data);
-        if (!archive) {
-            showReason(QString::fromStdString(archive.error()));
-            return;
-        }
-        for (const formatted::WebResource& part : archive->subresources) {
-            const QUrl url(QString::fromStdString(part.url));
-            if (part.mimeType.starts_with("image/")) {
-                if (QImage image = attachedImage(part.url, part.data, attachmentFit);
-                    !image.isNull()) {
-                    document->provide(url, QTextDocument::ImageResource, image);
-                }
-            } else if (part.mimeType == "text/css") {
-                document->provide(url, QTextDocument::StyleSheetResource, decodedPage(part));
-            }
-        }
-        document->setBaseUrl(QUrl(QString::fromStdString(archive->mainResource.url)));
-        document->setHtml(decodedPage(archive->mainResource));
-        return;
+    if (!source->page.url.empty()) {
+        document->setBaseUrl(QUrl(QString::fromStdString(source->page.url)));
     }
-    showReason(tr("not formatted text"));
+    document->setHtml(decodedPage(source->page));
 }
 
 QMimeData* FormattedView::createMimeDataFromSelection() const {

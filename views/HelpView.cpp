@@ -1,7 +1,7 @@
 #include "HelpView.h"
 
+#include "model/ClipContent.h"
 #include "platform/qt/RichText.h"
-#include "platform/rtf/RtfReader.h"
 #include "resources/Resources.h"
 
 #include <QFile>
@@ -24,9 +24,8 @@ HelpView::HelpView(const QString& document, QWidget* parent)
     layout->addWidget(text_);
 
     QFile file(document);
-    const auto parsed = file.open(QIODevice::ReadOnly)
-                            ? rtf::parseRtf(file.readAll().toStdString())
-                            : Expected<rtf::Document, ReadError>(ReadError{});
+    const auto parsed =
+        file.open(QIODevice::ReadOnly) ? richTextOf(file.readAll().toStdString()) : std::nullopt;
     if (parsed) {
         fillTextDocument(*text_->document(), *parsed);
     } else {

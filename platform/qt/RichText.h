@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/rtf/RtfDocument.h"
+#include "formats/rtf/RtfDocument.h"
 
 #include <QUrl>
 

@@ -1,9 +1,9 @@
-#include "platform/fork/ResourceFork.h"
+#include "formats/fork/ResourceFork.h"
 
 #include "../platform/ForkBuilder.h"
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
-#include "platform/fork/AppleDouble.h"
+#include "formats/fork/AppleDouble.h"
 
 #include <fstream>
 

@@ -1,7 +1,7 @@
-#include "platform/plist/BinaryReader.h"
+#include "formats/plist/BinaryReader.h"
 
 #include "TestSupport.h"
-#include "platform/plist/PropertyList.h"
+#include "formats/plist/PropertyList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "platform/formatted/FlatRtfd.h"
+#include "formats/rtfd/FlatRtfd.h"
 
 #include "FlatRtfdBuilder.h"
 #include "TestSupport.h"
-#include "platform/formatted/Rtfd.h"
+#include "formats/rtfd/Rtfd.h"
 
 #include <filesystem>
 #include <fstream>

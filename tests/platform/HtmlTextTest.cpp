@@ -1,4 +1,4 @@
-#include "platform/formatted/HtmlText.h"
+#include "formats/web/HtmlText.h"
 
 #include "platform/text/TextDecoding.h"
 

@@ -4,7 +4,7 @@
 // to look at what was drawn.
 
 #include "TestSupport.h"
-#include "platform/image/Pict.h"
+#include "formats/pict/Pict.h"
 
 #include <array>
 #include <string>

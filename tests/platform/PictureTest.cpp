@@ -1,16 +1,16 @@
-#include "platform/image/Picture.h"
+#include "formats/Picture.h"
 
 #include "PictWriter.h"
 #include "TestSupport.h"
+#include "formats/codecs/Codecs.h"
+#include "formats/codecs/Colour.h"
+#include "formats/codecs/ProfileCheck.h"
+#include "formats/pict/PackBits.h"
+#include "formats/pict/Pict.h"
+#include "formats/plist/PropertyList.h"
 #include "hostile/HostileFiles.h"
 #include "platform/ByteReader.h"
 #include "platform/image/Budget.h"
-#include "platform/image/Codecs.h"
-#include "platform/image/Colour.h"
-#include "platform/image/PackBits.h"
-#include "platform/image/Pict.h"
-#include "platform/image/ProfileCheck.h"
-#include "platform/plist/PropertyList.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -400,13 +400,13 @@ TEST(Tiff, RoundTripAndRefusals) {
     const auto bytes = readAll(path);
     std::filesystem::remove(path);
     expectRgbPicture(decodeTiff(bytes));
-    expectRgbPicture(decodePicture("public.tiff", Bytes::adopt(std::vector(bytes))));
+    expectRgbPicture(decodePicture(PictureFormat::tiff, Bytes::adopt(std::vector(bytes))));
 
     EXPECT_FALSE(decodeTiff(std::vector<std::uint8_t>{'I', 'I', 42, 0}));
     auto lying = bytes;
     lying.resize(lying.size() / 2);
     EXPECT_FALSE(decodeTiff(lying));
-    EXPECT_FALSE(decodePicture("public.utf8-plain-text", Bytes()));
+    EXPECT_FALSE(decodePicture(PictureFormat::none, Bytes()));
 }
 
 // The real picture clipping holds the same picture as a PDF; rendered by
@@ -423,7 +423,7 @@ TEST(Pict, RealClippingsMatchTheirPdfTwins) {
         ASSERT_TRUE(root);
         const plist::Dictionary& data = *(*root)->asDictionary()->find("UTI-Data")->asDictionary();
         const Bytes& pict = *data.find("com.apple.pict")->asData();
-        const auto picture = decodePicture("com.apple.pict", pict);
+        const auto picture = decodePicture(PictureFormat::pict, pict);
         const auto stored = decodePict(pict.span());
         ASSERT_TRUE(picture && stored);
         EXPECT_FALSE(stored->iccProfile.empty()) << "ColorSync's profile is in the comments";
@@ -485,29 +485,30 @@ TEST(PackBits, RunsLiteralsAndOverruns) {
 TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
     const struct {
         const char* name;
-        const char* type;
+        PictureFormat type;
         std::string bytes;
         const char* reason;
     } cases[] = {
-        {"JPEG scan bomb", "public.jpeg", hostile::jpegScanBomb(2048, 2048, 1000),
+        {"JPEG scan bomb", PictureFormat::jpeg, hostile::jpegScanBomb(2048, 2048, 1000),
          "more than 100 scans"},
-        {"JPEG frame", "public.jpeg", hostile::jpegScanBomb(16384, 16384, 1), "too large for its"},
-        {"PICT frame", "com.apple.pict", hostile::pictFrameBomb(16384), "too large for its"},
-        {"PICT overdraw", "com.apple.pict", hostile::pictFrameBomb(1024, 40, 1024),
+        {"JPEG frame", PictureFormat::jpeg, hostile::jpegScanBomb(16384, 16384, 1),
+         "too large for its"},
+        {"PICT frame", PictureFormat::pict, hostile::pictFrameBomb(16384), "too large for its"},
+        {"PICT overdraw", PictureFormat::pict, hostile::pictFrameBomb(1024, 40, 1024),
          "more drawing than painting its frame over 16 times"},
         // Work no pixel shows is charged too: rows and pieces of shapes.
-        {"PICT region of half a million pieces", "com.apple.pict",
+        {"PICT region of half a million pieces", PictureFormat::pict,
          hostile::pictRegionBomb(1024, 1024, 1), "more than 131072 pieces"},
-        {"PICT thin wedges", "com.apple.pict", hostile::pictArcBomb(1024, 1, 20000, false),
+        {"PICT thin wedges", PictureFormat::pict, hostile::pictArcBomb(1024, 1, 20000, false),
          "more drawing than"},
-        {"PICT wedges behind an empty clip", "com.apple.pict",
+        {"PICT wedges behind an empty clip", PictureFormat::pict,
          hostile::pictArcBomb(1024, 1, 20000, true), "more drawing than"},
-        {"PICT polygons behind an empty clip", "com.apple.pict",
+        {"PICT polygons behind an empty clip", PictureFormat::pict,
          hostile::pictPolygonBomb(1024, 2000, 200, false), "more drawing than"},
-        {"PICT framed polygon of long lines", "com.apple.pict",
+        {"PICT framed polygon of long lines", PictureFormat::pict,
          hostile::pictPolygonBomb(1024, 16000, 1, true), "more drawing than"},
-        {"PNG header", "public.png", hostile::pngHeaderBomb(16384), "too large for its"},
-        {"TIFF header", "public.tiff", hostile::tiffHeaderBomb(16384, 1u << 28),
+        {"PNG header", PictureFormat::png, hostile::pngHeaderBomb(16384), "too large for its"},
+        {"TIFF header", PictureFormat::tiff, hostile::tiffHeaderBomb(16384, 1u << 28),
          "too large for its"},
     };
     for (const auto& c : cases) {
@@ -519,11 +520,12 @@ TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
     // A colour profile whose tables could not be in it is not handed to
     // Little CMS (which would clear half a gigabyte for it): stored colours.
     const auto profiled =
-        decodePicture("com.apple.pict", test::bytesOf(hostile::pictProfileBomb()));
+        decodePicture(PictureFormat::pict, test::bytesOf(hostile::pictProfileBomb()));
     ASSERT_TRUE(profiled) << profiled.error();
     EXPECT_EQ(pixelAt(*profiled, 1, 1), (Pixel{128, 128, 128, 255}));
     // Within its budget the same picture draws: the budget is no blanket refusal.
-    const auto small = decodePicture("com.apple.pict", test::bytesOf(hostile::pictFrameBomb(64)));
+    const auto small =
+        decodePicture(PictureFormat::pict, test::bytesOf(hostile::pictFrameBomb(64)));
     ASSERT_TRUE(small) << small.error();
     EXPECT_EQ(pixelAt(*small, 0, 0), red);
     EXPECT_EQ(pixelAt(*small, 63, 63)[3], 0);
@@ -571,7 +573,7 @@ TEST(Colour, ProfilesConvertToSrgbAndBadOnesAreIgnored) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto picture = decodePicture("com.apple.pict", test::bytesOf(c.pict));
+        const auto picture = decodePicture(PictureFormat::pict, test::bytesOf(c.pict));
         ASSERT_TRUE(picture) << picture.error();
         const Pixel pixel = pixelAt(*picture, 1, 1);
         if (c.converted) {
@@ -619,20 +621,20 @@ TEST(Picture, DrawsSmallerToFitWithABoxFilter) {
 
     const struct {
         const char* name;
-        const char* type;
+        PictureFormat type;
         std::string bytes;
         Fit fit;
         std::uint32_t width, height;
     } cases[] = {
         {"a 16,384-pixel frame of 116 bytes",
-         "com.apple.pict",
+         PictureFormat::pict,
          hostile::pictFrameBomb(16384, 1, 16384),
          {256, 1024},
          256,
          256},
-        {"a JPEG, through libjpeg's scaling", "public.jpeg", redJpeg(200), {25, 25}, 25, 25},
+        {"a JPEG, through libjpeg's scaling", PictureFormat::jpeg, redJpeg(200), {25, 25}, 25, 25},
         {"a picture smaller than the box",
-         "com.apple.pict",
+         PictureFormat::pict,
          hostile::pictFrameBomb(64),
          {256, 256},
          64,

@@ -3,7 +3,7 @@
 // back as the values they were given.
 
 #include "TestSupport.h"
-#include "platform/plist/PropertyList.h"
+#include "formats/plist/PropertyList.h"
 #include "platform/text/Base64.h"
 
 #include <fstream>

@@ -1,8 +1,8 @@
-#include "platform/rtf/RtfReader.h"
+#include "formats/rtf/RtfReader.h"
 
 #include "TestSupport.h"
-#include "platform/formatted/FlatRtfd.h"
-#include "platform/plist/PropertyList.h"
+#include "formats/plist/PropertyList.h"
+#include "formats/rtfd/FlatRtfd.h"
 
 #include <gtest/gtest.h>
 

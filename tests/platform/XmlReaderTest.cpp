@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "platform/plist/PropertyList.h"
+#include "formats/plist/PropertyList.h"
 
 #include <gtest/gtest.h>
 

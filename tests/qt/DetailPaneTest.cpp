@@ -2,8 +2,8 @@
 
 #include "../platform/FlatRtfdBuilder.h"
 #include "../platform/TestSupport.h"
+#include "formats/plist/PropertyList.h"
 #include "model/ClipInfo.h"
-#include "platform/plist/PropertyList.h"
 #include "platform/qt/RichText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
