@@ -61,9 +61,7 @@ FormattedView::FormattedView(QWidget* parent)
 }
 
 void FormattedView::follow(const QUrl& url) {
-    const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto")) {
+    if (mayOpen(url.toString().toStdString())) {
         openLink(url);
     }
 }

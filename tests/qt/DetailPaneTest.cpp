@@ -196,14 +196,16 @@ TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
               refused.end());
     EXPECT_FALSE(view.document()->resource(QTextDocument::ImageResource, localUrl).isValid());
 
-    // Links are offered to the desktop only for the web and mail.
+    // Links are offered to the desktop only for the web, FTP and mail: the
+    // addresses extract makes links of too.
     std::vector<QUrl> opened;
     view.openLink = [&](const QUrl& url) { opened.push_back(url); };
     for (const char* link : {"https://example.com/", "http://a.example/", "mailto:a@example.com",
                              "file:///etc/passwd", "javascript:alert(1)", "ftp://x/"}) {
         emit view.anchorClicked(QUrl(QString::fromUtf8(link)));
     }
-    EXPECT_EQ(opened.size(), 3u);
+    ASSERT_EQ(opened.size(), 4u);
+    EXPECT_EQ(opened.back(), QUrl("ftp://x/"));
 }
 
 // A PICT attachment, which Qt cannot read, shows through our picture decoder;
