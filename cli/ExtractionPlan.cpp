@@ -132,16 +132,14 @@ void planLocation(const std::vector<ClipDetail>& clips, const fs::path& file, Pl
 }
 
 // Every representation as it is stored, named by its identifier, which says
-// which it is, then by the extension the window would write it with, if it
-// knows one.
+// which it is, then by its kind's extension, the one the default plan names
+// it with.
 void planEvery(const std::vector<ClipDetail>& clips, Plan& plan) {
     for (const ClipDetail& clip : clips) {
-        const PanelSetup setup = panelSetupFor(clip);
-        const bool known = setup.allowedType && (setup.allowedType->identifier != "public.text" ||
-                                                 clip.useStringForData);
         std::string suffix = ".";
         suffix += safeName(clip.title);
-        suffix += known ? setup.suggestedName.substr(setup.suggestedName.rfind('.')) : ".bin";
+        suffix += '.';
+        suffix += extensionOf(clip);
         plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
     }
 }

@@ -300,6 +300,22 @@ TEST_F(Extraction, NeverOverwritesAndDryRunsWriteNothing) {
         << "inputs untouched";
 }
 
+// --all names each representation by its kind's one extension, the one the
+// default plan uses.
+TEST_F(Extraction, AllNamesEveryRepresentationByItsKindsExtension) {
+    const Run run = extractTree(true, true);
+    std::set<std::string> names;
+    for (const auto& path : run.bySource.at("Rich web text.textClipping")["outputs"]) {
+        names.insert(fs::path(path.get<std::string>()).filename().string());
+    }
+    for (const char* name : {"Rich web text.webarchive", "Rich web text.rtf",
+                             "Rich web text.com.apple.webarchive.webarchive",
+                             "Rich web text.public.rtf.rtf", "Rich web text.public.html.html"}) {
+        EXPECT_TRUE(names.contains(name)) << name;
+    }
+    EXPECT_FALSE(names.contains("Rich web text.com.apple.webarchive.webArchive"));
+}
+
 // A binary property list can point thousands of keys at one stored object.
 TEST_F(Extraction, AClippingThatNamesMoreThanItHoldsIsBounded) {
     test::BinaryPlistBuilder builder(2);
