@@ -131,15 +131,25 @@ void planLocation(const std::vector<ClipDetail>& clips, const fs::path& file, Pl
     }
 }
 
+bool plansPackage(const Plan& plan) {
+    return std::any_of(plan.outputs.begin(), plan.outputs.end(),
+                       [](const Output& output) { return output.folder.has_value(); });
+}
+
 // Every representation as it is stored, named by its identifier, which says
 // which it is, then by its kind's extension, the one the default plan names
-// it with.
+// it with. A flat RTFD is only its unpacked package, which no program opens
+// in its flat form: bytes that did not unpack are kept as they are, as data.
 void planEvery(const std::vector<ClipDetail>& clips, Plan& plan) {
     for (const ClipDetail& clip : clips) {
+        const bool package = clip.data && writeRuleFor(clip) == WriteRule::fileWrapper;
+        if (package && plansPackage(plan)) {
+            continue;
+        }
         std::string suffix = ".";
         suffix += safeName(clip.title);
         suffix += '.';
-        suffix += extensionOf(clip);
+        suffix += package ? "bin" : extensionOf(clip);
         plan.outputs.push_back({suffix, storedBytes(clip), {}, false});
     }
 }

@@ -314,6 +314,24 @@ TEST_F(Extraction, AllNamesEveryRepresentationByItsKindsExtension) {
         EXPECT_TRUE(names.contains(name)) << name;
     }
     EXPECT_FALSE(names.contains("Rich web text.com.apple.webarchive.webArchive"));
+    // A flat RTFD only as its unpacked package, written once.
+    EXPECT_EQ(std::count_if(names.begin(), names.end(),
+                            [](const std::string& name) { return name.ends_with(".rtfd"); }),
+              1);
+    EXPECT_TRUE(names.contains("Rich web text.rtfd"));
+
+    // One that does not unpack is kept as it is stored, as data.
+    fs::remove_all(tree_);
+    fs::create_directories(tree_);
+    std::ofstream(tree_ / "Damaged.textClipping")
+        << test::xmlPlist("<dict><key>UTI-Data</key><dict><key>com.apple.flat-rtfd</key>"
+                          "<data>AAAA</data></dict></dict>");
+    const Json damaged = extractTree(false, true).bySource.at("Damaged.textClipping");
+    ASSERT_EQ(damaged["outputs"].size(), 1u) << damaged;
+    const fs::path kept = damaged["outputs"][0].get<std::string>();
+    EXPECT_EQ(kept.filename(), "Damaged.com.apple.flat-rtfd.bin");
+    EXPECT_EQ(contentsOf(kept), std::string(3, '\0'));
+    EXPECT_NE(damaged["reason"].get<std::string>().find("RTFD not unpacked"), std::string::npos);
 }
 
 // A binary property list can point thousands of keys at one stored object.
