@@ -4,7 +4,6 @@
 #include "model/ClipReading.h"
 #include "platform/text/TextDecoding.h"
 
-#include <filesystem>
 #include <sys/stat.h>
 
 namespace scrivlette::thumbnail {
@@ -44,8 +43,7 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     if (std::uintmax_t(status.st_size) > maxFileBytes) {
         return "too large to thumbnail: " + std::to_string(status.st_size) + " bytes";
     }
-    const auto named = clippingKindOfName(std::filesystem::path(path).filename().string());
-    const auto kind = named ? std::optional(ClippingFileKind{*named, {}}) : std::nullopt;
+    const auto kind = clippingKind(path);
     if (!kind) {
         return std::string("not a clipping file");
     }

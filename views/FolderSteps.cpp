@@ -3,6 +3,7 @@
 #include "model/ClipReading.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -10,7 +11,7 @@ namespace scrivlette {
 namespace {
 
 bool isClipping(const QFileInfo& file) {
-    return file.isFile() && clippingKindOfName(file.fileName().toStdString());
+    return clippingKind(QFile::encodeName(file.filePath()).toStdString()).has_value();
 }
 
 // File managers' order: runs of digits by their value, the rest without

@@ -4,6 +4,7 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 #include "formats/fork/AppleDouble.h"
+#include "model/ClipReading.h"
 
 #include <fstream>
 
@@ -74,6 +75,47 @@ TEST_F(OldClippings, TheRealForkIsFoundInEveryCompanionLayout) {
         }
         EXPECT_FALSE(clips[1].data.has_value());
         EXPECT_EQ(clips[0].data->size(), 74u);
+    }
+}
+
+// The one test of what is a clipping, which the window's Go, extract and the
+// thumbnailer share: by extension in any case, without one by the Finder
+// type its companion carries (found once, and kept for the reading), and
+// never a companion or anything but a file.
+TEST_F(OldClippings, WhatIsAClippingIsDecidedOnce) {
+    place(directory_ / "Old", "");
+    place(directory_ / "._Old", fork::appleDouble("ilht", "MACS", ""));
+    place(directory_ / "Plain", "");
+    place(directory_ / "A.WEBLOC", "");
+    place(directory_ / "._A.webloc", "");
+    place(directory_ / "A.textClipping.rsrc", "");
+    place(directory_ / "__MACOSX" / "B.textClipping", "");
+    place(directory_ / "notes.txt", "");
+    fs::create_directories(directory_ / "Folder.textClipping");
+    fs::create_symlink(directory_ / "A.WEBLOC", directory_ / "Link.pictClipping");
+    const struct {
+        const char* name;
+        std::optional<ClippingKind> kind;
+    } cases[] = {
+        {"Old", ClippingKind::internetLocation},
+        {"A.WEBLOC", ClippingKind::internetLocation},
+        {"Link.pictClipping", ClippingKind::picture},
+        {"Plain", std::nullopt},
+        {"._A.webloc", std::nullopt},
+        {"A.textClipping.rsrc", std::nullopt},
+        {"__MACOSX/B.textClipping", std::nullopt},
+        {"notes.txt", std::nullopt},
+        {"Folder.textClipping", std::nullopt},
+        {"Missing.textClipping", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto kind = clippingKind((directory_ / c.name).string());
+        ASSERT_EQ(kind.has_value(), c.kind.has_value());
+        if (kind) {
+            EXPECT_EQ(kind->kind, *c.kind);
+            EXPECT_EQ(kind->companion.has_value(), std::string_view(c.name) == "Old");
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "views/ContentView.h"
 
+#include "../platform/ForkBuilder.h"
 #include "../platform/TestSupport.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/services/SavePanel.h"
@@ -27,6 +28,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace scrivlette {
@@ -404,6 +406,12 @@ TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
                              "._Clip 3.textClipping", "Clip 4.textClipping.rsrc", "notes.txt"}) {
         ASSERT_TRUE(QFile::copy(notes, folder.filePath(QString::fromUtf8(name))));
     }
+    // An old clipping without an extension, known by its companion.
+    const std::string old = folder.filePath(QStringLiteral("Clip 6")).toStdString();
+    std::ofstream(old) << "";
+    std::ofstream(folder.filePath(QStringLiteral("._Clip 6")).toStdString(), std::ios::binary)
+        << test::fork::appleDouble("clpt", "drag",
+                                   test::fork::resourceFork({{"utf8", 256, "from the fork"}}));
     QFile broken(folder.filePath(QStringLiteral("Clip 5.webloc")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a property list");
@@ -425,10 +433,12 @@ TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
     step(view_.nextAction());
     EXPECT_TRUE(view_.statusText().contains(QStringLiteral("Could not read Clip 5.webloc")))
         << "told, and passed";
+    EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette Clip 6"));
     EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette Clip 10.textClipping"));
     step(view_.nextAction());
     EXPECT_EQ(view_.statusText(), QStringLiteral("This is the last clipping in the folder."));
     EXPECT_EQ(view_.windowTitle(), QStringLiteral("Scrivlette Clip 10.textClipping"));
+    step(view_.previousAction());
     step(view_.previousAction());
     EXPECT_EQ(step(view_.previousAction()), QStringLiteral("Scrivlette clip 2.TEXTCLIPPING"));
     step(view_.previousAction());

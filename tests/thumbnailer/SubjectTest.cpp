@@ -1,6 +1,7 @@
 #include "thumbnailer/Subject.h"
 
 #include "../model/ModelTestSupport.h"
+#include "../platform/ForkBuilder.h"
 #include "../platform/TestSupport.h"
 #include "hostile/HostileFiles.h"
 #include "thumbnailer/Pages.h"
@@ -33,6 +34,14 @@ TEST_F(Subjects, EachKindShowsWhatItHolds) {
     ASSERT_TRUE(link) << link.error();
     EXPECT_EQ(std::get<Location>(*link).headline, "cyberduck.ch");
     EXPECT_EQ(std::get<Location>(*link).url, "http://cyberduck.ch/donate/");
+
+    // An old location without an extension, known by its companion.
+    std::ofstream(directory_ / "Old") << "";
+    std::ofstream(directory_ / "._Old", std::ios::binary) << test::fork::appleDouble(
+        "ilht", "MACS", test::fork::resourceFork({{"url ", 256, "https://example.com/a"}}));
+    const auto old = subjectOf((directory_ / "Old").string(), 128);
+    ASSERT_TRUE(old) << old.error();
+    EXPECT_EQ(std::get<Location>(*old).headline, "example.com");
 
     const auto picture =
         subjectOf(test::realFile("Picture clipping with QuickTime pixels.pictClipping"), 128);
