@@ -8,8 +8,9 @@
 #include "views/DetailPane.h"
 #include "views/DragSource.h"
 #include "views/DropTarget.h"
-#include "views/FolderSteps.h"
+#include "views/FileNavigation.h"
 #include "views/FormattedView.h"
+#include "views/ReadSummaryView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,19 +19,16 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -53,13 +51,7 @@ ContentView::ContentView(QWidget* parent) : QMainWindow(parent), clipInfo_(ClipI
     createContent();
     createEmptySymbol();
     statusBar()->setSizeGripEnabled(true);
-    auto* details = new QPushButton(tr("Details…"), statusBar());
-    details->setFlat(true);
-    details->setToolTip(tr("Every file that could not be read, and why."));
-    details->hide();
-    connect(details, &QPushButton::clicked, this, &ContentView::showReadFailures);
-    statusBar()->addPermanentWidget(details);
-    detailsButton_ = details;
+    report_ = new ReadSummaryView(statusBar(), this);
     restoreSettings();
     clipInfo_.onChange([this] { scheduleRender(); });
     render();
@@ -92,33 +84,16 @@ void ContentView::createActions() {
     connect(writeClipMenuAction_, &QAction::triggered, this, &ContentView::writeSelection);
     addAction(writeClipMenuAction_);
 
-    openAction_ =
-        new QAction(QIcon::fromTheme(QStringLiteral("document-open")), tr("&Open…"), this);
-    openAction_->setShortcut(QKeySequence::Open);
-    openAction_->setShortcutContext(Qt::WindowShortcut);
-    connect(openAction_, &QAction::triggered, this, &ContentView::chooseFilesToOpen);
-    addAction(openAction_);
+    navigation_ = new FileNavigation(
+        this, [this](const std::vector<Url>& urls) { openFiles(urls); },
+        [this](const QString& message) { statusBar()->showMessage(message); });
 
     openLinkAction_ = new QAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
                                   tr("Open Link"), this);
     openLinkAction_->setToolTip(tr("Open the address in your browser or mail program."));
+    openLinkAction_->setObjectName(QStringLiteral("openlink"));
     connect(openLinkAction_, &QAction::triggered, this, &ContentView::openLink);
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-
-    // As browsers and Eye of GNOME step: Alt+Right and Alt+Left, which the
-    // list (arrows, Page Up and Down, Home and End) and the text leave free.
-    nextAction_ =
-        new QAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("&Next Clipping"), this);
-    nextAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    nextAction_->setShortcutContext(Qt::WindowShortcut);
-    connect(nextAction_, &QAction::triggered, this, [this] { openNeighbour(1); });
-    addAction(nextAction_);
-    previousAction_ = new QAction(QIcon::fromTheme(QStringLiteral("go-previous")),
-                                  tr("&Previous Clipping"), this);
-    previousAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    previousAction_->setShortcutContext(Qt::WindowShortcut);
-    connect(previousAction_, &QAction::triggered, this, [this] { openNeighbour(-1); });
-    addAction(previousAction_);
 }
 
 void ContentView::createToolbar() {
@@ -204,17 +179,26 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
     if (urls.empty()) {
         return;
     }
-    if (const auto path = urls.back().filePath()) {
-        openFolder_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*path))).absolutePath();
-    }
-    statusBar()->clearMessage();
-    readStatus_.clear();
+    navigation_->opening(urls);
+    report_->clear();
     makeDropDelegate().openFiles(urls);
     sidebar_->setFocus(Qt::OtherFocusReason);
 }
 
+QAction* ContentView::openAction() const {
+    return navigation_->openAction();
+}
+
+QAction* ContentView::nextAction() const {
+    return navigation_->nextAction();
+}
+
+QAction* ContentView::previousAction() const {
+    return navigation_->previousAction();
+}
+
 QString ContentView::lastReadFolder() const {
-    return lastRead_.isEmpty() ? QString() : QFileInfo(lastRead_).absolutePath();
+    return navigation_->lastReadFolder();
 }
 
 // A location's address goes to the desktop's browser or mail program, if it
@@ -237,104 +221,16 @@ void ContentView::openLink() {
     }
 }
 
-void ContentView::openNeighbour(int step) {
-    if (lastRead_.isEmpty()) {
-        statusBar()->showMessage(tr("Open a clipping first: Go steps through its folder."));
-        return;
-    }
-    const auto next = neighbourClipping(lastRead_, step);
-    if (!next) {
-        statusBar()->showMessage(step > 0 ? tr("This is the last clipping in the folder.")
-                                          : tr("This is the first clipping in the folder."));
-        return;
-    }
-    if (auto url = Url::fromFilePath(QFile::encodeName(*next).toStdString())) {
-        // Where the user is, even should the file fail to read.
-        lastRead_ = *next;
-        openFiles({std::move(*url)});
-    }
-}
-
 void ContentView::showReadSummary(const ReadSummary& summary) {
     // The rows go up now, before the input that queued up while a large file
     // was read: a click made meanwhile lands on the rows it was aimed at, not
     // on the list as it was before the read.
     renderPendingChanges();
     if (summary.lastRead) {
-        if (const auto path = summary.lastRead->filePath()) {
-            lastRead_ = QFile::decodeName(QByteArray::fromStdString(*path));
-        }
+        navigation_->read(*summary.lastRead);
     }
-    failures_ = summary.failures;
-    readStatus_ = readSummaryText(summary);
-    detailsButton_->setVisible(!failures_.empty());
-    showReadStatus();
+    report_->show(summary);
     sidebar_->setFocus(Qt::OtherFocusReason);
-}
-
-// The read summary as the status line fits it, cut at a word; Details shows
-// the whole of it.
-void ContentView::showReadStatus() {
-    if (readStatus_.isEmpty()) {
-        statusBar()->clearMessage();
-        return;
-    }
-    const int room = statusBar()->width() -
-                     (detailsButton_->isVisible() ? detailsButton_->sizeHint().width() + 24 : 16);
-    shownReadStatus_ = elidedAtWord(readStatus_, statusBar()->fontMetrics(), room);
-    statusBar()->showMessage(shownReadStatus_);
-}
-
-// Every file not read, each with its plain reason, and the reader's own
-// words under Show Details, as GNOME and KDE dialogs keep technical detail
-// behind an expander. Not modal: the window stays usable.
-void ContentView::showReadFailures() {
-    if (failures_.empty()) {
-        return;
-    }
-    QStringList plain;
-    QStringList technical;
-    for (const ReadFailureNote& failure : failures_) {
-        const QString file = QString::fromStdString(failure.name);
-        plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(failure);
-        technical << file + QStringLiteral(": ") + QString::fromStdString(failure.reason);
-    }
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Files Not Read"),
-                                failures_.size() == 1
-                                    ? tr("1 file could not be read.")
-                                    : tr("%1 files could not be read.").arg(failures_.size()),
-                                QMessageBox::Close, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->setInformativeText(plain.join(u'\n'));
-    box->setDetailedText(technical.join(u'\n'));
-    box->show();
-    readFailuresBox_ = box;
-}
-
-QString ContentView::statusText() const {
-    return statusBar()->currentMessage();
-}
-
-void ContentView::chooseFilesToOpen() {
-    auto* dialog = new QFileDialog(this, tr("Open Clippings"), openFolder_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setFileMode(QFileDialog::ExistingFiles);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    // The Finder writes these with any letter case; the filter must not care.
-    dialog->setNameFilters(
-        {tr("Clippings (*.textClipping *.pictClipping *.webloc *.mailloc)"), tr("All files (*)")});
-    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
-    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
-        std::vector<Url> urls;
-        for (const QString& file : files) {
-            if (auto url = Url::fromFilePath(QFile::encodeName(file).toStdString())) {
-                urls.push_back(std::move(*url));
-            }
-        }
-        openFiles(urls);
-    });
-    dialog->open();
 }
 
 void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {
@@ -402,6 +298,7 @@ void ContentView::closeEvent(QCloseEvent* event) {
 
 void ContentView::createEmptySymbol() {
     emptySymbol_ = new QLabel(centralWidget());
+    emptySymbol_->setObjectName(QStringLiteral("emptysymbol"));
     const QIcon icon = QIcon::fromTheme(QStringLiteral("document-new"),
                                         QIcon(QStringLiteral(":/icons/doc.badge.plus.svg")));
     emptySymbol_->setPixmap(icon.pixmap(QSize(150, 150)));
@@ -438,10 +335,7 @@ void ContentView::placeEmptySymbol() {
 void ContentView::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placeEmptySymbol();
-    // Cut anew to the new width, unless another message has taken its place.
-    if (!readStatus_.isEmpty() && statusBar()->currentMessage() == shownReadStatus_) {
-        showReadStatus();
-    }
+    report_->refit();
 }
 
 // A burst of changes (a drop of many files) renders once per pass of the event loop.

@@ -12,7 +12,6 @@
 #include <functional>
 #include <optional>
 
-class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
@@ -24,6 +23,8 @@ namespace scrivlette {
 
 class ClipListModel;
 class DetailPane;
+class FileNavigation;
+class ReadSummaryView;
 
 // The main window: the entries of the open document in a sidebar, the
 // selected one in the detail pane, a toolbar command to write it to a file,
@@ -37,39 +38,28 @@ public:
     // the focus and a selection, otherwise the selected entry's content.
     QAction* copyAction() const { return copyAction_; }
     // The toolbar's command, and the same command as the File menu offers it.
-    QAction* writeClipAction() const { return writeClipAction_; }
     QAction* writeClipMenuAction() const { return writeClipMenuAction_; }
-    QAction* openAction() const { return openAction_; }
-    QAction* nextAction() const { return nextAction_; }
-    QAction* openLinkAction() const { return openLinkAction_; }
-    // Shows every file the last opening could not read.
-    QAbstractButton* detailsButton() const { return detailsButton_; }
-    QWidget* readFailuresBox() const { return readFailuresBox_; }
+    QAction* openAction() const;
+    QAction* nextAction() const;
+    QAction* previousAction() const;
     // How an address reaches the desktop's browser or mail program; tests
     // put themselves in its place.
     std::function<bool(const QUrl&)> openUrl;
-    QAction* previousAction() const { return previousAction_; }
 
     // Reads the files as a drop of them would, into a new document.
     void openFiles(const std::vector<Url>& urls);
-    // Where File > Open starts: the folder of the file opened last.
-    QString openFolder() const { return openFolder_; }
     // The folder of the file read last, or empty.
     QString lastReadFolder() const;
-    QString statusText() const;
 
+    // The document shown, and the binding through which a drop replaces it.
     const std::shared_ptr<ClipInfo>& clipInfo() const { return clipInfo_.get(); }
     Binding<std::shared_ptr<ClipInfo>> clipInfoBinding() const { return clipInfo_.binding(); }
     const std::optional<ClipDetail>& selectKey() const { return selectKey_; }
 
     QListView* sidebar() const { return sidebar_; }
     DetailPane* detailPane() const { return detail_; }
-    QLabel* emptySymbol() const { return emptySymbol_; }
-    QLabel* emptyHint() const { return emptyHint_; }
     QToolBar* toolbar() const { return toolbar_; }
 
-    // Renders now what is pending; tests use it instead of an event loop pass.
-    void renderPendingChanges();
     // How many times the view has rendered, to show that bursts coalesce.
     int renderCount() const { return renderCount_; }
 
@@ -87,14 +77,12 @@ private:
     void saveSettings() const;
     ScrivletteDropDelegate makeDropDelegate();
     void showReadSummary(const ReadSummary& summary);
-    void chooseFilesToOpen();
-    void openNeighbour(int step);
     void openLink();
-    void showReadStatus();
-    void showReadFailures();
     void showContextMenu(QWidget* widget, const QPoint& position);
 
     void scheduleRender();
+    // Renders now what is pending, before input queued meanwhile is handled.
+    void renderPendingChanges();
     void render();
     void renderList(const ClipInfo& document);
     void showSelectionInList();
@@ -117,18 +105,10 @@ private:
     QAction* copyAction_ = nullptr;
     QAction* writeClipAction_ = nullptr;
     QAction* writeClipMenuAction_ = nullptr;
-    QAction* openAction_ = nullptr;
-    QAction* nextAction_ = nullptr;
     QAction* openLinkAction_ = nullptr;
-    QAction* previousAction_ = nullptr;
-    QString openFolder_;
-    QString lastRead_;                      // the file read last, whose folder Go steps through
-    QString readStatus_;                    // the whole of the last read summary
-    QString shownReadStatus_;               // as the status line last showed it
-    QString selectSource_;                  // the file the selected entry came from
-    std::vector<ReadFailureNote> failures_; // of the last opening
-    QAbstractButton* detailsButton_ = nullptr;
-    QPointer<QWidget> readFailuresBox_;
+    FileNavigation* navigation_ = nullptr;
+    ReadSummaryView* report_ = nullptr;
+    QString selectSource_; // the file the selected entry came from
 
     bool renderPending_ = false;
     int renderCount_ = 0;

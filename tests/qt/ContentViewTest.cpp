@@ -102,7 +102,7 @@ TEST_F(ContentViewTest, LaunchState) {
     EXPECT_EQ(view_.sidebar()->model()->rowCount(), 0);
     EXPECT_EQ(view_.detailPane()->currentWidget(), view_.detailPane()->placeholder());
     EXPECT_EQ(view_.detailPane()->placeholder()->text(), QStringLiteral("Nothing selected."));
-    QLabel* symbol = view_.emptySymbol();
+    QLabel* symbol = view_.findChild<QLabel*>(QStringLiteral("emptysymbol"));
     EXPECT_TRUE(symbol->isVisible());
     EXPECT_EQ(symbol->size(), QSize(150, 150));
     EXPECT_LE(
@@ -147,7 +147,7 @@ TEST_F(ContentViewTest, ReadingShowsTheEntriesTheNameAndNoSymbol) {
     EXPECT_EQ(rowText(0), QStringLiteral("com.apple.traditional-mac-plain-text"));
     EXPECT_EQ(rowText(1), QStringLiteral("public.utf8-plain-text"));
     EXPECT_EQ(rowText(2), QStringLiteral("public.utf16-plain-text"));
-    EXPECT_FALSE(view_.emptySymbol()->isVisible());
+    EXPECT_FALSE(view_.findChild<QLabel*>(QStringLiteral("emptysymbol"))->isVisible());
     EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Notes.textClipping"));
     EXPECT_EQ(view_.detailPane()->currentWidget(), view_.detailPane()->placeholder())
         << "until a row is selected";
@@ -174,7 +174,7 @@ TEST_F(ContentViewTest, SelectionSurvivesADrop) {
     view_.clipInfoBinding().set(ClipInfo::create());
     QApplication::processEvents();
     EXPECT_EQ(view_.sidebar()->model()->rowCount(), 0);
-    EXPECT_TRUE(view_.emptySymbol()->isVisible());
+    EXPECT_TRUE(view_.findChild<QLabel*>(QStringLiteral("emptysymbol"))->isVisible());
     EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette "));
     ASSERT_TRUE(view_.selectKey());
     EXPECT_EQ(*view_.selectKey(), selected);
@@ -260,11 +260,11 @@ TEST_F(ContentViewTest, ABurstOfChangesRendersOnce) {
 
 // The status line: why files did not read, where a write went, why it failed.
 TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
-    EXPECT_TRUE(view_.statusText().isEmpty());
+    EXPECT_TRUE(view_.statusBar()->currentMessage().isEmpty());
     open({realUrl("PROVENANCE.md")});
-    EXPECT_TRUE(view_.statusText().startsWith(
+    EXPECT_TRUE(view_.statusBar()->currentMessage().startsWith(
         QStringLiteral("Could not read PROVENANCE.md: not a clipping file")))
-        << view_.statusText().toStdString();
+        << view_.statusBar()->currentMessage().toStdString();
     EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette PROVENANCE.md")) << "the title rule stands";
 
     // Every file not read is named with a plain reason; Details has them all,
@@ -278,14 +278,14 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     view_.resize(2400, 500);
     open({realUrl("Notes.textClipping"), realUrl("PROVENANCE.md"), realUrl("no such.webloc"),
           cutUrl, realUrl("SHA256SUMS"), realUrl("Donate.webloc")});
-    EXPECT_EQ(view_.statusText(),
+    EXPECT_EQ(view_.statusBar()->currentMessage(),
               QStringLiteral(
                   "4 of 6 files could not be read: PROVENANCE.md (not a clipping "
                   "file), no such.webloc (it is not there any more), Cut.textClipping "
                   "(damaged: the file ends early, at byte 8), SHA256SUMS (not a clipping file)"));
-    ASSERT_TRUE(view_.detailsButton()->isVisible());
-    view_.detailsButton()->click();
-    auto* box = qobject_cast<QMessageBox*>(view_.readFailuresBox());
+    ASSERT_TRUE(view_.findChild<QAbstractButton*>(QStringLiteral("details"))->isVisible());
+    view_.findChild<QAbstractButton*>(QStringLiteral("details"))->click();
+    auto* box = view_.findChild<QMessageBox*>(QStringLiteral("readfailures"));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowModality(), Qt::NonModal);
     for (const char* name : {"PROVENANCE.md", "no such.webloc", "Cut.textClipping", "SHA256SUMS"}) {
@@ -298,7 +298,7 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     // Too long for the window, it is cut at a word.
     view_.resize(640, 500);
     QApplication::processEvents();
-    const QString shown = view_.statusText();
+    const QString shown = view_.statusBar()->currentMessage();
     ASSERT_TRUE(shown.endsWith(QStringLiteral("…"))) << shown.toStdString();
     const QString kept = shown.chopped(1);
     const QString whole = QStringLiteral(
@@ -312,22 +312,23 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
         << "never mid-word: " << shown.toStdString();
 
     open({realUrl("Notes.textClipping")});
-    EXPECT_TRUE(view_.statusText().isEmpty()) << "a good read clears an old complaint";
-    EXPECT_FALSE(view_.detailsButton()->isVisible());
+    EXPECT_TRUE(view_.statusBar()->currentMessage().isEmpty())
+        << "a good read clears an old complaint";
+    EXPECT_FALSE(view_.findChild<QAbstractButton*>(QStringLiteral("details"))->isVisible());
 
     // A folder nobody may write in, root included (tests may run as root).
     selectRow(1);
     answer_ = Url::fromFilePath("/proc/Untitled.txt");
     view_.writeClipMenuAction()->trigger();
-    EXPECT_TRUE(
-        view_.statusText().startsWith(QStringLiteral("Could not write /proc/Untitled.txt: ")))
-        << view_.statusText().toStdString();
+    EXPECT_TRUE(view_.statusBar()->currentMessage().startsWith(
+        QStringLiteral("Could not write /proc/Untitled.txt: ")))
+        << view_.statusBar()->currentMessage().toStdString();
 
     QTemporaryDir folder;
     const QString good = folder.filePath(QStringLiteral("Untitled.txt"));
     answer_ = Url::fromFilePath(good.toStdString());
     view_.writeClipMenuAction()->trigger();
-    EXPECT_EQ(view_.statusText(), QStringLiteral("Wrote ") + good);
+    EXPECT_EQ(view_.statusBar()->currentMessage(), QStringLiteral("Wrote ") + good);
     EXPECT_TRUE(QFile::exists(good));
 }
 
@@ -418,7 +419,8 @@ TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
     broken.close();
 
     view_.nextAction()->trigger();
-    EXPECT_TRUE(view_.statusText().contains(QStringLiteral("Open a clipping first")));
+    EXPECT_TRUE(
+        view_.statusBar()->currentMessage().contains(QStringLiteral("Open a clipping first")));
 
     open(
         {*Url::fromFilePath(folder.filePath(QStringLiteral("Clip 1.textClipping")).toStdString())});
@@ -431,19 +433,22 @@ TEST_F(ContentViewTest, GoStepsThroughTheFolderInItsNaturalOrder) {
     };
     EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette clip 2.TEXTCLIPPING"));
     step(view_.nextAction());
-    EXPECT_TRUE(view_.statusText().contains(QStringLiteral("Could not read Clip 5.webloc")))
+    EXPECT_TRUE(view_.statusBar()->currentMessage().contains(
+        QStringLiteral("Could not read Clip 5.webloc")))
         << "told, and passed";
     EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette Clip 6"));
     EXPECT_EQ(step(view_.nextAction()), QStringLiteral("Scrivlette Clip 10.textClipping"));
     step(view_.nextAction());
-    EXPECT_EQ(view_.statusText(), QStringLiteral("This is the last clipping in the folder."));
+    EXPECT_EQ(view_.statusBar()->currentMessage(),
+              QStringLiteral("This is the last clipping in the folder."));
     EXPECT_EQ(view_.windowTitle(), QStringLiteral("Scrivlette Clip 10.textClipping"));
     step(view_.previousAction());
     step(view_.previousAction());
     EXPECT_EQ(step(view_.previousAction()), QStringLiteral("Scrivlette clip 2.TEXTCLIPPING"));
     step(view_.previousAction());
     step(view_.previousAction());
-    EXPECT_EQ(view_.statusText(), QStringLiteral("This is the first clipping in the folder."));
+    EXPECT_EQ(view_.statusBar()->currentMessage(),
+              QStringLiteral("This is the first clipping in the folder."));
     EXPECT_EQ(view_.nextAction()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Right));
 }
 
@@ -468,7 +473,7 @@ TEST_F(ContentViewTest, OpenLinkOpensOnlyWebAndMailAddresses) {
     view_.detailPane()->linkButton()->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("http://cyberduck.ch/donate/")));
-    EXPECT_TRUE(view_.statusText().startsWith(QStringLiteral("Opened ")));
+    EXPECT_TRUE(view_.statusBar()->currentMessage().startsWith(QStringLiteral("Opened ")));
     emit view_.detailPane()->addressLink()->linkActivated(QStringLiteral("#"));
     ASSERT_EQ(opened.size(), 2u) << "the address itself is a link";
     opened.pop_back();
@@ -477,8 +482,9 @@ TEST_F(ContentViewTest, OpenLinkOpensOnlyWebAndMailAddresses) {
         view_.clipInfo()->setClipList({ClipDetail("URL", address, std::nullopt, true)});
         QApplication::processEvents();
         selectRow(0);
-        view_.openLinkAction()->trigger();
-        EXPECT_TRUE(view_.statusText().startsWith(QStringLiteral("Not opened: "))) << address;
+        view_.findChild<QAction*>(QStringLiteral("openlink"))->trigger();
+        EXPECT_TRUE(view_.statusBar()->currentMessage().startsWith(QStringLiteral("Not opened: ")))
+            << address;
     }
     EXPECT_EQ(opened.size(), 1u) << "nothing but the web address was opened";
 
