@@ -7,7 +7,7 @@
 
 #include "BenchSupport.h"
 #include "formats/codecs/Codecs.h"
-#include "formats/codecs/Colour.h"
+#include "formats/codecs/ColourManagement.h"
 #include "formats/pict/Pict.h"
 #include "platform/files/FileReading.h"
 

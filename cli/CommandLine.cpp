@@ -72,11 +72,11 @@ Document readAll(const std::vector<std::string>& files, std::ostream& err) {
     for (const std::string& file : files) {
         const auto path = absolutePath(file);
         const auto url = path ? Url::fromFilePath(*path) : std::nullopt;
-        const ReadOutcome outcome =
-            url ? document.info->readClippingWithReason(*url) : ReadOutcome{false, "no such file"};
-        document.results.push_back(outcome.read);
-        if (!outcome.read) {
-            err << "scrivlette-cli: " << file << ": " << outcome.reason << '\n';
+        const auto problem = url ? document.info->readClippingWithReason(*url)
+                                 : ReadProblem{"no such file", std::nullopt};
+        document.results.push_back(!problem);
+        if (problem) {
+            err << "scrivlette-cli: " << file << ": " << problem->reason << '\n';
         }
     }
     return document;

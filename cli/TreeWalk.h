@@ -26,7 +26,8 @@ struct WalkVisitor {
     std::function<void(const std::string& path, const std::string& reason)> problem;
 };
 
-// Walks the folder `root`, whose path is `rootPath`, in byte order of names.
+// Walks the folder at `rootPath` and everything under it, each folder in byte
+// order of names.
 void walkTree(const std::string& rootPath, const WalkVisitor& visitor);
 
 } // namespace scrivlette::cli

@@ -1,7 +1,7 @@
 #include "Picture.h"
 
 #include "formats/codecs/Codecs.h"
-#include "formats/codecs/Colour.h"
+#include "formats/codecs/ColourManagement.h"
 #include "formats/pict/Pict.h"
 
 namespace scrivlette::image {

@@ -123,7 +123,7 @@ void ClipInfo::setClippingName(std::string name) {
 }
 
 bool ClipInfo::readClipping(const Url& url) {
-    return readClippingWithReason(url).read;
+    return !readClippingWithReason(url);
 }
 
 } // namespace scrivlette

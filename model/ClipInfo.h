@@ -14,15 +14,11 @@
 
 namespace scrivlette {
 
-// Why a reading returned false, for front ends that say so; the window does not.
-struct ReadOutcome {
-    ReadOutcome() = default;
-    ReadOutcome(bool wasRead, std::string why, std::optional<ReadError> where = std::nullopt)
-        : read(wasRead), reason(std::move(why)), fault(std::move(where)) {}
-
-    bool read = false;
-    std::string reason;             // empty when read
-    std::optional<ReadError> fault; // where the file is damaged, when a reader found the place
+// Why a file could not be read as a clipping, and where it is damaged when a
+// reader found the place.
+struct ReadProblem {
+    std::string reason;
+    std::optional<ReadError> fault;
 };
 
 // The document of one main window: the name of the clipping read last and the
@@ -67,8 +63,8 @@ public:
     // Reads the clipping file at `url` and appends one entry per representation
     // it understands. True when the file was of an accepted kind and read through.
     bool readClipping(const Url& url);
-    // The same reading, keeping the reason for a false result.
-    ReadOutcome readClippingWithReason(const Url& url);
+    // The same reading, saying why when it fails: nothing when it was read.
+    std::optional<ReadProblem> readClippingWithReason(const Url& url);
 
     // Opens a save panel for `clip` and, once the user confirms it, writes the
     // entry there. Returns at once; errors are not reported.

@@ -398,26 +398,26 @@ Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::s
     return std::string();
 }
 
-ReadOutcome ClipInfo::readClippingWithReason(const Url& url) {
+std::optional<ReadProblem> ClipInfo::readClippingWithReason(const Url& url) {
     assertMainThread();
     if (!url.isFileURL()) {
-        return {false, "not a file URL"};
+        return ReadProblem{"not a file URL", std::nullopt};
     }
     setClippingName(url.lastPathComponent());
 
     const auto path = url.filePath();
     if (!path) {
-        return {false, "not a file on this machine"};
+        return ReadProblem{"not a file on this machine", std::nullopt};
     }
     auto read = readClippingFile(*path);
     if (!read) {
-        return {false, read.error().reason, read.error().fault};
+        return read.error();
     }
     ClippingFile file = std::move(read).value();
     for (ClipDetail& entry : file.entries) {
         appendClipFrom(std::move(entry), url.lastPathComponent());
     }
-    return {true, {}};
+    return std::nullopt;
 }
 
 } // namespace scrivlette

@@ -3,6 +3,7 @@
 #include "formats/fork/Companion.h"
 #include "formats/plist/Node.h"
 #include "model/ClipDetail.h"
+#include "model/ClipInfo.h"
 #include "platform/Expected.h"
 #include "platform/ReadError.h"
 
@@ -57,13 +58,6 @@ struct ClippingFile {
     // The size of what it was read from: the file, or when that is empty its
     // resource fork.
     std::uintmax_t storedBytes = 0;
-};
-
-// Why a file could not be read as a clipping, and where it is damaged when a
-// reader found the place.
-struct ReadProblem {
-    std::string reason;
-    std::optional<ReadError> fault;
 };
 
 // The PDF a picture clipping carries beside its pictures, which are its entries.

@@ -19,12 +19,11 @@ public:
         summary_.files = files;
     }
 
-    void finished(const std::optional<Url>& url, const ReadOutcome& outcome) {
-        if (!outcome.read) {
+    void finished(const std::optional<Url>& url, const std::optional<ReadProblem>& problem) {
+        if (problem) {
             ++summary_.failed;
-            summary_.failedName = url ? url->lastPathComponent() : "a dropped file";
-            summary_.reason = outcome.reason;
-            summary_.failures.push_back({summary_.failedName, outcome.reason, outcome.fault});
+            summary_.failures.push_back({url ? url->lastPathComponent() : "a dropped file",
+                                         problem->reason, problem->fault});
         } else {
             summary_.lastRead = url;
         }
@@ -58,7 +57,7 @@ void loaded(const Binding<std::shared_ptr<ClipInfo>>& clipInfo,
     auto url = bytes ? Url::fromDataRepresentation(bytes->span()) : std::nullopt;
     if (!url) {
         MainQueue::main()->submit([batch, why = error.value_or("the file did not arrive")] {
-            batch->finished(std::nullopt, ReadOutcome{false, why});
+            batch->finished(std::nullopt, ReadProblem{why, std::nullopt});
         });
         return;
     }

@@ -11,8 +11,6 @@
 
 namespace scrivlette {
 
-// How one drop, or one opening of files from outside, went once every file
-// has been read or has failed to arrive.
 // One file that was not read: its name, why, and where it is damaged when a
 // reader found the place.
 struct ReadFailureNote {
@@ -21,11 +19,11 @@ struct ReadFailureNote {
     std::optional<ReadError> fault;
 };
 
+// How one drop, or one opening of files from outside, went once every file
+// has been read or has failed to arrive.
 struct ReadSummary {
     std::size_t files = 0;
     std::size_t failed = 0;
-    std::string failedName;      // the last file that was not read
-    std::string reason;          // why it was not
     std::optional<Url> lastRead; // the last file that was read, in the order they arrived
     // Every file that was not read, with why, in the order they arrived.
     std::vector<ReadFailureNote> failures;

@@ -1,5 +1,5 @@
 #include "formats/codecs/Codecs.h"
-#include "formats/codecs/Colour.h"
+#include "formats/codecs/ColourManagement.h"
 
 #include <algorithm>
 #include <cstring>

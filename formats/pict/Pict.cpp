@@ -5,7 +5,7 @@
 
 #include "Pict.h"
 
-#include "formats/codecs/Colour.h"
+#include "formats/codecs/ColourManagement.h"
 #include "formats/pict/PictDecoder.h"
 #include "formats/pict/QuickTime.h"
 #include "platform/image/Budget.h"

@@ -39,7 +39,7 @@ private:
     std::optional<Error> closeContainer();
     std::optional<Error> readSeparator(char c);
     std::optional<Error> afterValue();
-    std::optional<Error> startStringsFile(bool& isStringsFile);
+    std::optional<Error> startStringsFile();
 
     Error error(ErrorKind kind, std::string message) const {
         return Error{kind, at_, std::move(message)};
@@ -333,8 +333,7 @@ std::optional<Error> OpenStepReader::readSeparator(char c) {
 }
 
 // A file of bare `key = value;` pairs starts with a string followed by '='.
-std::optional<Error> OpenStepReader::startStringsFile(bool& isStringsFile) {
-    isStringsFile = false;
+std::optional<Error> OpenStepReader::startStringsFile() {
     const std::size_t start = at_;
     if (atEnd() || peek() == '{' || peek() == '(' || peek() == '<') {
         return std::nullopt;
@@ -351,7 +350,6 @@ std::optional<Error> OpenStepReader::startStringsFile(bool& isStringsFile) {
         at_ = start;
         return std::nullopt;
     }
-    isStringsFile = true;
     bracelessRoot_ = true;
     if (auto failure = builder_.beginDictionary(start)) {
         return failure;
@@ -367,8 +365,7 @@ ParseResult OpenStepReader::run() {
     if (atEnd()) {
         return error(ErrorKind::Empty, "property list holds no value");
     }
-    bool isStringsFile = false;
-    if (auto failure = startStringsFile(isStringsFile)) {
+    if (auto failure = startStringsFile()) {
         return *failure;
     }
     do {

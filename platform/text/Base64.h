@@ -8,12 +8,12 @@
 
 namespace scrivlette {
 
-// Decodes base64 as it arrives in pieces, so a large <data> element is never
-// held as text. Whitespace anywhere is skipped; anything else outside the
-// alphabet, or text after the padding, makes the input invalid.
 // Standard base64 with padding, no line breaks.
 std::string encodeBase64(std::span<const std::uint8_t> bytes);
 
+// Decodes base64 as it arrives in pieces, so a large <data> element is never
+// held as text. Whitespace anywhere is skipped; anything else outside the
+// alphabet, or text after the padding, makes the input invalid.
 class Base64Decoder {
 public:
     // At most this many characters will be fed: room for what they decode

@@ -262,9 +262,9 @@ TEST_F(ClipReading, FailuresLeaveTheDocumentAsTheTableSays) {
         const auto info = ClipInfo::create();
         info->setClippingName("before");
         test::NoticeCounter notices(*info);
-        const ReadOutcome outcome = info->readClippingWithReason(write(c.file, c.contents));
-        EXPECT_FALSE(outcome.read);
-        EXPECT_NE(outcome.reason.find(c.reason), std::string::npos) << outcome.reason;
+        const auto problem = info->readClippingWithReason(write(c.file, c.contents));
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->reason.find(c.reason), std::string::npos) << problem->reason;
         EXPECT_TRUE(info->clipList().empty());
         EXPECT_EQ(info->clippingName(), c.file);
         EXPECT_EQ(notices.willSet(ClipInfo::clipListKey), 0);

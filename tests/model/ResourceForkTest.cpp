@@ -28,9 +28,9 @@ protected:
 
     std::vector<ClipDetail> read(const fs::path& path, bool expected = true) {
         const auto info = ClipInfo::create();
-        const ReadOutcome outcome = info->readClippingWithReason(urlOf(path));
-        EXPECT_EQ(outcome.read, expected) << outcome.reason;
-        reason_ = outcome.reason;
+        const auto problem = info->readClippingWithReason(urlOf(path));
+        EXPECT_EQ(!problem, expected) << problem.value_or(ReadProblem{}).reason;
+        reason_ = problem ? problem->reason : std::string();
         return info->clipList();
     }
 

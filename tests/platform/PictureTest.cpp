@@ -3,7 +3,7 @@
 #include "PictWriter.h"
 #include "TestSupport.h"
 #include "formats/codecs/Codecs.h"
-#include "formats/codecs/Colour.h"
+#include "formats/codecs/ColourManagement.h"
 #include "formats/codecs/ProfileCheck.h"
 #include "formats/pict/PackBits.h"
 #include "formats/pict/Pict.h"

@@ -109,8 +109,8 @@ TEST_F(DropDelegate, ItemsThatAreNoFileUrlAreDropped) {
         std::make_shared<FakeProvider>(std::any(Bytes::copyOf(std::string_view("no scheme here"))));
     const auto empty = std::make_shared<FakeProvider>(std::any(Bytes()));
     std::vector<ReadSummary> reports;
-    ScrivletteDropDelegate reporting(clipInfo_.binding(),
-                                     [&](const ReadSummary& summary) { reports.push_back(summary); });
+    ScrivletteDropDelegate reporting(
+        clipInfo_.binding(), [&](const ReadSummary& summary) { reports.push_back(summary); });
     ASSERT_TRUE(reporting.performDrop(FakeDropInfo({nothing, text, noUrl, empty})));
     for (const auto& provider : {nothing, text, noUrl, empty}) {
         provider->complete();
@@ -128,8 +128,8 @@ TEST_F(DropDelegate, ItemsThatAreNoFileUrlAreDropped) {
 TEST_F(DropDelegate, OpenedFilesReadInOrderAndReportFailures) {
     const auto before = clipInfo_.get();
     std::vector<ReadSummary> reports;
-    ScrivletteDropDelegate reporting(clipInfo_.binding(),
-                                     [&](const ReadSummary& summary) { reports.push_back(summary); });
+    ScrivletteDropDelegate reporting(
+        clipInfo_.binding(), [&](const ReadSummary& summary) { reports.push_back(summary); });
     const auto url = [](const std::string& name) {
         return *Url::fromFilePath(test::realFile(name).string());
     };
@@ -144,8 +144,9 @@ TEST_F(DropDelegate, OpenedFilesReadInOrderAndReportFailures) {
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].files, 3u);
     EXPECT_EQ(reports[0].failed, 1u);
-    EXPECT_EQ(reports[0].failedName, "PROVENANCE.md");
-    EXPECT_NE(reports[0].reason.find("not a clipping file"), std::string::npos) << reports[0].reason;
+    ASSERT_EQ(reports[0].failures.size(), 1u);
+    EXPECT_EQ(reports[0].failures[0].name, "PROVENANCE.md");
+    EXPECT_NE(reports[0].failures[0].reason.find("not a clipping file"), std::string::npos);
 }
 
 TEST_F(DropDelegate, LateFilesOfAnEarlierDropLandInTheLatestDocument) {

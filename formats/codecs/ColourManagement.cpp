@@ -1,4 +1,4 @@
-#include "Colour.h"
+#include "ColourManagement.h"
 
 #include "formats/codecs/ProfileCheck.h"
 
