@@ -73,10 +73,10 @@ Document readAll(const std::vector<std::string>& files, std::ostream& err) {
         const auto path = absolutePath(file);
         const auto url = path ? Url::fromFilePath(*path) : std::nullopt;
         const auto problem = url ? document.info->readClippingWithReason(*url)
-                                 : ReadProblem{"no such file", std::nullopt};
+                                 : ReadError::of(ErrorKind::NotFound, "no such file");
         document.results.push_back(!problem);
         if (problem) {
-            err << "scrivlette-cli: " << file << ": " << problem->reason << '\n';
+            err << "scrivlette-cli: " << file << ": " << problem->message << '\n';
         }
     }
     return document;

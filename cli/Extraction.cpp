@@ -296,7 +296,7 @@ void Extractor::extractRead(const Found& found) {
     const std::string source = found.file.string();
     const auto clipping = readClippingFile(source, found.kind);
     if (!clipping) {
-        report(source, Status::failed, {}, clipping.error().reason);
+        report(source, Status::failed, {}, clipping.error().message);
         return;
     }
     const Plan plan = planOutputs(*clipping, found.file, options_.all);

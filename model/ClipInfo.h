@@ -14,13 +14,6 @@
 
 namespace scrivlette {
 
-// Why a file could not be read as a clipping, and where it is damaged when a
-// reader found the place.
-struct ReadProblem {
-    std::string reason;
-    std::optional<ReadError> fault;
-};
-
 // The document of one main window: the name of the clipping read last and the
 // entries of everything read into it. Observable per property; used on the
 // main thread only, and always destroyed there.
@@ -63,8 +56,9 @@ public:
     // Reads the clipping file at `url` and appends one entry per representation
     // it understands. True when the file was of an accepted kind and read through.
     bool readClipping(const Url& url);
-    // The same reading, saying why when it fails: nothing when it was read.
-    std::optional<ReadProblem> readClippingWithReason(const Url& url);
+    // The same reading, saying why when it fails (and where the file is
+    // damaged, when a reader found the place): nothing when it was read.
+    std::optional<ReadError> readClippingWithReason(const Url& url);
 
     // Opens a save panel for `clip` and, once the user confirms it, writes the
     // entry there. Returns at once; errors are not reported.

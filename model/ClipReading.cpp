@@ -164,7 +164,7 @@ Expected<NodePtr, std::string> readResourceForkOf(ClippingKind kind, const std::
     }
     auto root = propertyListFromResources(kind, *resources);
     if (!root) {
-        return "and " + root.error() + " " + companion.resourceForkPath;
+        return "and " + root.error().message + " " + companion.resourceForkPath;
     }
     return std::move(root).value();
 }
@@ -180,7 +180,9 @@ std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier) {
     return std::nullopt;
 }
 
-Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, const Node& root) {
+namespace {
+
+Expected<std::vector<ClipDetail>, std::string> entriesOf(ClippingKind kind, const Node& root) {
     const Dictionary* dictionary = root.asDictionary();
     if (!dictionary) {
         return std::string("the property list holds a ") + plist::kindName(root.kind()) +
@@ -199,6 +201,16 @@ Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind, co
     return kind == ClippingKind::text ? textEntries(**reps) : pictureEntries(**reps);
 }
 
+} // namespace
+
+Expected<std::vector<ClipDetail>, ReadError> clipEntries(ClippingKind kind, const Node& root) {
+    auto entries = entriesOf(kind, root);
+    if (!entries) {
+        return ReadError::of(ErrorKind::Malformed, entries.error());
+    }
+    return std::move(entries).value();
+}
+
 namespace {
 
 struct ClippingTree {
@@ -210,10 +222,10 @@ struct ClippingTree {
 
 // The kind of clipping the file's name says, or without a known extension
 // its companion's Finder type (classic Mac OS clippings had no extension).
-Expected<ClippingFileKind, ReadProblem> kindByType(const std::string& path) {
+Expected<ClippingFileKind, ReadError> kindByType(const std::string& path) {
     const auto identifier = typeIdentifierOfFile(path);
     if (!identifier) {
-        return ReadProblem{identifier.error().message, std::nullopt};
+        return ReadError::of(kindOf(identifier.error()), identifier.error().message);
     }
     std::optional<std::string> type = *identifier;
     std::optional<Companion> companion;
@@ -224,9 +236,9 @@ Expected<ClippingFileKind, ReadProblem> kindByType(const std::string& path) {
     }
     const auto kind = type ? clippingKindFor(*type) : std::nullopt;
     if (!kind) {
-        return ReadProblem{type ? "not a clipping file (type " + *type + ")"
-                                : std::string("not a clipping file (unknown type)"),
-                           std::nullopt};
+        return ReadError::of(ErrorKind::NotAClipping,
+                             type ? "not a clipping file (type " + *type + ")"
+                                  : std::string("not a clipping file (unknown type)"));
     }
     return ClippingFileKind{*kind, std::move(companion)};
 }
@@ -246,15 +258,12 @@ bool isCompanion(const std::filesystem::path& path) {
 
 // The property list of the clipping at `path` (or the one its resource fork
 // stands for).
-Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path,
-                                                     ClippingFileKind found) {
-    const auto problem = [](std::string reason, std::optional<ReadError> fault = std::nullopt) {
-        return ReadProblem{std::move(reason), std::move(fault)};
-    };
+Expected<ClippingTree, ReadError> readClippingTree(const std::string& path,
+                                                   ClippingFileKind found) {
     const ClippingKind* kind = &found.kind;
     const auto bytes = readWholeFile(path);
     if (!bytes) {
-        return problem("cannot read: " + bytes.error().message);
+        return ReadError::of(kindOf(bytes.error()), "cannot read: " + bytes.error().message);
     }
     auto root = plist::parse(*bytes);
     if (root) {
@@ -265,14 +274,17 @@ Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path,
     std::uintmax_t forkBytes = 0;
     auto fromFork = readResourceForkOf(*kind, path, std::move(found.companion), forkBytes);
     if (!fromFork) {
-        return problem(why + ", " + fromFork.error(),
-                       bytes->empty() ? std::nullopt : std::optional(root.error()));
+        // Where the bytes went wrong, when there are bytes: the fork was only
+        // the fallback.
+        ReadError error = bytes->empty() ? ReadError::of(ErrorKind::Empty, {}) : root.error();
+        error.message = why + ", " + fromFork.error();
+        return error;
     }
     return ClippingTree{*kind, std::move(fromFork).value(), true,
                         bytes->empty() ? forkBytes : bytes->size()};
 }
 
-Expected<ClippingTree, ReadProblem> readClippingTree(const std::string& path) {
+Expected<ClippingTree, ReadError> readClippingTree(const std::string& path) {
     auto kind = kindByType(path);
     if (!kind) {
         return kind.error();
@@ -339,7 +351,7 @@ std::optional<ClippingKind> clippingKindOfName(std::string_view name) {
     return identifier ? clippingKindFor(*identifier) : std::nullopt;
 }
 
-Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
+Expected<ClippingFile, ReadError> readClippingFile(const std::string& path) {
     auto kind = kindByType(path);
     if (!kind) {
         return kind.error();
@@ -347,38 +359,39 @@ Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path) {
     return readClippingFile(path, *kind);
 }
 
-Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path,
-                                                     const ClippingFileKind& kind) {
+Expected<ClippingFile, ReadError> readClippingFile(const std::string& path,
+                                                   const ClippingFileKind& kind) {
     auto tree = readClippingTree(path, kind);
     if (!tree) {
         return tree.error();
     }
     auto entries = clipEntries(tree->kind, *tree->root);
     if (!entries) {
-        return ReadProblem{entries.error(), std::nullopt};
+        return entries.error();
     }
     if (tree->fromResourceFork && entries->empty()) {
-        return ReadProblem{"the resource fork holds no representation this kind of clipping keeps",
-                           std::nullopt};
+        return ReadError::of(
+            ErrorKind::Malformed,
+            "the resource fork holds no representation this kind of clipping keeps");
     }
     return ClippingFile{tree->kind, std::move(tree->root), std::move(entries).value(),
                         tree->storedBytes};
 }
 
-Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::size_t maxBytes) {
+Expected<std::string, ReadError> readFirstText(const std::string& path, std::size_t maxBytes) {
     auto tree = readClippingTree(path);
     if (!tree) {
         return tree.error();
     }
     if (tree->kind != ClippingKind::text) {
-        return ReadProblem{"not a text clipping", std::nullopt};
+        return ReadError::of(ErrorKind::NotAClipping, "not a text clipping");
     }
     const Dictionary* root = tree->root->asDictionary();
     const auto reps =
         root ? representations(*root)
              : Expected<const Dictionary*, std::string>(std::string("not a dictionary"));
     if (!reps) {
-        return ReadProblem{reps.error(), std::nullopt};
+        return ReadError::of(ErrorKind::Malformed, reps.error());
     }
     for (const auto& entry : (*reps)->entries()) {
         const std::string& key = entry.keyString();
@@ -398,16 +411,16 @@ Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::s
     return std::string();
 }
 
-std::optional<ReadProblem> ClipInfo::readClippingWithReason(const Url& url) {
+std::optional<ReadError> ClipInfo::readClippingWithReason(const Url& url) {
     assertMainThread();
     if (!url.isFileURL()) {
-        return ReadProblem{"not a file URL", std::nullopt};
+        return ReadError::of(ErrorKind::NotLocal, "not a file URL");
     }
     setClippingName(url.lastPathComponent());
 
     const auto path = url.filePath();
     if (!path) {
-        return ReadProblem{"not a file on this machine", std::nullopt};
+        return ReadError::of(ErrorKind::NotLocal, "not a file on this machine");
     }
     auto read = readClippingFile(*path);
     if (!read) {

@@ -23,8 +23,8 @@ std::optional<ClippingKind> clippingKindFor(std::string_view typeIdentifier);
 // The entries a parsed clipping holds, in the order of its keys. The whole
 // file is checked before any entry is made, so a malformed file yields a
 // reason and no entries at all.
-Expected<std::vector<ClipDetail>, std::string> clipEntries(ClippingKind kind,
-                                                           const plist::Node& root);
+Expected<std::vector<ClipDetail>, ReadError> clipEntries(ClippingKind kind,
+                                                         const plist::Node& root);
 
 // What a file is as a clipping, and the companion its kind was read from
 // when its name did not say (classic Mac OS clippings have no extension).
@@ -65,15 +65,15 @@ std::optional<Bytes> pdfOf(const ClippingFile& clipping);
 
 // Reads the clipping at `path`, recognised by its extension or, without one,
 // by its companion's Finder type; or says why it is none.
-Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path);
+Expected<ClippingFile, ReadError> readClippingFile(const std::string& path);
 // The same, for a file whose kind is known: its companion is not looked for again.
-Expected<ClippingFile, ReadProblem> readClippingFile(const std::string& path,
-                                                     const ClippingFileKind& kind);
+Expected<ClippingFile, ReadError> readClippingFile(const std::string& path,
+                                                   const ClippingFileKind& kind);
 
 // The start of a text clipping's first text, at most `maxBytes` of it, cut at
 // a character: what a preview shows, with no more of any representation
 // decoded than that (a text can be hundreds of megabytes). Empty when the
 // clipping holds no text.
-Expected<std::string, ReadProblem> readFirstText(const std::string& path, std::size_t maxBytes);
+Expected<std::string, ReadError> readFirstText(const std::string& path, std::size_t maxBytes);
 
 } // namespace scrivlette

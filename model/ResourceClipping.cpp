@@ -77,7 +77,7 @@ std::vector<std::uint32_t> typeOrder(const std::vector<Resource>& resources,
 
 } // namespace
 
-Expected<plist::NodePtr, std::string>
+Expected<plist::NodePtr, ReadError>
 propertyListFromResources(ClippingKind kind, const std::vector<Resource>& resources) {
     const auto chosen = byType(resources);
     plist::DictionaryBuilder root;
@@ -87,7 +87,7 @@ propertyListFromResources(ClippingKind kind, const std::vector<Resource>& resour
             location = chosen.find(fourCharCode("TEXT"));
         }
         if (location == chosen.end()) {
-            return std::string("no 'url ' resource in the resource fork");
+            return ReadError::of(ErrorKind::Malformed, "no 'url ' resource in the resource fork");
         }
         root.add(Node::makeString("URL"), Node::makeString(resourceText(location->second)));
         return Node::makeDictionary(root.finish());
@@ -105,7 +105,7 @@ propertyListFromResources(ClippingKind kind, const std::vector<Resource>& resour
                                               : Node::makeData(bytes));
     }
     if (representations.size() == 0) {
-        return std::string("no clipping resources in the resource fork");
+        return ReadError::of(ErrorKind::Malformed, "no clipping resources in the resource fork");
     }
     root.add(Node::makeString("UTI-Data"), Node::makeDictionary(representations.finish()));
     return Node::makeDictionary(root.finish());

@@ -11,7 +11,7 @@ namespace scrivlette {
 // the entries: 'utf8' and 'RTF ' become strings, 'utxt'/'ut16', 'TEXT',
 // 'HTML', 'weba' and 'PICT' data, in the order of the 'drag' resource when
 // there is one; for a location, 'url ' (or 'TEXT') becomes "URL".
-Expected<plist::NodePtr, std::string>
+Expected<plist::NodePtr, ReadError>
 propertyListFromResources(ClippingKind kind, const std::vector<Resource>& resources);
 
 } // namespace scrivlette

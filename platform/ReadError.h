@@ -19,6 +19,13 @@ enum class ErrorKind {
     InvalidData,   // data that is not valid base64 or hex
     Unsupported,   // valid, but nothing this program reads
     TooLarge,      // more work or memory than the file may ask for
+    // Not the bytes but the file: what the system or the file's type says.
+    NotFound,     // no file there (any more)
+    NoPermission, // the system will not let it be read or written
+    NotAFile,     // a folder, a device, a pipe where a file was wanted
+    FileSystem,   // any other failure of the system to read or write it
+    NotAClipping, // a file, but not of a kind this program reads
+    NotLocal,     // an address that names no file on this computer
 };
 
 // A fault found in a file: its kind, the byte offset where it was found and
@@ -35,6 +42,12 @@ struct ReadError {
     // One line: "<message> at byte <offset>", or the message alone where
     // the offset is unplaced.
     std::string describe() const;
+    bool placed() const { return offset != unplaced; }
+
+    // A fault without a place in the bytes.
+    static ReadError of(ErrorKind kind, std::string message) {
+        return {kind, unplaced, std::move(message)};
+    }
 };
 
 // A ReadError thrown from deep inside a reader and caught at its boundary,

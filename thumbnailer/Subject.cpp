@@ -51,7 +51,7 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
         // Only what the page shows is decoded: the text can be huge.
         auto text = readFirstText(path, maxTextBytes);
         if (!text) {
-            return text.error().reason;
+            return text.error().message;
         }
         if (text->empty()) {
             return std::string("nothing in the clipping to show");
@@ -60,7 +60,7 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
     }
     const auto clipping = readClippingFile(path, *kind);
     if (!clipping) {
-        return clipping.error().reason;
+        return clipping.error().message;
     }
     if (kind->kind == ClippingKind::picture) {
         auto picture = firstPicture(clipping->entries, image::Fit{size, size, maxDecoderMemory});

@@ -63,7 +63,7 @@ void ReadSummaryView::showFailures() {
     for (const ReadFailureNote& failure : failures_) {
         const QString file = QString::fromStdString(failure.name);
         plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(failure);
-        technical << file + QStringLiteral(": ") + QString::fromStdString(failure.reason);
+        technical << file + QStringLiteral(": ") + QString::fromStdString(failure.error.message);
     }
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Files Not Read"),
                                 failures_.size() == 1

@@ -19,11 +19,11 @@ public:
         summary_.files = files;
     }
 
-    void finished(const std::optional<Url>& url, const std::optional<ReadProblem>& problem) {
+    void finished(const std::optional<Url>& url, const std::optional<ReadError>& problem) {
         if (problem) {
             ++summary_.failed;
-            summary_.failures.push_back({url ? url->lastPathComponent() : "a dropped file",
-                                         problem->reason, problem->fault});
+            summary_.failures.push_back(
+                {url ? url->lastPathComponent() : "a dropped file", *problem});
         } else {
             summary_.lastRead = url;
         }
@@ -57,7 +57,7 @@ void loaded(const Binding<std::shared_ptr<ClipInfo>>& clipInfo,
     auto url = bytes ? Url::fromDataRepresentation(bytes->span()) : std::nullopt;
     if (!url) {
         MainQueue::main()->submit([batch, why = error.value_or("the file did not arrive")] {
-            batch->finished(std::nullopt, ReadProblem{why, std::nullopt});
+            batch->finished(std::nullopt, ReadError::of(ErrorKind::FileSystem, why));
         });
         return;
     }

@@ -11,12 +11,11 @@
 
 namespace scrivlette {
 
-// One file that was not read: its name, why, and where it is damaged when a
-// reader found the place.
+// One file that was not read: its name, and why (where it is damaged, when
+// a reader found the place).
 struct ReadFailureNote {
     std::string name;
-    std::string reason;
-    std::optional<ReadError> fault;
+    ReadError error;
 };
 
 // How one drop, or one opening of files from outside, went once every file

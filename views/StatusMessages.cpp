@@ -6,47 +6,46 @@
 
 namespace scrivlette {
 
+namespace {
+
+// Where in the bytes a reader found the damage: only for faults of the
+// bytes themselves, placed.
+QString placedReason(const ReadError& error) {
+    const QString at = QString::number(static_cast<qulonglong>(error.offset));
+    return error.kind == ErrorKind::Truncated
+               ? QObject::tr("damaged: the file ends early, at byte %1").arg(at)
+               : QObject::tr("damaged at byte %1").arg(at);
+}
+
+} // namespace
+
 QString plainReason(const ReadFailureNote& failure) {
-    if (const auto& fault = failure.fault) {
-        const QString at = QString::number(static_cast<qulonglong>(fault->offset));
-        switch (fault->kind) {
-        case ErrorKind::Truncated:
-            return QObject::tr("damaged: the file ends early, at byte %1").arg(at);
-        case ErrorKind::Empty:
-        case ErrorKind::UnknownFormat:
-            break; // nothing in it is where it went wrong
-        default:
-            return QObject::tr("damaged at byte %1").arg(at);
-        }
-    }
-    const std::string& reason = failure.reason;
-    const auto has = [&](std::string_view part) { return reason.find(part) != std::string::npos; };
-    if (reason.starts_with("not a clipping file")) {
+    const ReadError& error = failure.error;
+    switch (error.kind) {
+    case ErrorKind::NotAClipping:
         return QObject::tr("not a clipping file");
-    }
-    if (has("Permission denied")) {
+    case ErrorKind::NoPermission:
         return QObject::tr("no permission to read it");
-    }
-    if (has("No such file")) {
+    case ErrorKind::NotFound:
         return QObject::tr("it is not there any more");
-    }
-    if (has("not a regular file") || has("Is a directory")) {
+    case ErrorKind::NotAFile:
         return QObject::tr("not a file");
-    }
-    if (reason.starts_with("empty file")) {
-        return QObject::tr("empty, and no companion file holds its content");
-    }
-    if (has("cut short") || has("too short") || has("truncated") || has("ends") || has("trailer") ||
-        has("beyond the end") || has("past the end")) {
-        return QObject::tr("damaged: the file ends early");
-    }
-    if (reason.starts_with("not a property list")) {
-        return QObject::tr("damaged: its content cannot be read");
-    }
-    if (reason.starts_with("not a file")) {
+    case ErrorKind::NotLocal:
         return QObject::tr("not a file on this computer");
+    case ErrorKind::Empty:
+        // Nothing in it is where it went wrong.
+        return error.placed() ? QObject::tr("damaged: its content cannot be read")
+                              : QObject::tr("empty, and no companion file holds its content");
+    case ErrorKind::UnknownFormat:
+        return QObject::tr("damaged: its content cannot be read");
+    case ErrorKind::Truncated:
+        return error.placed() ? placedReason(error) : QObject::tr("damaged: the file ends early");
+    case ErrorKind::FileSystem:
+        return QObject::tr("damaged: not laid out as a clipping");
+    default:
+        return error.placed() ? placedReason(error)
+                              : QObject::tr("damaged: not laid out as a clipping");
     }
-    return QObject::tr("damaged: not laid out as a clipping");
 }
 
 QString readSummaryText(const ReadSummary& summary) {

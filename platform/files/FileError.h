@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/ReadError.h"
+
+#include <cerrno>
 #include <string>
 
 namespace scrivlette {
@@ -9,5 +12,23 @@ struct FileError {
     int code = 0; // errno
     std::string message;
 };
+
+// The kind of failure a system error is.
+inline ErrorKind kindOf(const FileError& error) {
+    switch (error.code) {
+    case ENOENT:
+    case ENOTDIR:
+        return ErrorKind::NotFound;
+    case EACCES:
+    case EPERM:
+        return ErrorKind::NoPermission;
+    case EISDIR:
+    case EINVAL:
+    case ENXIO:
+        return ErrorKind::NotAFile;
+    default:
+        return ErrorKind::FileSystem;
+    }
+}
 
 } // namespace scrivlette

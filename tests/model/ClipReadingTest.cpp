@@ -144,7 +144,7 @@ TEST_F(ClipReading, TheFirstTextsStartIsTheWholeReadingsStart) {
         for (std::size_t maxBytes : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 99, 100, 5000}) {
             SCOPED_TRACE(std::string(name) + ", " + std::to_string(maxBytes) + " bytes");
             const auto start = readFirstText(*url.filePath(), maxBytes);
-            ASSERT_TRUE(start) << start.error().reason;
+            ASSERT_TRUE(start) << start.error().message;
             std::size_t cut = std::min(maxBytes, first->content.size());
             while (cut > 0 && cut < first->content.size() &&
                    (static_cast<unsigned char>(first->content[cut]) & 0xC0) == 0x80) {
@@ -264,7 +264,14 @@ TEST_F(ClipReading, FailuresLeaveTheDocumentAsTheTableSays) {
         test::NoticeCounter notices(*info);
         const auto problem = info->readClippingWithReason(write(c.file, c.contents));
         ASSERT_TRUE(problem);
-        EXPECT_NE(problem->reason.find(c.reason), std::string::npos) << problem->reason;
+        EXPECT_NE(problem->message.find(c.reason), std::string::npos) << problem->message;
+        const bool notAClipping = std::string_view(c.reason).starts_with("not a clipping");
+        const bool damagedBytes = c.contents == "just words {";
+        EXPECT_EQ(problem->kind, notAClipping         ? ErrorKind::NotAClipping
+                                 : damagedBytes       ? ErrorKind::Malformed
+                                 : c.contents.empty() ? ErrorKind::Empty
+                                                      : ErrorKind::Malformed);
+        EXPECT_EQ(problem->placed(), damagedBytes) << "only the bytes' own faults have a place";
         EXPECT_TRUE(info->clipList().empty());
         EXPECT_EQ(info->clippingName(), c.file);
         EXPECT_EQ(notices.willSet(ClipInfo::clipListKey), 0);

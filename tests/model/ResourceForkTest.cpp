@@ -29,8 +29,8 @@ protected:
     std::vector<ClipDetail> read(const fs::path& path, bool expected = true) {
         const auto info = ClipInfo::create();
         const auto problem = info->readClippingWithReason(urlOf(path));
-        EXPECT_EQ(!problem, expected) << problem.value_or(ReadProblem{}).reason;
-        reason_ = problem ? problem->reason : std::string();
+        EXPECT_EQ(!problem, expected) << problem.value_or(ReadError{}).message;
+        reason_ = problem ? problem->message : std::string();
         return info->clipList();
     }
 

@@ -146,7 +146,7 @@ TEST_F(DropDelegate, OpenedFilesReadInOrderAndReportFailures) {
     EXPECT_EQ(reports[0].failed, 1u);
     ASSERT_EQ(reports[0].failures.size(), 1u);
     EXPECT_EQ(reports[0].failures[0].name, "PROVENANCE.md");
-    EXPECT_NE(reports[0].failures[0].reason.find("not a clipping file"), std::string::npos);
+    EXPECT_EQ(reports[0].failures[0].error.kind, ErrorKind::NotAClipping);
 }
 
 TEST_F(DropDelegate, LateFilesOfAnEarlierDropLandInTheLatestDocument) {
