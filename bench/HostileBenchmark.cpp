@@ -41,7 +41,7 @@ int child(const std::string& type, const std::string& path, bool shown) {
             ClipDetail(type, {}, *bytes, false),
             shown ? std::optional(image::Fit{1920, std::uint32_t(image::maxSide)}) : std::nullopt);
         if (!picture) {
-            outcome = picture.error();
+            outcome = picture.error().describe();
             return;
         }
         if (shown) {
@@ -50,7 +50,7 @@ int child(const std::string& type, const std::string& path, bool shown) {
             return;
         }
         auto png = image::encodePng(*picture);
-        outcome = png ? "PNG of " + std::to_string(png->size()) + " bytes" : png.error();
+        outcome = png ? "PNG of " + std::to_string(png->size()) + " bytes" : png.error().describe();
     });
     std::printf("%.6f\n", seconds);
     std::fprintf(stderr, "%s\n", outcome.c_str());

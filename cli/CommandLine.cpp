@@ -143,8 +143,8 @@ bool writeConversion(const ClipDetail& clip, const Invocation& invocation, std::
     if (invocation.output == "-") {
         const auto converted = convertClip(clip, conversion);
         if (!converted) {
-            err << "scrivlette-cli: entry " << invocation.entry << ": " << converted.error()
-                << '\n';
+            err << "scrivlette-cli: entry " << invocation.entry << ": "
+                << converted.error().describe() << '\n';
             return false;
         }
         out.write(reinterpret_cast<const char*>(converted->data()),
@@ -244,8 +244,8 @@ constexpr std::array<std::pair<std::string_view, Command>, 5> commands = {{
 
 // One option of `invocation`'s command at arguments[i] (and its value, which
 // may be the next argument); nothing when it was one, else why not.
-std::optional<std::string> takeCommandOption(const std::vector<std::string>& arguments,
-                                             std::size_t& i, Invocation& invocation) {
+std::optional<UsageError> takeCommandOption(const std::vector<std::string>& arguments,
+                                            std::size_t& i, Invocation& invocation) {
     const Command command = invocation.command;
     const bool writes = command == Command::write;
     const bool extracts = command == Command::extract;
@@ -257,37 +257,37 @@ std::optional<std::string> takeCommandOption(const std::vector<std::string>& arg
         invocation.all = true;
     } else if (extracts && takeOption(arguments, i, "--to", value)) {
         if (value.empty()) {
-            return std::string("--to needs a folder");
+            return UsageError{"--to needs a folder"};
         }
         invocation.to = value;
     } else if (writes && takeOption(arguments, i, "--as", value)) {
         invocation.conversion = conversionNamed(value);
         if (!invocation.conversion) {
-            return "--as needs png or text, not '" + value + "'";
+            return UsageError{"--as needs png or text, not '" + value + "'"};
         }
     } else if (writes && takeOption(arguments, i, "--output", value)) {
         if (value.empty()) {
-            return std::string("--output needs a path");
+            return UsageError{"--output needs a path"};
         }
         invocation.output = value;
     } else if ((command == Command::show || writes) && takeOption(arguments, i, "--entry", value)) {
         const auto index = parseIndex(value);
         if (!index) {
-            return "--entry needs a number from 1 up, not '" + value + "'";
+            return UsageError{"--entry needs a number from 1 up, not '" + value + "'"};
         }
         invocation.entry = *index;
     } else {
-        return "unknown option '" + argument + "'";
+        return UsageError{"unknown option '" + argument + "'"};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-Expected<Invocation, std::string> parseArguments(const std::vector<std::string>& arguments) {
+Expected<Invocation, UsageError> parseArguments(const std::vector<std::string>& arguments) {
     Invocation invocation;
     if (arguments.empty()) {
-        return std::string("no command given");
+        return UsageError{"no command given"};
     }
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
@@ -300,7 +300,7 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
     const auto known = std::find_if(commands.begin(), commands.end(),
                                     [&](const auto& entry) { return entry.first == command; });
     if (known == commands.end()) {
-        return "unknown command '" + command + "'";
+        return UsageError{"unknown command '" + command + "'"};
     }
     invocation.command = known->second;
     bool optionsEnded = false;
@@ -315,13 +315,13 @@ Expected<Invocation, std::string> parseArguments(const std::vector<std::string>&
         }
     }
     if (invocation.files.empty()) {
-        return std::string("no files given");
+        return UsageError{"no files given"};
     }
     if (invocation.command == Command::write && invocation.output.empty() == !invocation.dryRun) {
-        return std::string("write needs either --output PATH or --dry-run");
+        return UsageError{"write needs either --output PATH or --dry-run"};
     }
     if (invocation.conversion && invocation.dryRun) {
-        return std::string("write --as needs --output PATH");
+        return UsageError{"write --as needs --output PATH"};
     }
     return invocation;
 }

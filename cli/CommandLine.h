@@ -29,7 +29,12 @@ inline constexpr int allRead = 0;
 inline constexpr int someUnread = 1;
 inline constexpr int usageError = 2;
 
-Expected<Invocation, std::string> parseArguments(const std::vector<std::string>& arguments);
+// Arguments that make no command: what is wrong with them, for people.
+struct UsageError {
+    std::string message;
+};
+
+Expected<Invocation, UsageError> parseArguments(const std::vector<std::string>& arguments);
 
 // Reads the files into one document, as one drop of them would, and writes
 // what the command asks for. Returns the exit status.

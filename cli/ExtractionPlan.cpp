@@ -96,7 +96,7 @@ void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
         } else if (auto package = packageOf(*clip)) {
             plan.outputs.push_back({suffix, {}, std::move(package).value(), false});
         } else {
-            plan.note = "RTFD not unpacked: " + package.error();
+            plan.note = "RTFD not unpacked: " + package.error().describe();
         }
     }
 }
@@ -104,11 +104,11 @@ void planText(const std::vector<ClipDetail>& clips, Plan& plan) {
 // The first picture that decodes, as PNG, and the PDF beside it.
 void planPicture(const ClippingFile& clipping, Plan& plan) {
     auto picture = firstPicture(clipping.entries);
-    auto png = picture ? pngOf(*picture) : Expected<Bytes, std::string>(picture.error());
+    auto png = picture ? pngOf(*picture) : Expected<Bytes, ReadError>(picture.error());
     if (png) {
         plan.outputs.push_back({".png", std::move(png).value(), {}, true});
     } else {
-        plan.note = "picture " + png.error();
+        plan.note = "picture " + png.error().describe();
     }
     if (auto pdf = pdfOf(clipping)) {
         plan.outputs.push_back({".pdf", *pdf, {}, false});

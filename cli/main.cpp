@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 
     auto invocation = cli::parseArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!invocation) {
-        std::cerr << "scrivlette-cli: " << invocation.error() << "\n"
+        std::cerr << "scrivlette-cli: " << invocation.error().message << "\n"
                   << "Try 'scrivlette-cli --help'.\n";
         return cli::usageError;
     }

@@ -21,7 +21,7 @@ ImageResult decodeAsStored(PictureFormat format, const Bytes& bytes, std::option
     case PictureFormat::none:
         break;
     }
-    return std::string("not a picture");
+    return ReadError::of(ErrorKind::Unsupported, "not a picture");
 }
 
 } // namespace
@@ -34,7 +34,7 @@ ImageResult decodePicture(PictureFormat format, const Bytes& bytes, std::optiona
         }
         return picture;
     } catch (const std::bad_alloc&) {
-        return std::string("not decodable: out of memory");
+        return ReadError::of(ErrorKind::TooLarge, "not decodable: out of memory");
     }
 }
 

@@ -21,18 +21,18 @@ Formatting formattingOf(std::string_view identifier) {
     return known ? known->formatting : Formatting::none;
 }
 
-Expected<FormattedDocument, std::string> richDocument(std::string rtf,
-                                                      std::vector<FormattedDocument::Part> parts) {
+Expected<FormattedDocument, ReadError> richDocument(std::string rtf,
+                                                    std::vector<FormattedDocument::Part> parts) {
     auto parsed = rtf::parseRtf(rtf);
     if (!parsed) {
-        return parsed.error().describe();
+        return parsed.error();
     }
     return FormattedDocument{std::move(parsed).value(), {}, std::move(parts)};
 }
 
-Expected<FormattedDocument, std::string> rtfdDocument(const ClipDetail& clip) {
+Expected<FormattedDocument, ReadError> rtfdDocument(const ClipDetail& clip) {
     if (!clip.data) {
-        return std::string("no bytes");
+        return ReadError::of(ErrorKind::Empty, "no bytes");
     }
     auto read = formatted::readRtfd(*clip.data);
     if (!read) {
@@ -50,9 +50,9 @@ FormattedDocument::Part partOf(const formatted::WebResource& resource) {
     return {resource.url, resource.mimeType, resource.textEncoding, resource.data};
 }
 
-Expected<FormattedDocument, std::string> webArchiveDocument(const ClipDetail& clip) {
+Expected<FormattedDocument, ReadError> webArchiveDocument(const ClipDetail& clip) {
     if (!clip.data) {
-        return std::string("not formatted text");
+        return ReadError::of(ErrorKind::Unsupported, "not formatted text");
     }
     const auto archive = formatted::readWebArchive(*clip.data);
     if (!archive) {
@@ -85,7 +85,7 @@ EntryKind entryKind(const ClipDetail& clip) {
 image::ImageResult pictureOf(const ClipDetail& clip, std::optional<image::Fit> fit) {
     const PictureFormat format = pictureFormatOf(clip.title);
     if (format == PictureFormat::none || !clip.data) {
-        return "not a picture (" + clip.title + ")";
+        return ReadError::of(ErrorKind::Unsupported, "not a picture (" + clip.title + ")");
     }
     return image::decodePicture(format, *clip.data, fit);
 }
@@ -103,18 +103,18 @@ std::optional<image::ImageResult> attachedPicture(std::string_view name, const B
     return image::decodePicture(format, bytes, fit);
 }
 
-Expected<formatted::PlainText, std::string> readableTextOf(const ClipDetail& clip) {
+Expected<formatted::PlainText, ReadError> readableTextOf(const ClipDetail& clip) {
     const Formatting formatting = formattingOf(clip.title);
     if (formatting == Formatting::none) {
-        return "not formatted text (" + clip.title + ")";
+        return ReadError::of(ErrorKind::Unsupported, "not formatted text (" + clip.title + ")");
     }
     if (!clip.data && (formatting == Formatting::webArchive || formatting == Formatting::rtfd)) {
-        return "no bytes to read in " + clip.title;
+        return ReadError::of(ErrorKind::Empty, "no bytes to read in " + clip.title);
     }
     return formatted::readableText(formatting, clip.content, clip.data);
 }
 
-Expected<FormattedDocument, std::string> formattedDocumentOf(const ClipDetail& clip) {
+Expected<FormattedDocument, ReadError> formattedDocumentOf(const ClipDetail& clip) {
     switch (formattingOf(clip.title)) {
     case Formatting::rtf:
         return richDocument(clip.content, {});
@@ -128,12 +128,12 @@ Expected<FormattedDocument, std::string> formattedDocumentOf(const ClipDetail& c
     case Formatting::none:
         break;
     }
-    return std::string("not formatted text");
+    return ReadError::of(ErrorKind::Unsupported, "not formatted text");
 }
 
-Expected<FileWrapper, std::string> packageOf(const ClipDetail& clip) {
+Expected<FileWrapper, ReadError> packageOf(const ClipDetail& clip) {
     if (!clip.data || formattingOf(clip.title) != Formatting::rtfd) {
-        return "not an RTFD (" + clip.title + ")";
+        return ReadError::of(ErrorKind::Unsupported, "not an RTFD (" + clip.title + ")");
     }
     return formatted::readRtfdPackage(*clip.data);
 }
@@ -159,7 +159,7 @@ const ClipDetail* firstText(const std::vector<ClipDetail>& clips) {
 
 image::ImageResult firstPicture(const std::vector<ClipDetail>& clips,
                                 std::optional<image::Fit> fit) {
-    std::string problem = "no picture in the clipping";
+    ReadError problem = ReadError::of(ErrorKind::Unsupported, "no picture in the clipping");
     for (const ClipDetail& clip : clips) {
         if (entryKind(clip) != EntryKind::picture) {
             continue;

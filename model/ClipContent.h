@@ -39,7 +39,7 @@ std::optional<image::ImageResult> attachedPicture(std::string_view name, const B
                                                   image::Fit fit);
 
 // What a reader of a formatted entry sees, as plain UTF-8 text.
-Expected<formatted::PlainText, std::string> readableTextOf(const ClipDetail& clip);
+Expected<formatted::PlainText, ReadError> readableTextOf(const ClipDetail& clip);
 
 // A formatted entry's document and the files it shows.
 struct FormattedDocument {
@@ -54,10 +54,10 @@ struct FormattedDocument {
     std::vector<Part> parts;           // pictures and style sheets
 };
 
-Expected<FormattedDocument, std::string> formattedDocumentOf(const ClipDetail& clip);
+Expected<FormattedDocument, ReadError> formattedDocumentOf(const ClipDetail& clip);
 
 // A flat RTFD entry unpacked as the RTFD package it stands for.
-Expected<FileWrapper, std::string> packageOf(const ClipDetail& clip);
+Expected<FileWrapper, ReadError> packageOf(const ClipDetail& clip);
 
 // A Rich Text document that is not a clipping's (the program's help).
 std::optional<rtf::Document> richTextOf(std::string_view rtf);

@@ -32,10 +32,11 @@ ContentType convertedType(Conversion conversion) {
     return *contentType(conversion == Conversion::png ? "public.png" : "public.plain-text");
 }
 
-Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conversion) {
+Expected<Bytes, ReadError> convertClip(const ClipDetail& clip, Conversion conversion) {
     if (conversionFor(clip) != conversion) {
-        return "a " + clip.title + " entry does not convert to " +
-               (conversion == Conversion::png ? "PNG" : "text");
+        return ReadError::of(ErrorKind::Unsupported,
+                             "a " + clip.title + " entry does not convert to " +
+                                 (conversion == Conversion::png ? "PNG" : "text"));
     }
     if (conversion == Conversion::png) {
         auto picture = pictureOf(clip);
@@ -51,7 +52,7 @@ Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conv
     return Bytes::copyOf(text->text);
 }
 
-Expected<Bytes, std::string> pngOf(const image::Image& picture) {
+Expected<Bytes, ReadError> pngOf(const image::Image& picture) {
     auto png = image::encodePng(picture);
     if (!png) {
         return png.error();
@@ -64,7 +65,7 @@ WriteOutcome writeConvertedTo(const ClipDetail& clip, Conversion conversion,
     using Status = WriteOutcome::Status;
     auto converted = convertClip(clip, conversion);
     if (!converted) {
-        return {Status::failed, converted.error(), path};
+        return {Status::failed, converted.error().describe(), path};
     }
     if (auto failure = writeFileAtomically(path, converted->span())) {
         return {Status::failed, failure->message, path};

@@ -20,9 +20,9 @@ std::optional<Conversion> conversionFor(const ClipDetail& clip);
 ContentType convertedType(Conversion conversion);
 
 // The converted bytes, or why the entry does not convert that way.
-Expected<Bytes, std::string> convertClip(const ClipDetail& clip, Conversion conversion);
+Expected<Bytes, ReadError> convertClip(const ClipDetail& clip, Conversion conversion);
 // A picture as a PNG file's bytes.
-Expected<Bytes, std::string> pngOf(const image::Image& picture);
+Expected<Bytes, ReadError> pngOf(const image::Image& picture);
 // Converts and writes atomically; nothing is written when it does not convert.
 WriteOutcome writeConvertedTo(const ClipDetail& clip, Conversion conversion,
                               const std::string& path);

@@ -63,6 +63,9 @@ struct ClippingFile {
 // The PDF a picture clipping carries beside its pictures, which are its entries.
 std::optional<Bytes> pdfOf(const ClippingFile& clipping);
 
+// The reading's failures say all in their message, the place included, in
+// the readers' own words: it is shown as it is. Kind and offset are for
+// choosing what to tell a person.
 // Reads the clipping at `path`, recognised by its extension or, without one,
 // by its companion's Finder type; or says why it is none.
 Expected<ClippingFile, ReadError> readClippingFile(const std::string& path);

@@ -50,11 +50,13 @@ WriteOutcome writeClipTo(const ClipDetail& clip, const std::string& path) {
     case WriteRule::fileWrapper: {
         const auto wrapper = readFlatRtfd(*clip.data);
         if (!wrapper) {
-            // The reader may already have said it in these words.
-            constexpr std::string_view notAWrapper = "not a serialized file wrapper";
-            const std::string& why = wrapper.error();
+            // Bytes of another format are said to be that; a damaged wrapper
+            // says where.
+            const ReadError& why = wrapper.error();
             return {Status::notAFileWrapper,
-                    why.starts_with(notAWrapper) ? why : std::string(notAWrapper) + ": " + why,
+                    why.kind == ErrorKind::UnknownFormat
+                        ? why.describe()
+                        : "not a serialized file wrapper: " + why.describe(),
                     path};
         }
         failure = writeWrapperAtomically(*wrapper, path);

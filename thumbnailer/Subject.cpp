@@ -35,37 +35,39 @@ std::string headlineOf(std::string_view url) {
     return rest.empty() ? std::string(url) : std::string(rest);
 }
 
-Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t size) {
+Expected<Subject, ReadError> subjectOf(const std::string& path, std::uint32_t size) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return std::string("not a regular file");
+        return ReadError::of(ErrorKind::NotAFile, "not a regular file");
     }
     if (std::uintmax_t(status.st_size) > maxFileBytes) {
-        return "too large to thumbnail: " + std::to_string(status.st_size) + " bytes";
+        return ReadError::of(ErrorKind::TooLarge, "too large to thumbnail: " +
+                                                      std::to_string(status.st_size) + " bytes");
     }
     const auto kind = clippingKind(path);
     if (!kind) {
-        return std::string("not a clipping file");
+        return ReadError::of(ErrorKind::NotAClipping, "not a clipping file");
     }
     if (kind->kind == ClippingKind::text) {
         // Only what the page shows is decoded: the text can be huge.
         auto text = readFirstText(path, maxTextBytes);
         if (!text) {
-            return text.error().message;
+            return text.error();
         }
         if (text->empty()) {
-            return std::string("nothing in the clipping to show");
+            return ReadError::of(ErrorKind::Empty, "nothing in the clipping to show");
         }
         return Subject(Text{std::move(text).value()});
     }
     const auto clipping = readClippingFile(path, *kind);
     if (!clipping) {
-        return clipping.error().message;
+        return clipping.error();
     }
     if (kind->kind == ClippingKind::picture) {
         auto picture = firstPicture(clipping->entries, image::Fit{size, size, maxDecoderMemory});
         if (!picture) {
-            return picture.error();
+            // Said whole, with its place: the message is all a file manager shows.
+            return ReadError::of(picture.error().kind, picture.error().describe());
         }
         return Subject(std::move(picture).value());
     }
@@ -75,7 +77,7 @@ Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t 
                 Location{headlineOf(clip.content), std::string(utf8Prefix(clip.content, 500))});
         }
     }
-    return std::string("nothing in the clipping to show");
+    return ReadError::of(ErrorKind::Empty, "nothing in the clipping to show");
 }
 
 } // namespace scrivlette::thumbnail

@@ -5,6 +5,7 @@
 // start of its text, or the address of a web or mail location.
 
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 #include "platform/image/Image.h"
 
 #include <string>
@@ -33,7 +34,7 @@ inline constexpr std::size_t maxDecoderMemory = std::size_t{32} << 20;
 
 // The subject of the clipping or location file at `path`, for a thumbnail of
 // `size` pixels, or why there is none.
-Expected<Subject, std::string> subjectOf(const std::string& path, std::uint32_t size);
+Expected<Subject, ReadError> subjectOf(const std::string& path, std::uint32_t size);
 
 // The headline of an address: its host, or for mailto: its address.
 std::string headlineOf(std::string_view url);

@@ -55,7 +55,7 @@ int makeThumbnail(std::uint32_t size, const std::string& input, const std::strin
     }
     auto subject = thumbnail::subjectOf(*path, size);
     if (!subject) {
-        return fail(input, subject.error());
+        return fail(input, subject.error().message);
     }
     const image::Image picture =
         std::holds_alternative<image::Image>(*subject) ? std::get<image::Image>(*subject)
@@ -64,7 +64,7 @@ int makeThumbnail(std::uint32_t size, const std::string& input, const std::strin
             : thumbnail::locationPage(std::get<thumbnail::Location>(*subject), size);
     const auto png = pngOf(picture);
     if (!png) {
-        return fail(input, png.error());
+        return fail(input, png.error().describe());
     }
     if (auto failure = writeFileAtomically(output, png->span())) {
         return fail(output, failure->message);

@@ -256,7 +256,7 @@ void DetailPane::decodePicture(const ClipDetail& clip) {
         if (decoded) {
             image = toQImage(*decoded);
         } else {
-            problem = QString::fromStdString(decoded.error());
+            problem = QString::fromStdString(decoded.error().describe());
         }
         // The pane may be going away on the GUI thread meanwhile: it is only
         // looked at there, never from this worker.

@@ -158,7 +158,7 @@ void FormattedView::fill(EntryDocument& target, const ClipDetail& clip) {
 
     const auto source = formattedDocumentOf(clip);
     if (!source) {
-        showReason(QString::fromStdString(source.error()));
+        showReason(QString::fromStdString(source.error().describe()));
         return;
     }
     for (const FormattedDocument::Part& part : source->parts) {

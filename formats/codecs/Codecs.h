@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ReadError.h"
+
 // The general-purpose codecs, each wrapping its Debian library: libjpeg-turbo,
 // libpng and libtiff. Sizes are checked against the bounds in Image.h before
 // any pixel buffer is made.
@@ -18,6 +20,6 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> f
 ImageResult decodePng(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
 ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> fit = std::nullopt);
 
-Expected<std::vector<std::uint8_t>, std::string> encodePng(const Image& image);
+Expected<std::vector<std::uint8_t>, ReadError> encodePng(const Image& image);
 
 } // namespace scrivlette::image

@@ -62,7 +62,7 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> f
     Image image;
     if (setjmp(errors.back)) {
         jpeg_destroy_decompress(&info);
-        return std::string("JPEG: ") + errors.message;
+        return ReadError::of(ErrorKind::Malformed, std::string("JPEG: ") + errors.message);
     }
     jpeg_create_decompress(&info);
     info.progress = &progress;
@@ -71,7 +71,7 @@ ImageResult decodeJpeg(std::span<const std::uint8_t> bytes, std::optional<Fit> f
     jpeg_read_header(&info, TRUE);
     if (auto problem = sizeProblem(info.image_width, info.image_height, bytes.size())) {
         jpeg_destroy_decompress(&info);
-        return "JPEG: " + *problem;
+        return ReadError::of(ErrorKind::TooLarge, "JPEG: " + *problem);
     }
     // A progressive picture keeps every coefficient, two bytes each, of up
     // to four components; past that, libjpeg fails rather than spill to disk.

@@ -146,28 +146,28 @@ void writePng(png_structp png, png_infop info, PngState& state, const Image& ima
 
 ImageResult decodePng(std::span<const std::uint8_t> bytes, std::optional<Fit> fit) {
     if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) {
-        return std::string("not a PNG picture");
+        return ReadError::of(ErrorKind::UnknownFormat, "not a PNG picture");
     }
     PngState state{bytes};
     ReadStructs structs;
     structs.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, onError, onWarning);
     structs.info = structs.png ? png_create_info_struct(structs.png) : nullptr;
     if (!structs.info) {
-        return std::string("PNG: out of memory");
+        return ReadError::of(ErrorKind::TooLarge, "PNG: out of memory");
     }
     Image image;
     std::vector<png_bytep> rows;
     std::string problem;
     if (setjmp(png_jmpbuf(structs.png))) {
-        return std::string("PNG: ") + state.message;
+        return ReadError::of(ErrorKind::Malformed, std::string("PNG: ") + state.message);
     }
     if (!readPng(structs.png, structs.info, state, image, rows, problem, fit)) {
-        return "PNG: " + problem;
+        return ReadError::of(ErrorKind::TooLarge, "PNG: " + problem);
     }
     return fit ? shrinkToFit(std::move(image), fit) : image;
 }
 
-Expected<std::vector<std::uint8_t>, std::string> encodePng(const Image& image) {
+Expected<std::vector<std::uint8_t>, ReadError> encodePng(const Image& image) {
     std::vector<std::uint8_t> out;
     // Deflate rarely grows what it is given; start near the likely size.
     out.reserve(image.rgba.size() / 4 + 1024);
@@ -176,10 +176,11 @@ Expected<std::vector<std::uint8_t>, std::string> encodePng(const Image& image) {
     structs.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, onError, onWarning);
     structs.info = structs.png ? png_create_info_struct(structs.png) : nullptr;
     if (!structs.info) {
-        return std::string("cannot make a PNG: out of memory");
+        return ReadError::of(ErrorKind::TooLarge, "cannot make a PNG: out of memory");
     }
     if (setjmp(png_jmpbuf(structs.png))) {
-        return std::string("cannot make a PNG: ") + state.message;
+        return ReadError::of(ErrorKind::Unsupported,
+                             std::string("cannot make a PNG: ") + state.message);
     }
     writePng(structs.png, structs.info, state, image);
     return out;

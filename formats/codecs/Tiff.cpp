@@ -82,7 +82,9 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> f
                                    closeSource, sizeOf, mapNothing, unmapNothing, options);
     TIFFOpenOptionsFree(options);
     if (!tiff) {
-        return "not a TIFF picture" + (source.error.empty() ? "" : ": " + source.error);
+        return ReadError::of(ErrorKind::UnknownFormat,
+                             "not a TIFF picture" +
+                                 (source.error.empty() ? "" : ": " + source.error));
     }
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -94,7 +96,7 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> f
     }
     if (problem) {
         TIFFClose(tiff);
-        return "TIFF: " + *problem;
+        return ReadError::of(ErrorKind::TooLarge, "TIFF: " + *problem);
     }
     Image image = blankImage(width, height);
     std::uint32_t profileSize = 0;
@@ -108,8 +110,10 @@ ImageResult decodeTiff(std::span<const std::uint8_t> bytes, std::optional<Fit> f
                                              ORIENTATION_TOPLEFT, 0);
     TIFFClose(tiff);
     if (!ok) {
-        return "TIFF: " +
-               (source.error.empty() ? std::string("cannot read the pixels") : source.error);
+        return ReadError::of(ErrorKind::Malformed,
+                             "TIFF: " + (source.error.empty()
+                                             ? std::string("cannot read the pixels")
+                                             : source.error));
     }
     if constexpr (std::endian::native == std::endian::big) {
         for (std::size_t at = 0; at < image.rgba.size(); at += 4) {

@@ -9,15 +9,17 @@
 namespace scrivlette::formatted {
 namespace {
 
-Expected<PlainText, std::string> rtfText(std::string_view rtf) {
+Expected<PlainText, ReadError> rtfText(std::string_view rtf) {
     auto document = rtf::parseRtf(rtf);
     if (!document) {
-        return "not readable RTF: " + document.error().describe();
+        ReadError error = document.error();
+        error.message = "not readable RTF: " + error.message;
+        return error;
     }
     return PlainText{document->plainText()};
 }
 
-Expected<PlainText, std::string> rtfdText(const Bytes& bytes) {
+Expected<PlainText, ReadError> rtfdText(const Bytes& bytes) {
     auto rtfd = readRtfd(bytes);
     if (!rtfd) {
         return rtfd.error();
@@ -25,7 +27,7 @@ Expected<PlainText, std::string> rtfdText(const Bytes& bytes) {
     return rtfText(rtfd->rtf);
 }
 
-Expected<PlainText, std::string> webArchiveText(const Bytes& bytes) {
+Expected<PlainText, ReadError> webArchiveText(const Bytes& bytes) {
     auto archive = readWebArchive(bytes);
     if (!archive) {
         return archive.error();
@@ -38,18 +40,19 @@ Expected<PlainText, std::string> webArchiveText(const Bytes& bytes) {
         if (auto text = decodeUtf8(page.data.span())) {
             return PlainText{std::move(*text)};
         }
-        return std::string("the web archive's text is not UTF-8");
+        return ReadError::of(ErrorKind::InvalidText, "the web archive's text is not UTF-8");
     }
     if (page.mimeType == "text/rtf") {
         return rtfText(page.data.view());
     }
-    return "the web archive holds a page of type \"" + page.mimeType + "\"";
+    return ReadError::of(ErrorKind::Unsupported,
+                         "the web archive holds a page of type \"" + page.mimeType + "\"");
 }
 
 } // namespace
 
-Expected<PlainText, std::string> readableText(Formatting formatting, const std::string& content,
-                                              const std::optional<Bytes>& data) {
+Expected<PlainText, ReadError> readableText(Formatting formatting, const std::string& content,
+                                            const std::optional<Bytes>& data) {
     if (formatting == Formatting::rtf) {
         return rtfText(data && content.empty() ? data->view() : std::string_view(content));
     }
@@ -57,10 +60,10 @@ Expected<PlainText, std::string> readableText(Formatting formatting, const std::
         return data ? htmlText(data->view()) : htmlText(content, "UTF-8");
     }
     if (formatting == Formatting::none) {
-        return std::string("not formatted text");
+        return ReadError::of(ErrorKind::Unsupported, "not formatted text");
     }
     if (!data) {
-        return std::string("no bytes to read");
+        return ReadError::of(ErrorKind::Empty, "no bytes to read");
     }
     return formatting == Formatting::webArchive ? webArchiveText(*data) : rtfdText(*data);
 }

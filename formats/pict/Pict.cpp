@@ -281,9 +281,10 @@ ImageResult decodePict(std::span<const std::uint8_t> bytes, std::optional<Fit> f
         if (error.offset == ReadError::unplaced && error.kind != ErrorKind::Unsupported) {
             error.offset = decoder.offset();
         }
-        return "not decodable: " + error.describe();
+        error.message = "not decodable: " + error.message;
+        return error;
     } catch (const std::bad_alloc&) {
-        return std::string("not decodable: out of memory");
+        return ReadError::of(ErrorKind::TooLarge, "not decodable: out of memory");
     }
 }
 

@@ -167,7 +167,8 @@ void drawQuickTimeImage(ByteReader& in, Canvas& canvas) {
         drawWindowsBitmap(data, image, destination, canvas);
         return;
     }
-    ImageResult decoded = std::string("unknown QuickTime codec '" + image.codec + "'");
+    ImageResult decoded =
+        ReadError::of(ErrorKind::Unsupported, "unknown QuickTime codec '" + image.codec + "'");
     if (image.codec == "jpeg") {
         decoded = decodeJpeg(data, canvas.fitFor(destination));
     } else if (image.codec == "png ") {
@@ -176,7 +177,9 @@ void drawQuickTimeImage(ByteReader& in, Canvas& canvas) {
         decoded = decodeTiff(data, canvas.fitFor(destination));
     }
     if (!decoded) {
-        throw ReadFailure(decoded.error());
+        // Its offset is in the embedded image, not the picture: the PICT's
+        // reader places it at the opcode.
+        throw ReadFailure(decoded.error().describe());
     }
     canvas.offerProfile(decoded.value().iccProfile);
     canvas.paint(*decoded, destination);

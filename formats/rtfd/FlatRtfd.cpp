@@ -40,7 +40,11 @@ struct ChildInfo {
     std::uint32_t flags = 0;
 };
 
-using Failure = std::string;
+using Failure = ReadError;
+
+ReadError malformed(std::string message) {
+    return ReadError::of(ErrorKind::Malformed, std::move(message));
+}
 
 // Little-endian, as the wrapper is written; truncation throws (ReadFailure),
 // caught where reading starts.
@@ -131,7 +135,7 @@ Expected<std::vector<std::pair<std::string, ChildInfo>>, Failure> readInfo(const
         Reader in(block);
         const std::uint32_t count = in.u32(what);
         if (count > in.remaining() / 8) {
-            return Failure("folder information cut short");
+            return malformed("folder information cut short");
         }
         std::vector<std::pair<std::string, ChildInfo>> infos(count);
         for (auto& info : infos) {
@@ -142,7 +146,7 @@ Expected<std::vector<std::pair<std::string, ChildInfo>>, Failure> readInfo(const
         for (std::uint32_t& length : lengths) {
             length = in.u32(what);
             if (length < 16) {
-                return Failure("folder information cut short");
+                return malformed("folder information cut short");
             }
         }
         for (std::size_t i = 0; i < count; ++i) {
@@ -154,7 +158,7 @@ Expected<std::vector<std::pair<std::string, ChildInfo>>, Failure> readInfo(const
         }
         return infos;
     } catch (const ReadFailure& failure) {
-        return Failure(failure.what());
+        return ReadError::of(failure.error().kind, failure.what()); // no place: a block of its own
     }
 }
 
@@ -168,10 +172,10 @@ std::optional<Failure> fillDirectory(const Stored& stored, FileWrapper& director
             continue;
         }
         if (isUnsafeName(name)) {
-            return Failure("unsafe file name in the package");
+            return malformed("unsafe file name in the package");
         }
         if (!seen.insert(name).second) {
-            return Failure("file name used twice in the package");
+            return malformed("file name used twice in the package");
         }
         auto child = toWrapper(stored.values[i]);
         if (!child) {
@@ -184,7 +188,7 @@ std::optional<Failure> fillDirectory(const Stored& stored, FileWrapper& director
         return std::nullopt;
     }
     if (info->isDictionary) {
-        return Failure("folder information is not data");
+        return malformed("folder information is not data");
     }
     auto infos = readInfo(info->data);
     if (!infos) {
@@ -206,7 +210,7 @@ std::optional<Failure> fillDirectory(const Stored& stored, FileWrapper& director
         }
         if ((attributes.flags & directoryFlag) != 0 &&
             child->wrapper.kind != FileWrapper::Kind::directory) {
-            return Failure("\"" + name + "\" is marked as a folder but holds a file");
+            return malformed("\"" + name + "\" is marked as a folder but holds a file");
         }
     }
     return std::nullopt;
@@ -227,7 +231,7 @@ Expected<FileWrapper, Failure> toWrapper(const Stored& stored) {
     }
     if (const Stored* single = stored.find(singleFileKey)) {
         if (single->isDictionary) {
-            return Failure("single-file contents are not data");
+            return malformed("single-file contents are not data");
         }
         wrapper.kind = FileWrapper::Kind::regularFile;
         wrapper.contents = single->data;
@@ -242,23 +246,23 @@ Expected<FileWrapper, Failure> toWrapper(const Stored& stored) {
 
 } // namespace
 
-Expected<FileWrapper, std::string> readFlatRtfd(const Bytes& bytes) {
+Expected<FileWrapper, ReadError> readFlatRtfd(const Bytes& bytes) {
     if (bytes.size() < 4 || bytes.view().substr(0, 4) != "rtfd") {
-        return Failure("not a serialized file wrapper");
+        return ReadError::of(ErrorKind::UnknownFormat, "not a serialized file wrapper");
     }
     Stored root;
     try {
         Reader in(bytes);
         in.take(4, "magic number");
         if (bytes.size() < 8 || in.u32("version") != 0) {
-            return Failure("unknown file wrapper version");
+            return ReadError::of(ErrorKind::Unsupported, "unknown file wrapper version");
         }
         readObject(in, 0, root);
         if (in.remaining() != 0) {
             in.fail(ErrorKind::Malformed, "bytes after the file wrapper");
         }
     } catch (const ReadFailure& failure) {
-        return failure.error().describe();
+        return failure.error();
     }
     return toWrapper(root);
 }

@@ -10,20 +10,20 @@ constexpr std::string_view textName = "TXT.rtf";
 
 } // namespace
 
-Expected<FileWrapper, std::string> readRtfdPackage(const Bytes& flat) {
+Expected<FileWrapper, ReadError> readRtfdPackage(const Bytes& flat) {
     auto wrapper = readFlatRtfd(flat);
     if (!wrapper || wrapper->kind == FileWrapper::Kind::directory) {
         return wrapper;
     }
     if (wrapper->kind != FileWrapper::Kind::regularFile) {
-        return std::string("the RTFD is a symbolic link");
+        return ReadError::of(ErrorKind::Unsupported, "the RTFD is a symbolic link");
     }
     FileWrapper package;
     package.children.push_back({std::string(textName), std::move(wrapper).value()});
     return package;
 }
 
-Expected<Rtfd, std::string> readRtfd(const Bytes& flat) {
+Expected<Rtfd, ReadError> readRtfd(const Bytes& flat) {
     auto package = readRtfdPackage(flat);
     if (!package) {
         return package.error();
@@ -43,7 +43,7 @@ Expected<Rtfd, std::string> readRtfd(const Bytes& flat) {
         }
     }
     if (!hasText) {
-        return std::string("the RTFD holds no TXT.rtf");
+        return ReadError::of(ErrorKind::Malformed, "the RTFD holds no TXT.rtf");
     }
     return rtfd;
 }

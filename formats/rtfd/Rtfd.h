@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 #include "platform/files/FileWrapper.h"
 
 #include <string>
@@ -23,9 +24,9 @@ struct Rtfd {
 // A flat RTFD ("com.apple.flat-rtfd") unpacked as an RTFD package: a folder
 // as it is stored, or a single file, which is the text itself, as a folder
 // holding it as TXT.rtf.
-Expected<FileWrapper, std::string> readRtfdPackage(const Bytes& flat);
+Expected<FileWrapper, ReadError> readRtfdPackage(const Bytes& flat);
 
 // The text of a flat RTFD and the files beside it, or why it has none.
-Expected<Rtfd, std::string> readRtfd(const Bytes& flat);
+Expected<Rtfd, ReadError> readRtfd(const Bytes& flat);
 
 } // namespace scrivlette::formatted

@@ -169,7 +169,7 @@ std::string utf32ToUtf8(std::string_view bytes, bool littleEndian) {
 
 } // namespace
 
-Expected<PlainText, std::string> htmlText(std::string_view html, const std::string& encoding) {
+Expected<PlainText, ReadError> htmlText(std::string_view html, const std::string& encoding) {
     if (html.empty()) {
         return PlainText{};
     }
@@ -186,11 +186,12 @@ Expected<PlainText, std::string> htmlText(std::string_view html, const std::stri
         html = converted;
     }
     if (html.size() > std::size_t(INT32_MAX)) {
-        return std::string("the page is too large");
+        return ReadError::of(ErrorKind::TooLarge, "the page is too large");
     }
     xmlCharEncodingHandlerPtr handler = nullptr;
     if (!name.empty() && !(handler = xmlFindCharEncodingHandler(name.c_str()))) {
-        return "the page's encoding \"" + encoding + "\" cannot be read";
+        return ReadError::of(ErrorKind::Unsupported,
+                             "the page's encoding \"" + encoding + "\" cannot be read");
     }
     const std::unique_ptr<htmlParserCtxt, ContextFree> context(
         htmlCreateMemoryParserCtxt(html.data(), static_cast<int>(html.size())));
@@ -198,7 +199,7 @@ Expected<PlainText, std::string> htmlText(std::string_view html, const std::stri
         if (handler) {
             xmlCharEncCloseFunc(handler);
         }
-        return std::string("out of memory");
+        return ReadError::of(ErrorKind::TooLarge, "out of memory");
     }
     htmlSAXHandler sax{};
     sax.startElement = onStart;

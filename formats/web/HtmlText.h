@@ -2,6 +2,7 @@
 
 #include "formats/formatted/PlainText.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,6 @@ namespace scrivlette::formatted {
 // parser find it). Always valid UTF-8, however deep the nesting: bytes that
 // are not of their encoding become U+FFFD. Fails only for an encoding that
 // cannot be read. Reads nothing from outside the bytes: no network, no files.
-Expected<PlainText, std::string> htmlText(std::string_view html, const std::string& encoding = "");
+Expected<PlainText, ReadError> htmlText(std::string_view html, const std::string& encoding = "");
 
 } // namespace scrivlette::formatted

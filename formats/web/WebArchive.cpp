@@ -10,14 +10,15 @@ std::string stringAt(const plist::Dictionary& dictionary, std::string_view key) 
     return node && node->asString() ? *node->asString() : std::string();
 }
 
-Expected<WebResource, std::string> readResource(const plist::Node* node, const char* what) {
+Expected<WebResource, ReadError> readResource(const plist::Node* node, const char* what) {
     const plist::Dictionary* dictionary = node ? node->asDictionary() : nullptr;
     if (!dictionary) {
-        return std::string("web archive without a ") + what;
+        return ReadError::of(ErrorKind::Malformed, std::string("web archive without a ") + what);
     }
     const plist::Node* data = dictionary->find("WebResourceData");
     if (!data || !data->asData()) {
-        return std::string("web archive ") + what + " without data";
+        return ReadError::of(ErrorKind::Malformed,
+                             std::string("web archive ") + what + " without data");
     }
     return WebResource{*data->asData(), stringAt(*dictionary, "WebResourceMIMEType"),
                        stringAt(*dictionary, "WebResourceTextEncodingName"),
@@ -26,14 +27,16 @@ Expected<WebResource, std::string> readResource(const plist::Node* node, const c
 
 } // namespace
 
-Expected<WebArchive, std::string> readWebArchive(const Bytes& bytes) {
+Expected<WebArchive, ReadError> readWebArchive(const Bytes& bytes) {
     const auto root = plist::parse(bytes);
     if (!root) {
-        return "web archive is not a property list: " + root.error().describe();
+        ReadError error = root.error();
+        error.message = "web archive is not a property list: " + error.message;
+        return error;
     }
     const plist::Dictionary* top = (*root)->asDictionary();
     if (!top) {
-        return std::string("web archive is not a dictionary");
+        return ReadError::of(ErrorKind::Malformed, "web archive is not a dictionary");
     }
     auto main = readResource(top->find("WebMainResource"), "main resource");
     if (!main) {

@@ -2,6 +2,7 @@
 
 #include "platform/Bytes.h"
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 
 #include <string>
 #include <vector>
@@ -23,6 +24,6 @@ struct WebArchive {
     std::vector<WebResource> subresources;
 };
 
-Expected<WebArchive, std::string> readWebArchive(const Bytes& bytes);
+Expected<WebArchive, ReadError> readWebArchive(const Bytes& bytes);
 
 } // namespace scrivlette::formatted

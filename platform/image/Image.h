@@ -4,6 +4,7 @@
 // conversion to PNG. No Qt here.
 
 #include "platform/Expected.h"
+#include "platform/ReadError.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -25,7 +26,7 @@ struct Image {
     std::vector<std::uint8_t> iccProfile;
 };
 
-using ImageResult = Expected<Image, std::string>;
+using ImageResult = Expected<Image, ReadError>;
 
 // The box a picture is to be drawn into: a picture larger than it, either
 // way, is drawn smaller, its shape kept; a smaller one at its own size.

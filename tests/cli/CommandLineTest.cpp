@@ -23,7 +23,7 @@ protected:
         const auto invocation = parseArguments(arguments);
         if (!invocation) {
             result.status = usageError;
-            result.err = invocation.error();
+            result.err = invocation.error().message;
             return result;
         }
         std::ostringstream out;

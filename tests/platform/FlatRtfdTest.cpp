@@ -22,7 +22,7 @@ unsigned umaskNow() {
 namespace fs = std::filesystem;
 namespace flat = test::flat;
 
-Expected<FileWrapper, std::string> read(const std::string& bytes) {
+Expected<FileWrapper, ReadError> read(const std::string& bytes) {
     return readFlatRtfd(Bytes::copyOf(std::string_view(bytes)));
 }
 
@@ -138,11 +138,14 @@ TEST(Rtfd, EitherFormGivesItsTextAndAttachments) {
     EXPECT_EQ(folder->attachments[0].name, "pic.tiff");
     EXPECT_EQ(formatted::readRtfd(Bytes::copyOf(flat::wrapper(
                                       flat::dictionary({{"a.png", flat::dataObject("x")}}))))
-                  .error(),
-              "the RTFD holds no TXT.rtf");
+                  .error()
+                  .kind,
+              ErrorKind::Malformed)
+        << "no TXT.rtf";
     const auto cut = read(flat::wrapper(flat::u32(1) + flat::u32(0xFFFFFFF0) + "abc"));
     ASSERT_FALSE(cut);
-    EXPECT_EQ(cut.error(), "file contents cut short at byte 16");
+    EXPECT_EQ(cut.error().kind, ErrorKind::Truncated);
+    EXPECT_EQ(cut.error().offset, 16u);
 }
 
 TEST_F(FlatRtfd, HostileWrappersAreRefusedWhole) {

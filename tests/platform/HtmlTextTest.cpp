@@ -1,5 +1,6 @@
 #include "formats/web/HtmlText.h"
 
+#include "TestSupport.h"
 #include "platform/text/TextDecoding.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ TEST(HtmlText, KeepsAllTextOfAwkwardPages) {
     }
     const auto unknown = htmlText("<p>x</p>", "x-no-such-encoding");
     ASSERT_FALSE(unknown);
-    EXPECT_NE(unknown.error().find("x-no-such-encoding"), std::string::npos);
+    EXPECT_NE(unknown.error().describe().find("x-no-such-encoding"), std::string::npos);
 }
 
 } // namespace

@@ -314,7 +314,7 @@ TEST(Pict, QuickTimeImagesInEachCodec) {
     }
     const auto huge = decode(quickTime("raw ", 40000, 2, 32, raw32));
     ASSERT_FALSE(huge);
-    EXPECT_NE(huge.error().find("too large"), std::string::npos) << huge.error();
+    EXPECT_NE(huge.error().describe().find("too large"), std::string::npos) << huge.error();
 }
 
 // Every prefix of a picture, and a few lies, end in an image or a reason.
@@ -329,8 +329,10 @@ TEST(Pict, HostilePicturesGiveReasons) {
         }
     }
     // A picture cut short says where.
-    EXPECT_EQ(decode(whole.substr(0, whole.size() - 8)).error(),
-              "not decodable: pixel data cut short at byte 134"); // the second row
+    const auto cut = decode(whole.substr(0, whole.size() - 8));
+    ASSERT_FALSE(cut);
+    EXPECT_EQ(cut.error().kind, ErrorKind::Truncated);
+    EXPECT_EQ(cut.error().offset, 134u); // the second row
     const struct {
         const char* name;
         std::string pict;
@@ -370,7 +372,7 @@ TEST(Pict, HostilePicturesGiveReasons) {
         SCOPED_TRACE(c.name);
         const auto result = decode(c.pict);
         ASSERT_FALSE(result);
-        EXPECT_NE(result.error().find(c.reason), std::string::npos) << result.error();
+        EXPECT_NE(result.error().describe().find(c.reason), std::string::npos) << result.error();
     }
 }
 
@@ -515,7 +517,7 @@ TEST(Picture, HostileSizesAndScansAreRefusedBeforeTheWork) {
         SCOPED_TRACE(c.name);
         const auto result = decodePicture(c.type, test::bytesOf(c.bytes));
         ASSERT_FALSE(result);
-        EXPECT_NE(result.error().find(c.reason), std::string::npos) << result.error();
+        EXPECT_NE(result.error().describe().find(c.reason), std::string::npos) << result.error();
     }
     // A colour profile whose tables could not be in it is not handed to
     // Little CMS (which would clear half a gigabyte for it): stored colours.

@@ -212,7 +212,7 @@ TEST(Pict, DrawsTextAndRefusesLyingShapes) {
     lying.op(0x71).u16(60000).rect(0, 0, 20, 20).u32(0);
     const auto refused = decode(lying.finish());
     ASSERT_FALSE(refused);
-    EXPECT_NE(refused.error().find("polygon"), std::string::npos) << refused.error();
+    EXPECT_NE(refused.error().describe().find("polygon"), std::string::npos) << refused.error();
 }
 
 } // namespace

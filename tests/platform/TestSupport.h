@@ -1,13 +1,24 @@
 #pragma once
 
 #include "platform/Bytes.h"
+#include "platform/ReadError.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace scrivlette {
+
+// Failures as the assertions print them.
+inline std::ostream& operator<<(std::ostream& out, const ReadError& error) {
+    return out << error.describe();
+}
+
+} // namespace scrivlette
 
 namespace scrivlette::test {
 

@@ -68,7 +68,7 @@ TEST_F(Subjects, EachKindShowsWhatItHolds) {
         SCOPED_TRACE(path);
         const auto none = subjectOf(path, 128);
         ASSERT_FALSE(none);
-        EXPECT_NE(none.error().find(reason), std::string::npos) << none.error();
+        EXPECT_NE(none.error().describe().find(reason), std::string::npos) << none.error();
     }
 }
 
