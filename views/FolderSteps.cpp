@@ -14,8 +14,8 @@ bool isClipping(const QFileInfo& file) {
     return clippingKind(QFile::encodeName(file.filePath()).toStdString()).has_value();
 }
 
-// File managers' order: runs of digits by their value, the rest without
-// regard to case; names equal that way by their exact text.
+} // namespace
+
 bool naturallyBefore(const QString& a, const QString& b) {
     qsizetype i = 0;
     qsizetype j = 0;
@@ -64,8 +64,6 @@ bool naturallyBefore(const QString& a, const QString& b) {
     }
     return a < b;
 }
-
-} // namespace
 
 std::optional<QString> neighbourClipping(const QString& file, int step) {
     const QFileInfo current(file);

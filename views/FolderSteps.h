@@ -10,6 +10,10 @@
 
 namespace scrivlette {
 
+// File managers' order: runs of digits by their value, the rest without
+// regard to case; names equal that way by their exact text.
+bool naturallyBefore(const QString& a, const QString& b);
+
 // The clipping after (`step` 1) or before (-1) `file` in its folder, or
 // nothing at either end. `file` need not exist any more.
 std::optional<QString> neighbourClipping(const QString& file, int step);

@@ -1,5 +1,7 @@
 #include "views/StatusMessages.h"
 
+#include "views/FolderSteps.h"
+
 #include <gtest/gtest.h>
 
 namespace scrivlette {
@@ -32,6 +34,24 @@ TEST(PlainReason, IsChosenByKindAndPlace) {
         const ReadFailureNote note{"x", {c.kind, c.offset, "Permission denied, cut short"}};
         EXPECT_EQ(plainReason(note).toStdString(), c.plain) << int(c.kind) << " " << c.offset;
     }
+}
+
+// Each name before the next, never after: digits by value, leading zeros
+// aside, case aside until nothing else tells names apart.
+TEST(NaturalOrder, IsTheFileManagersOrder) {
+    const char* const ordered[] = {
+        "",         "a",       "Clip",     "clip 1",    "Clip 2",
+        "clip 02x", "Clip 10", "Clip 10a", "clip 010b", "Clip 9999999999999999999",
+        "clipb"};
+    for (std::size_t i = 0; i + 1 < std::size(ordered); ++i) {
+        const QString a = QString::fromUtf8(ordered[i]);
+        const QString b = QString::fromUtf8(ordered[i + 1]);
+        EXPECT_TRUE(naturallyBefore(a, b)) << ordered[i] << " < " << ordered[i + 1];
+        EXPECT_FALSE(naturallyBefore(b, a)) << ordered[i + 1] << " < " << ordered[i];
+    }
+    EXPECT_TRUE(naturallyBefore(QStringLiteral("CLIP"), QStringLiteral("clip")))
+        << "equal but for case: by their exact text";
+    EXPECT_FALSE(naturallyBefore(QStringLiteral("x"), QStringLiteral("x")));
 }
 
 } // namespace
