@@ -79,7 +79,7 @@ coverage: deps
 	@cmake --build $(COVERAGE_DIR) -j $(JOBS)
 	@find $(COVERAGE_DIR) -name '*.gcda' -delete
 	@cd $(COVERAGE_DIR) && ctest -j $(JOBS) >/dev/null || (ctest --rerun-failed --output-on-failure; exit 1)
-	@gcovr --root . --filter 'model/' --filter 'platform/' --filter 'cli/' --exclude 'platform/qt/' \
+	@gcovr --root . --filter 'model/' --filter 'platform/' --filter 'formats/' --filter 'cli/' --exclude 'platform/qt/' \
 		--print-summary -o $(COVERAGE_DIR)/coverage.txt $(COVERAGE_DIR)
 
 format:

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const auto wrapper = readFlatRtfd(Bytes::copyOf(std::span<const std::uint8_t>(bytes, size)));
     if (wrapper) {
         check(*wrapper, 0);
-    } else if (wrapper.error().empty()) {
+    } else if (wrapper.error().message.empty()) {
         __builtin_trap();
     }
     return 0;
