@@ -79,121 +79,143 @@ void Canvas::spend(std::int64_t pixels) {
     }
 }
 
-void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
-                       const RowFiller& fill) {
-    allocate();
+Canvas::Placement Canvas::place(std::uint32_t width, std::uint32_t height, Rect source,
+                                Rect destination) const {
+    Placement at;
     source.top = std::max<std::int64_t>(source.top, 0);
     source.left = std::max<std::int64_t>(source.left, 0);
     source.bottom = std::min<std::int64_t>(source.bottom, height);
     source.right = std::min<std::int64_t>(source.right, width);
+    at.source = source;
     // Destination in canvas pixels, and the part of it on the canvas.
     const auto across = [&](std::int64_t x) { return (x - frame_.left) * width_ / frame_.width(); };
     const auto down = [&](std::int64_t y) { return (y - frame_.top) * height_ / frame_.height(); };
     const Rect target{down(destination.top), across(destination.left), down(destination.bottom),
                       across(destination.right)};
-    const std::int64_t firstRow = std::max<std::int64_t>(target.top, 0);
-    const std::int64_t endRow = std::min(target.bottom, height_);
-    const std::int64_t firstColumn = std::max<std::int64_t>(target.left, 0);
-    const std::int64_t endColumn = std::min(target.right, width_);
-    const bool visible =
-        !source.empty() && !target.empty() && firstRow < endRow && firstColumn < endColumn;
+    at.target = target;
+    at.firstRow = std::max<std::int64_t>(target.top, 0);
+    at.endRow = std::min(target.bottom, height_);
+    at.firstColumn = std::max<std::int64_t>(target.left, 0);
+    at.endColumn = std::min(target.right, width_);
+    at.visible = !source.empty() && !target.empty() && at.firstRow < at.endRow &&
+                 at.firstColumn < at.endColumn;
     // Rows that land whole and unscaled are written straight into the canvas.
-    const bool direct = visible && source.left == 0 && source.width() == width &&
-                        source.width() == target.width() && source.height() == target.height() &&
-                        target.left >= 0 && target.right <= width_;
-    if (visible) {
-        spend((endRow - firstRow) * (endColumn - firstColumn));
+    at.direct = at.visible && source.left == 0 && source.width() == width &&
+                source.width() == target.width() && source.height() == target.height() &&
+                target.left >= 0 && target.right <= width_;
+    at.columns = at.visible ? std::size_t(at.endColumn - at.firstColumn) : 0;
+    at.shrinks = source.width() > target.width() || source.height() > target.height();
+    return at;
+}
+
+void Canvas::paintRows(std::uint32_t width, std::uint32_t height, Rect source, Rect destination,
+                       const RowFiller& fill) {
+    allocate();
+    const Placement at = place(width, height, source, destination);
+    if (at.visible) {
+        spend((at.endRow - at.firstRow) * (at.endColumn - at.firstColumn));
     }
     row_.resize(std::size_t{width} * 4);
-    const std::size_t columns = visible ? std::size_t(endColumn - firstColumn) : 0;
     // Each canvas column's first source byte, and its span when it shrinks.
-    const bool shrinks = source.width() > target.width() || source.height() > target.height();
     columns_.clear();
-    for (std::int64_t x = firstColumn; visible && !direct && x < endColumn; ++x) {
+    for (std::int64_t x = at.firstColumn; at.visible && !at.direct && x < at.endColumn; ++x) {
         const auto [first, end] =
-            span(x - target.left, target.width(), source.width(), source.left);
+            span(x - at.target.left, at.target.width(), at.source.width(), at.source.left);
         columns_.push_back(std::size_t(first));
         columns_.push_back(std::size_t(end));
     }
-    reduced_.resize(columns * 4);
-    sums_.assign(shrinks ? columns * 4 : 0, 0);
+    reduced_.resize(at.columns * 4);
+    sums_.assign(at.shrinks ? at.columns * 4 : 0, 0);
     std::uint64_t weight = 0;
 
-    std::int64_t nextRow = firstRow;
+    std::int64_t nextRow = at.firstRow;
     for (std::uint32_t row = 0; row < height; ++row) {
-        if (direct) {
-            const std::int64_t y = target.top + (row - source.top);
-            if (row >= source.top && row < source.bottom && y >= 0 && y < height_) {
-                fill(row, image_.rgba.data() + (std::size_t(y) * width_ + target.left) * 4);
+        if (at.direct) {
+            const std::int64_t y = at.target.top + (row - at.source.top);
+            if (row >= at.source.top && row < at.source.bottom && y >= 0 && y < height_) {
+                fill(row, image_.rgba.data() + (std::size_t(y) * width_ + at.target.left) * 4);
             } else {
                 fill(row, row_.data());
             }
             continue;
         }
         fill(row, row_.data());
-        if (!visible || nextRow >= endRow) {
+        if (!at.visible || nextRow >= at.endRow) {
             continue;
         }
-        if (!shrinks) {
-            // Growing: canvas row y shows source row top + (y - t) * h / H.
-            while (nextRow < endRow &&
-                   span(nextRow - target.top, target.height(), source.height(), source.top).first ==
-                       row) {
-                std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * width_ * 4;
-                for (std::size_t x = 0; x < columns; ++x) {
-                    std::memcpy(out + (firstColumn + x) * 4, row_.data() + columns_[x * 2] * 4, 4);
-                }
-                ++nextRow;
-            }
-            continue;
+        if (at.shrinks) {
+            shrinkRow(at, row, nextRow, weight);
+        } else {
+            growRow(at, row, nextRow);
         }
-        // Shrinking: a box filter. Colours are weighted by their alpha, so a
-        // transparent pixel lends no colour to its neighbours.
-        auto [firstSource, endSource] =
-            span(nextRow - target.top, target.height(), source.height(), source.top);
-        if (row < firstSource) {
-            continue;
+    }
+}
+
+// Growing: canvas row y shows source row top + (y - t) * h / H.
+void Canvas::growRow(const Placement& at, std::uint32_t row, std::int64_t& nextRow) {
+    while (nextRow < at.endRow &&
+           span(nextRow - at.target.top, at.target.height(), at.source.height(), at.source.top)
+                   .first == row) {
+        std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * width_ * 4;
+        for (std::size_t x = 0; x < at.columns; ++x) {
+            std::memcpy(out + (at.firstColumn + x) * 4, row_.data() + columns_[x * 2] * 4, 4);
         }
-        for (std::size_t x = 0; x < columns; ++x) {
-            std::uint64_t* sum = &sums_[x * 4];
-            for (std::size_t from = columns_[x * 2]; from < columns_[x * 2 + 1]; ++from) {
-                const std::uint8_t* pixel = row_.data() + from * 4;
-                sum[0] += std::uint64_t{pixel[0]} * pixel[3];
-                sum[1] += std::uint64_t{pixel[1]} * pixel[3];
-                sum[2] += std::uint64_t{pixel[2]} * pixel[3];
-                sum[3] += pixel[3];
-            }
+        ++nextRow;
+    }
+}
+
+// Shrinking: a box filter. Colours are weighted by their alpha, so a
+// transparent pixel lends no colour to its neighbours.
+void Canvas::shrinkRow(const Placement& at, std::uint32_t row, std::int64_t& nextRow,
+                       std::uint64_t& weight) {
+    auto [firstSource, endSource] =
+        span(nextRow - at.target.top, at.target.height(), at.source.height(), at.source.top);
+    if (row < firstSource) {
+        return;
+    }
+    for (std::size_t x = 0; x < at.columns; ++x) {
+        std::uint64_t* sum = &sums_[x * 4];
+        for (std::size_t from = columns_[x * 2]; from < columns_[x * 2 + 1]; ++from) {
+            const std::uint8_t* pixel = row_.data() + from * 4;
+            sum[0] += std::uint64_t{pixel[0]} * pixel[3];
+            sum[1] += std::uint64_t{pixel[1]} * pixel[3];
+            sum[2] += std::uint64_t{pixel[2]} * pixel[3];
+            sum[3] += pixel[3];
         }
-        ++weight;
-        while (row + 1 >= std::uint32_t(endSource)) {
-            std::uint8_t* out = image_.rgba.data() + std::size_t(nextRow) * width_ * 4;
-            for (std::size_t x = 0; x < columns; ++x) {
-                const std::uint64_t* sum = &sums_[x * 4];
-                std::uint8_t* pixel = out + (firstColumn + x) * 4;
-                const std::uint64_t count = weight * (columns_[x * 2 + 1] - columns_[x * 2]);
-                if (sum[3] == 0) {
-                    std::memset(pixel, 0, 4);
-                    continue;
-                }
-                for (int c = 0; c < 3; ++c) {
-                    pixel[c] = static_cast<std::uint8_t>((sum[c] + sum[3] / 2) / sum[3]);
-                }
-                pixel[3] = static_cast<std::uint8_t>((sum[3] + count / 2) / count);
-            }
-            ++nextRow;
-            if (nextRow >= endRow) {
-                break;
-            }
-            const auto next =
-                span(nextRow - target.top, target.height(), source.height(), source.top);
-            endSource = next.second;
-            if (next.first <= std::int64_t(row)) {
-                continue; // growing down while shrinking across: the same row again
-            }
-            std::fill(sums_.begin(), sums_.end(), 0);
-            weight = 0;
+    }
+    ++weight;
+    while (row + 1 >= std::uint32_t(endSource)) {
+        emitShrunkRow(at, nextRow, weight);
+        ++nextRow;
+        if (nextRow >= at.endRow) {
             break;
         }
+        const auto next =
+            span(nextRow - at.target.top, at.target.height(), at.source.height(), at.source.top);
+        endSource = next.second;
+        if (next.first <= std::int64_t(row)) {
+            continue; // growing down while shrinking across: the same row again
+        }
+        std::fill(sums_.begin(), sums_.end(), 0);
+        weight = 0;
+        break;
+    }
+}
+
+void Canvas::emitShrunkRow(const Placement& at, std::int64_t y, std::uint64_t weight) {
+    std::uint8_t* out = image_.rgba.data() + std::size_t(y) * width_ * 4;
+    for (std::size_t x = 0; x < at.columns; ++x) {
+        const std::uint64_t* sum = &sums_[x * 4];
+        std::uint8_t* pixel = out + (at.firstColumn + x) * 4;
+        const std::uint64_t count = weight * (columns_[x * 2 + 1] - columns_[x * 2]);
+        if (sum[3] == 0) {
+            std::memset(pixel, 0, 4);
+            continue;
+        }
+        for (int c = 0; c < 3; ++c) {
+            pixel[c] = static_cast<std::uint8_t>((sum[c] + sum[3] / 2) / sum[3]);
+        }
+        pixel[3] = static_cast<std::uint8_t>((sum[3] + count / 2) / count);
     }
 }
 

@@ -71,7 +71,23 @@ public:
     Extent extent();
 
 private:
+    // Where a source picture lands on the canvas, and how.
+    struct Placement {
+        Rect source; // cut to the picture
+        Rect target; // in canvas pixels
+        std::int64_t firstRow = 0, endRow = 0, firstColumn = 0, endColumn = 0;
+        bool visible = false; // any of it on the canvas
+        bool direct = false;  // whole rows unscaled, written in place
+        bool shrinks = false;
+        std::size_t columns = 0;
+    };
+
     void allocate();
+    Placement place(std::uint32_t width, std::uint32_t height, Rect source, Rect destination) const;
+    void growRow(const Placement& at, std::uint32_t row, std::int64_t& nextRow);
+    void shrinkRow(const Placement& at, std::uint32_t row, std::int64_t& nextRow,
+                   std::uint64_t& weight);
+    void emitShrunkRow(const Placement& at, std::int64_t y, std::uint64_t weight);
 
     Rect frame_;
     std::size_t inputBytes_;
