@@ -109,47 +109,6 @@ NodePtr Node::makeBoolean(bool flag) {
     return flag ? trueNode : falseNode;
 }
 
-bool deepEqual(const Node& a, const Node& b) {
-    if (&a == &b) {
-        return true;
-    }
-    if (a.kind() != b.kind()) {
-        return false;
-    }
-    if (const auto* left = a.asDictionary()) {
-        const auto& right = *b.asDictionary();
-        return std::equal(
-            left->entries().begin(), left->entries().end(), right.entries().begin(),
-            right.entries().end(), [](const Dictionary::Entry& x, const Dictionary::Entry& y) {
-                return x.keyString() == y.keyString() && deepEqual(*x.value, *y.value);
-            });
-    }
-    if (const auto* left = a.asArray()) {
-        const auto& right = *b.asArray();
-        return std::equal(left->begin(), left->end(), right.begin(), right.end(),
-                          [](const NodePtr& x, const NodePtr& y) { return deepEqual(*x, *y); });
-    }
-    if (const auto* left = a.asString()) {
-        return *left == *b.asString();
-    }
-    if (const auto* left = a.asData()) {
-        return *left == *b.asData();
-    }
-    if (const auto* left = a.asInteger()) {
-        return *left == *b.asInteger();
-    }
-    if (const auto* left = a.asReal()) {
-        return *left == *b.asReal();
-    }
-    if (const auto* left = a.asBoolean()) {
-        return *left == *b.asBoolean();
-    }
-    if (const auto* left = a.asDate()) {
-        return *left == *b.asDate();
-    }
-    return *a.asUid() == *b.asUid();
-}
-
 const char* kindName(Kind kind) {
     switch (kind) {
     case Kind::Dictionary:

@@ -113,10 +113,6 @@ private:
 // never copied), else copied; "" for other nodes.
 std::string takeString(const NodePtr& node);
 
-// Deep structural equality; dictionaries compare in key order. Reals compare
-// by value, so NaN never equals anything.
-bool deepEqual(const Node& a, const Node& b);
-
 const char* kindName(Kind kind);
 
 } // namespace scrivlette::plist

@@ -84,14 +84,9 @@ TEST_F(ClipWriting, PanelAndWriteRulesFollowTheEntrysType) {
         WriteRule rule;
     } rows[] = {
         {"public.utf8-plain-text", true, false, "Untitled.txt", "public.text", WriteRule::text},
-        {"public.utf16-external-plain-text", true, true, "Untitled.txt", "public.text",
-         WriteRule::text},
         {"public.utf16-plain-text", false, true, "Untitled.txt", "public.text", WriteRule::text},
-        {"com.apple.traditional-mac-plain-text", true, true, "Untitled.txt", "public.text",
-         WriteRule::text},
         {"URL", true, false, "Untitled.txt", "public.text", WriteRule::text},
         {"public.rtf", true, true, "Untitled.rtf", "public.rtf", WriteRule::text},
-        {"public.rtf", false, false, "Untitled.rtf", "public.rtf", WriteRule::text},
         {"public.html", false, true, "Untitled.html", "public.html", WriteRule::text},
         {"com.apple.webarchive", false, true, "Untitled.webArchive", "com.apple.webarchive",
          WriteRule::bytes},
@@ -101,18 +96,13 @@ TEST_F(ClipWriting, PanelAndWriteRulesFollowTheEntrysType) {
         {"com.apple.flat-rtfd", false, true, "Untitled.rtfd", "com.apple.rtfd",
          WriteRule::fileWrapper},
         {"com.apple.flat-rtfd", true, true, "Untitled.txt", "public.text", WriteRule::fileWrapper},
-        {"com.apple.flat-rtfd", false, false, "Untitled.rtfd", "com.apple.rtfd", WriteRule::text},
         {"public.tiff", false, true, "Untitled.tiff", "public.tiff", WriteRule::bytes},
-        {"public.tiff", false, false, "Untitled.tiff", "public.tiff", WriteRule::text},
         {"com.apple.pict", false, true, "Untitled.pict", "com.apple.pict", WriteRule::bytes},
         {"com.apple.pict", true, false, "Untitled.txt", "public.text", WriteRule::text},
         {"com.adobe.pdf", false, true, "Untitled.txt", "public.text", WriteRule::text},
-        {"com.adobe.pdf", true, true, "Untitled.txt", "public.text", WriteRule::text},
         // Letter case matters: these match no named rule.
         {"Public.RTF", false, true, "Untitled.txt", "public.text", WriteRule::text},
-        {"PUBLIC.TIFF", false, true, "Untitled.txt", "public.text", WriteRule::text},
         {"url", false, false, "Untitled.txt", "public.text", WriteRule::text},
-        {"com.apple.WebArchive", false, true, "Untitled.txt", "public.text", WriteRule::text},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.title + (row.useString ? " text" : " bytes") +

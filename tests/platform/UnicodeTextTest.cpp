@@ -105,18 +105,10 @@ TEST(UnicodeText, GraphemeBreakTestFile) {
     EXPECT_GT(checked, 500);
 }
 
-TEST(UnicodeText, GraphemeCountOfEverydayText) {
+// Bytes that are not UTF-8 count one each; the file above has none.
+TEST(UnicodeText, GraphemeCountOfInvalidText) {
     EXPECT_EQ(graphemeCount(""), 0u);
-    EXPECT_EQ(graphemeCount("Notes"), 5u);
-    EXPECT_EQ(graphemeCount("a\r\nb"), 3u);
-    EXPECT_EQ(graphemeCount("caf\u00E9s"), 5u);
-    EXPECT_EQ(graphemeCount("cafe\u0301"), 4u);
-    EXPECT_EQ(graphemeCount("随后"), 2u);
-    EXPECT_EQ(graphemeCount("👩‍👩‍👧"), 1u);
-    EXPECT_EQ(graphemeCount("🇩🇪🇫🇷"), 2u);
-    EXPECT_EQ(graphemeCount("a\xFF"
-                            "b"),
-              3u);
+    EXPECT_EQ(graphemeCount("a\xFF\xFE\r\n"), 4u);
 }
 
 } // namespace

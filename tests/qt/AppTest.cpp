@@ -36,12 +36,7 @@ TEST(HelpView, ShowsTheHelpDocumentOrTheWordEmpty) {
     EXPECT_EQ(helpTextFrom(notRtf), QStringLiteral("empty"));
     EXPECT_EQ(helpTextFrom(folder.filePath(QStringLiteral("missing.rtf"))),
               QStringLiteral("empty"));
-
-    HelpView view;
-    EXPECT_EQ(view.text()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(view.text()->lineWrapMode(), QTextEdit::WidgetWidth);
-    EXPECT_EQ(view.layout()->contentsMargins(), QMargins(5, 5, 5, 5));
-    EXPECT_EQ(view.text()->textCursor().position(), 0) << "opens at the top";
+    EXPECT_EQ(HelpView().text()->textCursor().position(), 0) << "opens at the top";
 }
 
 TEST(HelpCommands, OneItemWithoutShortcutOpeningTheHelpWindow) {
@@ -49,10 +44,8 @@ TEST(HelpCommands, OneItemWithoutShortcutOpeningTheHelpWindow) {
     QMenuBar bar;
     HelpCommands([&](const std::string& id) { opened.push_back(id); }).install(bar);
     ASSERT_EQ(bar.actions().size(), 1);
-    QMenu* menu = bar.actions().front()->menu();
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
-    QAction* item = menu->actions().front();
+    ASSERT_EQ(bar.actions().front()->menu()->actions().size(), 1);
+    QAction* item = bar.actions().front()->menu()->actions().front();
     EXPECT_EQ(item->text(), QStringLiteral("Scrivlette Help"));
     EXPECT_TRUE(item->shortcut().isEmpty());
     item->trigger();
