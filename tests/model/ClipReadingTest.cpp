@@ -3,7 +3,6 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 #include "platform/text/Base64.h"
-#include "platform/text/TextDecoding.h"
 
 #include <algorithm>
 
@@ -105,23 +104,10 @@ TEST_F(ClipReading, TextClippingMakesOneEntryPerKeyInOrder) {
 // character of two, three or four bytes or a surrogate pair, in each encoding.
 TEST_F(ClipReading, TheFirstTextsStartIsTheWholeReadingsStart) {
     std::string text;
+    std::u16string wide;
     for (int i = 0; i < 40; ++i) {
         text += "a\u00E9\u65E5\U0001F600\n";
-    }
-    std::u16string wide;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8SequenceLength(std::string_view(text).substr(at));
-        char32_t c = static_cast<unsigned char>(text[at]) & (0xFF >> (length > 1 ? length + 1 : 0));
-        for (std::size_t k = 1; k < length; ++k) {
-            c = c << 6 | (static_cast<unsigned char>(text[at + k]) & 0x3F);
-        }
-        at += length;
-        if (c >= 0x10000) {
-            wide += char16_t(0xD800 + ((c - 0x10000) >> 10));
-            wide += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            wide += char16_t(c);
-        }
+        wide += u"a\u00E9\u65E5\U0001F600\n";
     }
     std::string little, big = "\xFE\xFF";
     for (char16_t unit : wide) {

@@ -1,7 +1,8 @@
-#include "model/ClipConversion.h"
+#include "model/ClipContent.h"
 
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
+#include "model/ClipConversion.h"
 #include "model/ClipInfo.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,17 @@ TEST_F(ClipConversion, OnlyWhatConvertsIsOffered) {
     ASSERT_TRUE(read) << read.error();
     EXPECT_EQ(read->view(), "a & b");
     EXPECT_EQ(convertedType(Conversion::png).extensions.front(), "png");
+}
+
+TEST(ClipContent, OnlyWebFtpAndMailAddressesMayOpen) {
+    for (const char* address : {"http://a.example/", "HTTPS://a.example/x", "ftp://host/file",
+                                "mailto:someone@example.com"}) {
+        EXPECT_TRUE(mayOpen(address)) << address;
+    }
+    for (const char* address : {"file:///etc/passwd", "javascript:alert(1)", "smb://host/share",
+                                "news:comp.sys.mac", "no address", ""}) {
+        EXPECT_FALSE(mayOpen(address)) << address;
+    }
 }
 
 } // namespace
