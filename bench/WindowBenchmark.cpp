@@ -161,7 +161,7 @@ void copyLargePicture() {
     view.resize(900, 600);
     view.show();
     const std::string pixels(std::size_t{4000} * 3000 * 3, '\x80');
-    const std::string pict = hostile::pictWithQuickTime(3000, "raw ", 4000, 3000, pixels);
+    const std::string pict = hostile::pictWithQuickTime("raw ", 4000, 3000, pixels);
     view.clipInfo()->setClipList(
         {ClipDetail("com.apple.pict", "[data size: " + std::to_string(pict.size()) + "]",
                     Bytes::copyOf(pict), false)});

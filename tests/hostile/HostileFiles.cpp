@@ -31,6 +31,25 @@ std::uint32_t crc32(const std::string& data) {
     return ~crc;
 }
 
+BigEndian pictOf(std::uint16_t width, std::uint16_t height) {
+    BigEndian pict;
+    pict.u16(0).u16(0).u16(0).u16(height).u16(width);
+    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    return pict;
+}
+
+std::string ended(BigEndian& pict) {
+    if (pict.bytes.size() % 2 != 0) {
+        pict.u8(0);
+    }
+    return pict.u16(0x00FF).bytes;
+}
+
+// An empty clip region: no drawing shows, yet the shapes are still made.
+void emptyClip(BigEndian& pict) {
+    pict.u16(0x0001).u16(10).u16(0).u16(0).u16(0).u16(0);
+}
+
 } // namespace
 
 std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, int components) {
@@ -63,9 +82,7 @@ std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, i
 }
 
 std::string pictFrameBomb(std::uint16_t side, int paints, std::uint16_t stretch) {
-    BigEndian pict;
-    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
-    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    BigEndian pict = pictOf(side, side);
     for (int i = 0; i < paints; ++i) {
         pict.u16(0x009A).u32(0xFF).u16(0x8000 | 4).u16(0).u16(0).u16(1).u16(1);
         // pixMap: version, pack type 1, pack size, 72 dpi, direct, 32 bits, 3 x 8
@@ -75,11 +92,12 @@ std::string pictFrameBomb(std::uint16_t side, int paints, std::uint16_t stretch)
         pict.u16(0).u16(0).u16(stretch).u16(stretch).u16(0); // destination, mode
         pict.u32(0x00FF0000);                                // one red pixel
     }
-    return pict.u16(0x00FF).bytes;
+    return ended(pict);
 }
 
-std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std::uint16_t width,
-                              std::uint16_t height, const std::string& data) {
+std::string pictWithQuickTime(const std::string& codec, std::uint16_t width, std::uint16_t height,
+                              const std::string& data, std::uint16_t depth,
+                              const std::string& after) {
     BigEndian quickTime;
     quickTime.u16(0);
     for (std::uint32_t m : {0x10000u, 0u, 0u, 0u, 0x10000u, 0u, 0u, 0u, 0x40000000u}) {
@@ -89,42 +107,17 @@ std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std:
     quickTime.u32(86).raw(codec).raw(std::string(4 + 2 + 2 + 2 + 2 + 4 + 4 + 4, '\0'));
     quickTime.u16(width).u16(height).u32(0x00480000).u32(0x00480000);
     quickTime.u32(static_cast<std::uint32_t>(data.size())).u16(1).raw(std::string(32, '\0'));
-    quickTime.u16(24).u16(0xFFFF).raw(data);
-    BigEndian pict;
-    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
-    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
+    quickTime.u16(depth).u16(0xFFFF).raw(data);
+    BigEndian pict = pictOf(width, height);
     pict.u16(0x8200).u32(static_cast<std::uint32_t>(quickTime.bytes.size())).raw(quickTime.bytes);
     if (pict.bytes.size() % 2 != 0) {
         pict.u8(0);
     }
-    return pict.u16(0x00FF).bytes;
+    return ended(pict.raw(after));
 }
-
-namespace {
-
-BigEndian pictOf(std::uint16_t side) {
-    BigEndian pict;
-    pict.u16(0).u16(0).u16(0).u16(side).u16(side);
-    pict.u16(0x0011).u16(0x02FF).u16(0x0C00).raw(std::string(24, '\0'));
-    return pict;
-}
-
-std::string ended(BigEndian& pict) {
-    if (pict.bytes.size() % 2 != 0) {
-        pict.u8(0);
-    }
-    return pict.u16(0x00FF).bytes;
-}
-
-// An empty clip region: no drawing shows, yet the shapes are still made.
-void emptyClip(BigEndian& pict) {
-    pict.u16(0x0001).u16(10).u16(0).u16(0).u16(0).u16(0);
-}
-
-} // namespace
 
 std::string pictRegionBomb(std::uint16_t side, int points, int paints) {
-    BigEndian pict = pictOf(side);
+    BigEndian pict = pictOf(side, side);
     BigEndian row;
     for (int i = 0; i < points; ++i) {
         row.u16(static_cast<unsigned>(i * 2)); // ascending, as QuickDraw stores them
@@ -143,7 +136,7 @@ std::string pictRegionBomb(std::uint16_t side, int points, int paints) {
 }
 
 std::string pictArcBomb(std::uint16_t side, int degrees, int paints, bool clipped) {
-    BigEndian pict = pictOf(side);
+    BigEndian pict = pictOf(side, side);
     if (clipped) {
         emptyClip(pict);
     }
@@ -155,7 +148,7 @@ std::string pictArcBomb(std::uint16_t side, int degrees, int paints, bool clippe
 }
 
 std::string pictPolygonBomb(std::uint16_t side, int points, int paints, bool framed) {
-    BigEndian pict = pictOf(side);
+    BigEndian pict = pictOf(side, side);
     if (!framed) {
         emptyClip(pict);
     }
@@ -171,7 +164,7 @@ std::string pictPolygonBomb(std::uint16_t side, int points, int paints, bool fra
 }
 
 std::string pictTextBomb(std::uint16_t side, int texts) {
-    BigEndian pict = pictOf(side);
+    BigEndian pict = pictOf(side, side);
     pict.u16(0x0028).u16(20).u16(0).u8(255).raw(std::string(255, '\xF0'));
     for (int i = 1; i < texts; ++i) {
         pict.u16(0x002A).u8(1).u8(255).raw(std::string(255, '\xF0')); // a line down
@@ -196,7 +189,7 @@ std::string iccProfileBomb() {
 }
 
 std::string pictProfileBomb() {
-    BigEndian pict = pictOf(2);
+    BigEndian pict = pictOf(2, 2);
     const std::string bytes = iccProfileBomb();
     pict.u16(0x00A1).u16(224).u16(static_cast<unsigned>(4 + bytes.size())).u32(0).raw(bytes);
     pict.u16(0x00A1).u16(224).u16(4).u32(2);

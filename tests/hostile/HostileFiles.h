@@ -16,10 +16,12 @@ std::string jpegScanBomb(std::uint16_t width, std::uint16_t height, int scans, i
 // painted `paints` times, each stretched over `stretch` x `stretch` pixels.
 std::string pictFrameBomb(std::uint16_t side, int paints = 1, std::uint16_t stretch = 1);
 
-// A version 2 PICT of a `side`-pixel square holding one QuickTime image of
-// `codec` ('jpeg', say), `width` x `height`, its data `data`.
-std::string pictWithQuickTime(std::uint16_t side, const std::string& codec, std::uint16_t width,
-                              std::uint16_t height, const std::string& data);
+// A version 2 PICT holding one QuickTime image of `codec` ('jpeg', say),
+// `width` x `height` at `depth` bits, its data `data`, followed by the
+// opcodes `after` (what QuickTime stores for readers without it).
+std::string pictWithQuickTime(const std::string& codec, std::uint16_t width, std::uint16_t height,
+                              const std::string& data, std::uint16_t depth = 24,
+                              const std::string& after = "");
 
 // Version 2 PICTs of a `side` x `side` frame that ask the drawing engine
 // for work no pixel shows:

@@ -72,16 +72,11 @@ TEST(ClipDetail, EncodesUnderItsKeysInOrderAndDecodesBack) {
     const Json lean = encode(withoutData);
     EXPECT_EQ(lean.size(), 4u);
     EXPECT_FALSE(lean.contains("data"));
-    const auto back = decodeClipDetail(lean);
-    ASSERT_TRUE(back);
-    EXPECT_FALSE(back->data.has_value());
-    EXPECT_EQ(*back, withoutData);
+    EXPECT_EQ(decodeClipDetail(lean).value(), withoutData);
 
-    const ClipDetail emptyData = sample(Bytes());
-    const auto emptyBack = decodeClipDetail(encode(emptyData));
+    const auto emptyBack = decodeClipDetail(encode(sample(Bytes())));
     ASSERT_TRUE(emptyBack);
-    EXPECT_TRUE(emptyBack->data.has_value());
-    EXPECT_EQ(*emptyBack, emptyData);
+    EXPECT_TRUE(emptyBack->data.has_value()) << "empty bytes are not no bytes";
 }
 
 TEST(ClipDetail, DecodingFailsOnMissingOrMistypedKeys) {

@@ -1,7 +1,6 @@
 #include "formats/rtf/RtfReader.h"
 
 #include "TestSupport.h"
-#include "formats/plist/PropertyList.h"
 #include "formats/rtfd/FlatRtfd.h"
 
 #include <gtest/gtest.h>
@@ -20,10 +19,8 @@ std::string textOf(std::string_view rtf) {
 }
 
 TEST(RtfReader, RealClippingRtfReadsAsItsText) {
-    const auto root = plist::parse(test::readBytes(test::realFile("Text.textClipping")));
-    ASSERT_TRUE(root);
     const std::string& rtf =
-        *(*root)->asDictionary()->find("UTI-Data")->asDictionary()->find("public.rtf")->asString();
+        *test::realRepresentation("Text.textClipping", "public.rtf").asString();
     const auto document = parseRtf(rtf);
     ASSERT_TRUE(document) << document.error().describe();
     EXPECT_EQ(document->plainText(), "随后");

@@ -1,8 +1,10 @@
 #include "TestSupport.h"
 
+#include "formats/plist/PropertyList.h"
 #include "platform/files/FileReading.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
 namespace scrivlette::test {
@@ -21,6 +23,23 @@ Bytes readBytes(const std::filesystem::path& path) {
         throw std::runtime_error("cannot read " + path.string() + ": " + bytes.error().message);
     }
     return *bytes;
+}
+
+const plist::Node& realRepresentation(std::string_view file, std::string_view type) {
+    static std::map<std::string, plist::NodePtr, std::less<>> read;
+    plist::NodePtr& root = read[std::string(file)];
+    if (!root) {
+        auto parsed = plist::parse(readBytes(realFile(file)));
+        if (!parsed) {
+            throw std::runtime_error(std::string(file) + ": " + parsed.error().describe());
+        }
+        root = *parsed;
+    }
+    const plist::Node* node = root->asDictionary()->find("UTI-Data")->asDictionary()->find(type);
+    if (!node) {
+        throw std::runtime_error(std::string(file) + " holds no " + std::string(type));
+    }
+    return *node;
 }
 
 std::string bigEndian(std::uint64_t value, std::size_t width) {

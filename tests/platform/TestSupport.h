@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/plist/Node.h"
 #include "platform/Bytes.h"
 #include "platform/ReadError.h"
 
@@ -27,6 +28,9 @@ std::filesystem::path realFile(std::string_view name);
 // Fixtures committed under tests/fixtures.
 std::filesystem::path fixture(std::string_view name);
 Bytes readBytes(const std::filesystem::path& path);
+// One representation a real clipping holds, as stored (`file` may be
+// "../pict/NAME"); each file is read once.
+const plist::Node& realRepresentation(std::string_view file, std::string_view type);
 inline Bytes bytesOf(std::string_view text) {
     return Bytes::copyOf(text);
 }

@@ -13,17 +13,6 @@ std::string unicodeFile(const char* relative) {
     return std::string(SCRIVLETTE_UNICODE_DATA) + "/" + relative;
 }
 
-// "0041 0301" -> UTF-8
-std::string fromCodePoints(const std::string& hex) {
-    std::istringstream in(hex);
-    std::string out;
-    unsigned codePoint = 0;
-    while (in >> std::hex >> codePoint) {
-        appendUtf8(out, codePoint);
-    }
-    return out;
-}
-
 TEST(UnicodeText, CanonicalEquivalence) {
     const struct {
         const char* name;
@@ -48,32 +37,6 @@ TEST(UnicodeText, CanonicalEquivalence) {
             EXPECT_EQ(canonicalHash(c.a), canonicalHash(c.b));
         }
     }
-}
-
-// Each line: source; NFC; NFD; NFKC; NFKD. c3 is the NFD of c1, c2 and c3.
-TEST(UnicodeText, NormalizationTestFile) {
-    std::ifstream file(SCRIVLETTE_NORMALIZATION_TEST);
-    ASSERT_TRUE(file) << "install the unicode-data package";
-    std::string line;
-    int checked = 0;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#' || line[0] == '@') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string c1, c2, c3;
-        std::getline(fields, c1, ';');
-        std::getline(fields, c2, ';');
-        std::getline(fields, c3, ';');
-        const std::string source = fromCodePoints(c1);
-        const std::string composed = fromCodePoints(c2);
-        const std::string decomposed = fromCodePoints(c3);
-        ASSERT_EQ(canonicalDecomposition(source), decomposed) << line;
-        ASSERT_TRUE(canonicallyEqual(source, composed)) << line;
-        ASSERT_EQ(canonicalHash(source), canonicalHash(decomposed)) << line;
-        ++checked;
-    }
-    EXPECT_GT(checked, 15000);
 }
 
 // Each line: code points separated by ÷ (break) or × (no break).

@@ -209,15 +209,8 @@ TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
 // A PICT attachment, which Qt cannot read, shows through our picture decoder;
 // an RTFD that is a single file shows formatted too.
 TEST(FormattedView, RtfdAttachmentsShowThroughThePictureDecoder) {
-    const auto clipping =
-        plist::parse(test::readBytes(test::realFile("../pict/tm_16bit.pictClipping")));
-    ASSERT_TRUE(clipping);
-    const Bytes& pict = *(*clipping)
-                             ->asDictionary()
-                             ->find("UTI-Data")
-                             ->asDictionary()
-                             ->find("com.apple.pict")
-                             ->asData();
+    const Bytes& pict =
+        *test::realRepresentation("../pict/tm_16bit.pictClipping", "com.apple.pict").asData();
     const std::string rtf = "{\\rtf1 a{{\\NeXTGraphic pic.pict \\width100 \\height100}\\'ac}b}";
     const auto rtfd = [](const std::string& object) {
         return ClipDetail("com.apple.flat-rtfd", "[data size]",

@@ -58,15 +58,6 @@ protected:
     State<std::shared_ptr<ClipInfo>> clipInfo_{ClipInfo::create()};
 };
 
-TEST_F(DropTargetTest, DroppedSampleFilesFillTheDocument) {
-    QMimeData mime;
-    mime.setUrls({real("Notes.textClipping"), real("Donate.webloc")});
-    ASSERT_TRUE(drag(&mime));
-    ASSERT_TRUE(waitFor([&] { return clipInfo_.get()->clipList().size() == 4; }));
-    const std::string name = clipInfo_.get()->clippingName();
-    EXPECT_TRUE(name == "Notes.textClipping" || name == "Donate.webloc") << name;
-}
-
 TEST_F(DropTargetTest, TextAndWebLinksAreRefused) {
     const auto before = clipInfo_.get();
     QMimeData text;

@@ -20,23 +20,21 @@ TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
     panel->setCanCreateDirectories(true);
     panel->setNameFieldStringValue("Untitled.rtf");
     panel->setAllowedContentTypes({*contentType("public.rtf")});
-    int calls = 0;
-    panel->begin([&](int) { ++calls; });
+    std::vector<int> responses;
+    panel->begin([&](int response) { responses.push_back(response); });
     QApplication::processEvents();
 
     QFileDialog* dialog = panel->dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal) << "the main window stays usable";
-    EXPECT_TRUE(dialog->isWindow()) << "a window of its own, not a sheet";
-    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog->testOption(QFileDialog::ReadOnly)) << "folders can be created";
     EXPECT_EQ(nameField(dialog), QStringLiteral("Untitled.rtf"));
     EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("Rich Text Format (*.rtf)")});
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("rtf"));
-    EXPECT_EQ(calls, 0) << "begin returns before the user answers";
+    EXPECT_TRUE(responses.empty()) << "begin returns before the user answers";
     dialog->reject();
-    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(responses, std::vector<int>{SavePanel::cancelResponse});
 
     // A dialog of the window that opened it, kept above it, starting where
     // that window's last file is.
@@ -45,7 +43,6 @@ TEST(QtSavePanel, ShowsAWindowOfItsOwnOfferingTheNameAndType) {
     QtSavePanel owned(false, &owner, folder.path());
     EXPECT_EQ(owned.dialog()->parentWidget(), &owner);
     EXPECT_TRUE(owned.dialog()->isWindow());
-    EXPECT_EQ(owned.dialog()->windowModality(), Qt::NonModal);
     EXPECT_EQ(owned.dialog()->directory().absolutePath(), QDir(folder.path()).absolutePath());
 
     // The filter's extension must not rewrite the suggested name's suffix.
@@ -82,14 +79,6 @@ TEST(QtSavePanel, SaveAnswersOneWithTheChosenLocationOnce) {
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->filePath(),
               QDir(folder.path()).filePath(QStringLiteral("Clip ü.pict")).toStdString());
-}
-
-TEST(QtSavePanel, CancelAnswersZero) {
-    auto panel = std::make_shared<QtSavePanel>(false);
-    int response = -1;
-    panel->begin([&](int answer) { response = answer; });
-    panel->dialog()->reject();
-    EXPECT_EQ(response, SavePanel::cancelResponse);
 }
 
 } // namespace
