@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "platform/files/FileReading.h"
-#include "platform/files/FileType.h"
 #include "platform/files/FileWrapper.h"
 #include "platform/files/FileWriting.h"
 
@@ -34,29 +33,6 @@ protected:
 
     fs::path directory_;
 };
-
-TEST_F(Files, TypeIdentifierFollowsTheExtensionWithoutRegardToCase) {
-    const struct {
-        const char* name;
-        std::optional<std::string> identifier;
-    } cases[] = {
-        {"a.textClipping", "com.apple.finder.textclipping"},
-        {"A.TEXTCLIPPING", "com.apple.finder.textclipping"},
-        {"no extension", std::nullopt},
-        {".webloc", std::nullopt},
-        {"p.textClipping.bak", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto identifier = typeIdentifierOfFile(make(c.name));
-        ASSERT_TRUE(identifier);
-        EXPECT_EQ(*identifier, c.identifier);
-    }
-    fs::create_directories(directory_ / "folder.textClipping");
-    EXPECT_EQ(*typeIdentifierOfFile((directory_ / "folder.textClipping").string()),
-              "public.folder");
-    EXPECT_FALSE(typeIdentifierOfFile((directory_ / "missing.textClipping").string()));
-}
 
 TEST_F(Files, ReadsWholeFilesAndRefusesOthers) {
     const std::string content("binary\0bytes\xFF", 13);

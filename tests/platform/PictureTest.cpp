@@ -104,55 +104,6 @@ TEST(Pict, EveryPixelFormatDrawsTheSamePicture) {
     }
 }
 
-// PackBits in literal runs of at most 128 bytes.
-std::string packLiterals(std::string_view row) {
-    std::string out;
-    for (std::size_t at = 0; at < row.size(); at += 128) {
-        const std::size_t length = std::min<std::size_t>(128, row.size() - at);
-        out.push_back(static_cast<char>(length - 1));
-        out.append(row.substr(at, length));
-    }
-    return out;
-}
-
-// Whether a row is packed, and whether its count is a byte or a word, follow
-// rowBytes, not the length the row unpacks to: at 63 pixels a 32-bit row has
-// 252 rowBytes (a word count) but unpacks to 189 bytes.
-TEST(Pict, PackingFollowsRowBytes) {
-    for (const unsigned width : {1u, 2u, 62u, 63u, 83u, 84u}) {
-        SCOPED_TRACE(width);
-        const unsigned rowBytes = width * 4;
-        std::string planes(width * 3, '\0');
-        for (unsigned x = 0; x < width; ++x) {
-            planes[x] = static_cast<char>(x); // red rises, green and blue stay 0
-        }
-        PictWriter pict(2, static_cast<int>(width), 1);
-        pict.op(0x009A).u32(0xFF).u16(0x8000 | rowBytes).rect(0, 0, 1, static_cast<int>(width));
-        pict.pixMap(4, 32, 3).rect(0, 0, 1, static_cast<int>(width));
-        pict.rect(0, 0, 1, static_cast<int>(width)).u16(0);
-        if (rowBytes < 8) {
-            pict.raw(std::string(rowBytes, '\x7F')); // too short to pack: x R G B as they are
-        } else {
-            const std::string packed = packLiterals(planes);
-            if (rowBytes > 250) {
-                pict.u16(static_cast<unsigned>(packed.size()));
-            } else {
-                pict.u8(static_cast<unsigned>(packed.size()));
-            }
-            pict.raw(packed);
-        }
-        const auto result = decode(pict.finish());
-        ASSERT_TRUE(result) << result.error();
-        ASSERT_EQ(result->width, width);
-        const Pixel last = pixelAt(*result, width - 1, 0);
-        if (rowBytes < 8) {
-            EXPECT_EQ(last, (Pixel{0x7F, 0x7F, 0x7F, 255}));
-        } else {
-            EXPECT_EQ(last, (Pixel{static_cast<std::uint8_t>(width - 1), 0, 0, 255}));
-        }
-    }
-}
-
 // Indexed pixels through a colour table, unpacked and packed, 2 to 8 bits.
 TEST(Pict, IndexedPixelsAndBitmaps) {
     const auto colourTable = [](PictWriter& pict) {

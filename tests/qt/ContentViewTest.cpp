@@ -8,6 +8,7 @@
 #include "views/DetailPane.h"
 #include "views/FormattedView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -23,10 +24,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QToolBar>
-#include <QToolButton>
 #include <QWindow>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -133,18 +131,6 @@ TEST_F(ContentViewTest, ToolbarHoldsTheWriteCommand) {
     write->trigger();
     ASSERT_EQ(panels_.size(), 1u);
     EXPECT_EQ(panels_[0]->suggestedName, "Untitled.webArchive");
-}
-
-TEST_F(ContentViewTest, ReadingShowsTheEntriesTheNameAndNoSymbol) {
-    read("Notes.textClipping");
-    ASSERT_EQ(view_.sidebar()->model()->rowCount(), 3);
-    EXPECT_EQ(rowText(0), QStringLiteral("com.apple.traditional-mac-plain-text"));
-    EXPECT_EQ(rowText(1), QStringLiteral("public.utf8-plain-text"));
-    EXPECT_EQ(rowText(2), QStringLiteral("public.utf16-plain-text"));
-    EXPECT_FALSE(view_.findChild<QLabel*>(QStringLiteral("emptysymbol"))->isVisible());
-    EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Notes.textClipping"));
-    EXPECT_EQ(view_.detailPane()->currentWidget(), view_.detailPane()->placeholder())
-        << "until a row is selected";
 }
 
 TEST_F(ContentViewTest, SelectionSurvivesADrop) {
@@ -319,31 +305,6 @@ TEST_F(ContentViewTest, TheWholeWindowTakesDrops) {
         EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Donate.webloc"));
         view_.clipInfoBinding().set(ClipInfo::create());
     }
-}
-
-// After opening, the list has the focus and an arrow key selects the first
-// entry; Ctrl+C in the text takes what is selected there, elsewhere the whole.
-TEST_F(ContentViewTest, KeyboardPaths) {
-    QApplication::setActiveWindow(&view_);
-    open({realUrl("Text.textClipping")});
-    EXPECT_TRUE(view_.sidebar()->hasFocus());
-    QTest::keyClick(view_.sidebar(), Qt::Key_Down);
-    ASSERT_TRUE(view_.selectKey());
-    EXPECT_EQ(view_.selectKey()->title, view_.clipInfo()->clipAt(0).title);
-    selectRow(4);
-    ASSERT_EQ(view_.selectKey()->content, "随后");
-
-    QPlainTextEdit* text = view_.detailPane()->text();
-    text->setFocus();
-    QTextCursor part(text->document());
-    part.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-    text->setTextCursor(part);
-    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("随"));
-
-    view_.sidebar()->setFocus();
-    QTest::keyClick(view_.sidebar(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("随后"));
 }
 
 } // namespace
