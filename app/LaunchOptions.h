@@ -22,7 +22,8 @@ struct LaunchOptions {
 
 // `arguments` are the raw bytes of argv (without the program name), so that
 // file names that are not UTF-8 keep their bytes. Relative names are taken
-// from `currentDirectory`.
+// from `currentDirectory`. Qt's standard options (-style Fusion, -reverse)
+// are passed over: QApplication reads them from argv.
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments,
                                  const std::string& currentDirectory);
 

@@ -147,6 +147,15 @@ TEST(LaunchOptions, FilesInOrderAndAnswersWithoutAWindow) {
                                               "file:///home/u/-c.mailloc",
                                               "file:///home/u/caf%E9.webloc"}));
 
+    // Qt's own options, with their values, are Qt's to read.
+    const auto qt = parseLaunchOptions({"-style", "Fusion", "--platform=xcb", "-reverse",
+                                        "a.webloc", "-stylesheet", "s.qss", "--", "-style"},
+                                       "/h");
+    EXPECT_FALSE(qt.exit);
+    ASSERT_EQ(qt.files.size(), 2u);
+    EXPECT_EQ(qt.files[0].absoluteString(), "file:///h/a.webloc");
+    EXPECT_EQ(qt.files[1].absoluteString(), "file:///h/-style") << "after --, a file";
+
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -155,6 +164,7 @@ TEST(LaunchOptions, FilesInOrderAndAnswersWithoutAWindow) {
         {{"--help"}, 0, "Usage:"},
         {{"--version"}, 0, ""},
         {{"--frobnicate", "a.webloc"}, 2, "Unknown option 'frobnicate'"},
+        {{"-style", "Fusion", "-stylish"}, 2, "Unknown option 'stylish'"},
     };
     for (const auto& answer : answers) {
         SCOPED_TRACE(answer.arguments.front());
