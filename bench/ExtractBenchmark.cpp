@@ -102,8 +102,12 @@ void deep(const char* argv0, const fs::path& folder, std::size_t depth) {
     std::printf("extract a tree %zu folders deep: %.3f s; peak memory %.1f MiB\n", depth, m.seconds,
                 static_cast<double>(m.peakKilobytes) / 1024);
     std::fflush(stdout);
-    std::system(
-        ("rm -rf '" + tree.string() + "' '" + (folder / "out-deep").string() + "'").c_str());
+    // rm, not remove_all: the tree is deeper than one path can name.
+    const std::string remove =
+        "rm -rf '" + tree.string() + "' '" + (folder / "out-deep").string() + "'";
+    if (std::system(remove.c_str()) != 0) {
+        std::fprintf(stderr, "could not remove %s\n", tree.c_str());
+    }
 }
 
 } // namespace

@@ -48,17 +48,29 @@ else()
     message(WARNING "help2man not found: no man pages will be installed")
 endif()
 
+# What Debian asks of every package: the copyright in its machine-readable
+# form and the changelog, compressed as dpkg expects.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+                   COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/resources/debian/changelog > ${changelog}
+                   DEPENDS resources/debian/changelog VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${changelog})
+install(FILES resources/debian/copyright ${changelog}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivlette)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME scrivlette)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "The Scrivlette developers")
+set(CPACK_PACKAGE_CONTACT
+    "The Scrivlette developers <maintainers@users.noreply.c-seed-9dbb5f36.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "see what macOS clipping and location files hold")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Scrivlette opens the clipping files that the macOS Finder makes (.textClipping,
-.pictClipping) and its internet locations (.webloc, .mailloc), and shows every
-representation they hold: plain and rich text, HTML, web archives, pictures.
-Text can be copied or dragged out, and any representation written to a file.
-A command-line tool, scrivlette-cli, reads the same files from a terminal.")
+    "Scrivlette opens the clipping files that the macOS Finder makes
+(textClipping and pictClipping files) and its internet locations (webloc and
+mailloc files), and shows every representation they hold: plain and rich
+text, HTML, web archives, pictures. Text can be copied or dragged out, and
+any representation written to a file. A command-line tool, scrivlette-cli,
+reads the same files from a terminal; file managers show their thumbnails.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

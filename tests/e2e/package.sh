@@ -33,7 +33,8 @@ for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
     ./usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml \
     ./usr/share/man/man1/scrivlette.1.gz ./usr/share/man/man1/scrivlette-cli.1.gz \
     ./usr/bin/scrivlette-thumbnailer ./usr/share/thumbnailers/scrivlette.thumbnailer \
-    ./usr/share/man/man1/scrivlette-thumbnailer.1.gz; do
+    ./usr/share/man/man1/scrivlette-thumbnailer.1.gz \
+    ./usr/share/doc/scrivlette/copyright ./usr/share/doc/scrivlette/changelog.gz; do
     grep -qxF "$file" <<<"$contents" || fail "$file is missing"
 done
 
@@ -54,4 +55,13 @@ grep -qx 'Exec=scrivlette-thumbnailer -s %s %u %o' "$root/usr/share/thumbnailers
 "$root/usr/bin/scrivlette-cli" --version | grep -qx "scrivlette-cli $version" || fail 'unpacked --version'
 listing=$("$root/usr/bin/scrivlette-cli" list "$real/Notes.textClipping")
 grep -q 'public.utf8-plain-text' <<<"$listing" || fail "unpacked list printed: $listing"
+# Debian's own check, on the builds that ship: a sanitizer build is no package.
+if grep -q '^SCRIVLETTE_SANITIZE:BOOL=ON' "$build/CMakeCache.txt"; then
+    echo "package: lintian skipped: a sanitizer build"
+else
+    lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+        { cat "$scratch/lintian.log" >&2; fail 'lintian found errors or warnings'; }
+fi
+zcat "$root/usr/share/doc/scrivlette/changelog.gz" | head -1 | grep -q "^scrivlette ($version) " ||
+    fail 'the changelog does not name this version'
 echo "package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB; Depends: $(field Depends)"
