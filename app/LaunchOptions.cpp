@@ -110,6 +110,12 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& allArguments,
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QCoreApplication::translate("main", "Show this help.")));
     parser.addVersionOption();
+    const QCommandLineOption openLocations(
+        QStringLiteral("open-location"),
+        QCoreApplication::translate(
+            "main", "Open the address of each web or mail location in the desktop's browser or "
+                    "mail program, as the Finder does; other files open in the window."));
+    parser.addOption(openLocations);
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("main", "Clipping files to open, read together as one drop."),
@@ -135,6 +141,7 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& allArguments,
                                            false};
         return options;
     }
+    options.openLocations = parser.isSet(openLocations);
     for (const std::string& name : fileArguments(arguments)) {
         if (auto url = fileUrl(name, currentDirectory)) {
             options.files.push_back(std::move(*url));

@@ -12,6 +12,8 @@ namespace scrivlette {
 // and an exit status without opening a window (--help, --version, a mistake).
 struct LaunchOptions {
     std::vector<Url> files;
+    // Open the locations' addresses rather than show the files (--open-location).
+    bool openLocations = false;
     struct Exit {
         int status;
         QString text;

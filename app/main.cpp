@@ -1,4 +1,5 @@
 #include "app/LaunchOptions.h"
+#include "app/LocationOpening.h"
 #include "app/ScrivletteApp.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/QtSavePanel.h"
@@ -6,6 +7,7 @@
 #include "views/ContentView.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QIcon>
 #include <cstdio>
 #include <filesystem>
@@ -66,8 +68,20 @@ int main(int argc, char** argv) {
                                              content ? content->lastReadFolder() : QString());
     });
 
+    std::vector<Url> files = options.files;
+    if (options.openLocations) {
+        files =
+            openLocations(files, [](const QUrl& url) { return QDesktopServices::openUrl(url); });
+        if (files.empty()) {
+            return 0;
+        }
+    }
     ScrivletteApp app;
-    app.launch(options.files);
+    app.launch(options.openLocations ? std::vector<Url>{} : files);
+    if (options.openLocations) {
+        // What did not open is shown, and Open Link says why.
+        dynamic_cast<ContentView&>(*app.window("main")).openFilesAndFollowLink(files);
+    }
     QApplication::exec();
     return 0;
 }

@@ -9,7 +9,8 @@ set(SCRIVLETTE_ID io.github.scrivlette.Scrivlette)
 install(TARGETS scrivlette scrivlette-cli scrivlette-thumbnailer
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/scrivlette.thumbnailer DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
-install(FILES resources/${SCRIVLETTE_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/${SCRIVLETTE_ID}.desktop resources/io.github.scrivlette.WebLocation.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/icons/${SCRIVLETTE_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES resources/${SCRIVLETTE_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)

@@ -183,6 +183,13 @@ std::string_view extensionOf(const ClipDetail& clip) {
     return undecodedText ? "bin" : known->extension;
 }
 
+const ClipDetail* firstLocation(const std::vector<ClipDetail>& clips) {
+    const auto found = std::find_if(clips.begin(), clips.end(), [](const ClipDetail& clip) {
+        return entryKind(clip) == EntryKind::location;
+    });
+    return found == clips.end() ? nullptr : &*found;
+}
+
 bool mayOpen(std::string_view address) {
     const std::size_t colon = address.find(':');
     if (colon == std::string_view::npos) {

@@ -66,6 +66,9 @@ std::optional<rtf::Document> richTextOf(std::string_view rtf);
 // order of preference, that decoded. Null when it has none.
 const ClipDetail* firstText(const std::vector<ClipDetail>& clips);
 
+// The first web or mail location entry, or null.
+const ClipDetail* firstLocation(const std::vector<ClipDetail>& clips);
+
 // The first picture that decodes, no larger than `fit`; or why none did.
 image::ImageResult firstPicture(const std::vector<ClipDetail>& clips,
                                 std::optional<image::Fit> fit = std::nullopt);

@@ -185,6 +185,11 @@ void ContentView::openFiles(const std::vector<Url>& urls) {
     sidebar_->setFocus(Qt::OtherFocusReason);
 }
 
+void ContentView::openFilesAndFollowLink(const std::vector<Url>& urls) {
+    followLinkOnceRead_ = !urls.empty();
+    openFiles(urls);
+}
+
 QAction* ContentView::openAction() const {
     return navigation_->openAction();
 }
@@ -231,6 +236,14 @@ void ContentView::showReadSummary(const ReadSummary& summary) {
     }
     report_->show(summary);
     sidebar_->setFocus(Qt::OtherFocusReason);
+    if (std::exchange(followLinkOnceRead_, false)) {
+        const std::vector<ClipDetail>& clips = renderedDocument_->clipList();
+        if (const ClipDetail* location = firstLocation(clips)) {
+            sidebar_->setCurrentIndex(
+                sidebar_->model()->index(static_cast<int>(location - clips.data()), 0));
+            openLink();
+        }
+    }
 }
 
 void ContentView::showContextMenu(QWidget* widget, const QPoint& position) {

@@ -48,6 +48,9 @@ public:
 
     // Reads the files as a drop of them would, into a new document.
     void openFiles(const std::vector<Url>& urls);
+    // The same, then selects the first location read and opens its address
+    // as Open Link does (which says why when it may not open).
+    void openFilesAndFollowLink(const std::vector<Url>& urls);
     // The folder of the file read last, or empty.
     QString lastReadFolder() const;
 
@@ -110,6 +113,7 @@ private:
     ReadSummaryView* report_ = nullptr;
     QString selectSource_; // the file the selected entry came from
 
+    bool followLinkOnceRead_ = false;
     bool renderPending_ = false;
     int renderCount_ = 0;
     // What the list shows, so a grown document only adds rows.

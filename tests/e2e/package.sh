@@ -28,6 +28,7 @@ done
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
     ./usr/share/applications/io.github.scrivlette.Scrivlette.desktop \
+    ./usr/share/applications/io.github.scrivlette.WebLocation.desktop \
     ./usr/share/icons/hicolor/scalable/apps/io.github.scrivlette.Scrivlette.svg \
     ./usr/share/mime/packages/io.github.scrivlette.Scrivlette.xml \
     ./usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml \
@@ -40,7 +41,7 @@ done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate --no-hints "$root/usr/share/applications/io.github.scrivlette.Scrivlette.desktop"
+desktop-file-validate --no-hints "$root"/usr/share/applications/io.github.scrivlette.*.desktop
 grep -q '^Exec=scrivlette %F$' "$root/usr/share/applications/io.github.scrivlette.Scrivlette.desktop" ||
     fail 'the desktop entry does not pass its files'
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml" >/dev/null ||

@@ -92,6 +92,20 @@ printf '<?xml version="1.0"?><plist version="1.0"><dict><key>URL</key><string>fi
 open_link "$scratch/Local.webloc"
 [ "$(wc -l <"$scratch/opened")" -eq 1 ] || fail 'a file: address was opened'
 
+# Opened as a web location (the Open Web Location entry), the address goes
+# to the browser with no window; one of another kind opens the window.
+: >"$scratch/opened"
+timeout 30 "$build/app/scrivlette" --open-location "$real/Donate.webloc" 2>>"$scratch/stderr" ||
+    fail '--open-location of a web address did not end by itself'
+for _ in $(seq 50); do [ -s "$scratch/opened" ] && break; sleep 0.1; done
+[ "$(cat "$scratch/opened")" = http://cyberduck.ch/donate/ ] ||
+    fail "--open-location opened: $(cat "$scratch/opened")"
+"$build/app/scrivlette" --open-location "$scratch/Local.webloc" 2>>"$scratch/stderr" &
+pid=$!
+wait_for_window '^Scrivlette Local.webloc$' >/dev/null || fail 'a file: location opened no window'
+quit
+[ "$(wc -l <"$scratch/opened")" -eq 1 ] || fail '--open-location opened a file: address'
+
 # A click on the first row, sent the moment the window maps while a 50 MB
 # clipping is still being read, selects that row once it is there.
 /usr/bin/python3 -c "
@@ -117,4 +131,4 @@ done
     "$real/Rich web text.textClipping")
 modes=$(find "$scratch/Out.rtfd" -type f -printf '%m\n' | sort -u)
 [ "$modes" = 644 ] || fail "files in the written package have modes $modes"
-echo "window: Formatted copy, kept choice, Details, Open Link, a click on a fresh row and package modes as a person meets them"
+echo "window: Formatted copy, kept choice, Details, Open Link, Open Web Location, a click on a fresh row and package modes as a person meets them"

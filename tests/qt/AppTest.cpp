@@ -1,4 +1,6 @@
+#include "../platform/TestSupport.h"
 #include "app/LaunchOptions.h"
+#include "app/LocationOpening.h"
 #include "app/ScrivletteApp.h"
 #include "platform/qt/QtMainQueue.h"
 #include "views/ContentView.h"
@@ -11,6 +13,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -174,6 +177,42 @@ TEST(LaunchOptions, FilesInOrderAndAnswersWithoutAWindow) {
         EXPECT_TRUE(options.exit->text.contains(QString::fromUtf8(answer.says)));
         EXPECT_TRUE(options.files.empty());
     }
+}
+
+// Opened as the Finder opens a location: a web address goes to the browser
+// with no window; what may not open, or did not, is left for the window,
+// which selects the location and says why.
+TEST_F(AppTest, LocationsOpenTheirAddressOrShowWhy) {
+    QTemporaryDir folder;
+    const QString script = folder.filePath(QStringLiteral("Script.webloc"));
+    std::ofstream(script.toStdString())
+        << "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>URL</key>"
+           "<string>javascript:alert(1)</string></dict></plist>";
+    const auto url = [](const std::string& path) { return *Url::fromFilePath(path); };
+    const Url donate = url(test::realFile("Donate.webloc").string());
+    const Url notes = url(test::realFile("Notes.textClipping").string());
+    const Url javascript = url(script.toStdString());
+    const Url missing = url(folder.filePath(QStringLiteral("gone.webloc")).toStdString());
+    std::vector<QUrl> opened;
+    const auto left = openLocations({donate, notes, javascript, missing}, [&](const QUrl& address) {
+        opened.push_back(address);
+        return true;
+    });
+    EXPECT_EQ(opened, std::vector<QUrl>{QUrl(QStringLiteral("http://cyberduck.ch/donate/"))});
+    EXPECT_EQ(left, (std::vector<Url>{notes, javascript, missing}));
+    EXPECT_EQ(openLocations({donate}, [](const QUrl&) { return false; }), std::vector<Url>{donate})
+        << "nobody to open it";
+
+    ContentView view;
+    view.openUrl = [&](const QUrl& address) { return opened.push_back(address), true; };
+    view.openFilesAndFollowLink({javascript});
+    for (int pass = 0; pass < 3; ++pass) {
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(view.selectKey());
+    EXPECT_EQ(view.selectKey()->content, "javascript:alert(1)");
+    EXPECT_TRUE(view.statusBar()->currentMessage().startsWith(QStringLiteral("Not opened: ")));
+    EXPECT_EQ(opened.size(), 1u);
 }
 
 } // namespace
