@@ -116,6 +116,9 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& allArguments,
             "main", "Open the address of each web or mail location in the desktop's browser or "
                     "mail program, as the Finder does; other files open in the window."));
     parser.addOption(openLocations);
+    QCommandLineOption service(QStringLiteral("gapplication-service"));
+    service.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(service);
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("main", "Clipping files to open, read together as one drop."),
@@ -142,6 +145,7 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& allArguments,
         return options;
     }
     options.openLocations = parser.isSet(openLocations);
+    options.serviceOnly = parser.isSet(service);
     for (const std::string& name : fileArguments(arguments)) {
         if (auto url = fileUrl(name, currentDirectory)) {
             options.files.push_back(std::move(*url));

@@ -14,6 +14,9 @@ struct LaunchOptions {
     std::vector<Url> files;
     // Open the locations' addresses rather than show the files (--open-location).
     bool openLocations = false;
+    // Started by D-Bus activation (--gapplication-service): the window waits
+    // for the desktop to ask for it.
+    bool serviceOnly = false;
     struct Exit {
         int status;
         QString text;

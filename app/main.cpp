@@ -1,6 +1,7 @@
 #include "app/LaunchOptions.h"
 #include "app/LocationOpening.h"
 #include "app/ScrivletteApp.h"
+#include "app/SingleWindow.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/QtSavePanel.h"
 #include "resources/Resources.h"
@@ -77,10 +78,16 @@ int main(int argc, char** argv) {
         }
     }
     ScrivletteApp app;
-    app.launch(options.openLocations ? std::vector<Url>{} : files);
+    ApplicationService service([&app](const std::vector<Url>& opened) { app.launch(opened); });
+    if (claimOrHandOver(service, files) == Instance::handedOver) {
+        return 0;
+    }
     if (options.openLocations) {
         // What did not open is shown, and Open Link says why.
+        app.launch();
         dynamic_cast<ContentView&>(*app.window("main")).openFilesAndFollowLink(files);
+    } else if (!options.serviceOnly) {
+        app.launch(files);
     }
     QApplication::exec();
     return 0;

@@ -14,6 +14,16 @@ install(FILES resources/${SCRIVLETTE_ID}.desktop resources/io.github.scrivlette.
 install(FILES resources/icons/${SCRIVLETTE_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES resources/${SCRIVLETTE_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# D-Bus starts the program when the desktop activates its entry; the file
+# names the program where this install puts it (a package's /usr, not the
+# build's prefix), so it is written at install time.
+install(CODE "
+    set(service \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/dbus-1/services\")
+    file(MAKE_DIRECTORY \"\${service}\")
+    file(WRITE \"\${service}/${SCRIVLETTE_ID}.service\" \"[D-BUS Service]
+Name=${SCRIVLETTE_ID}
+Exec=\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/scrivlette --gapplication-service
+\")")
 install(FILES resources/${SCRIVLETTE_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Man pages come from the programs' own --help and --version, so they never

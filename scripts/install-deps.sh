@@ -10,7 +10,7 @@ packages=(
     unicode-data help2man appstream dpkg-dev file lintian
     qt6-base-dev qt6-svg-dev libgl-dev
     gcovr poppler-utils xvfb xauth xdotool imagemagick x11-utils desktop-file-utils libglib2.0-bin shared-mime-info
-    python3-gi gir1.2-gnomedesktop-3.0 bubblewrap util-linux xclip xdg-utils
+    python3-gi gir1.2-gnomedesktop-3.0 bubblewrap util-linux xclip xdg-utils dbus-daemon
 )
 
 missing=()
