@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Indexing.h"
 #include "cli/Extraction.h"
 #include "cli/JsonOutput.h"
 #include "cli/Paths.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 
 namespace scrivlette::cli {
 namespace {
@@ -226,6 +228,10 @@ std::string usage() {
            "                     links; --all also writes every representation as\n"
            "                     stored. Never replaces a file. One JSON line per\n"
            "                     clipping on standard output.\n"
+           "  text FILE...       the text a desktop search indexes: the first text, or\n"
+           "                     a location's address (Recoll's filter)\n"
+           "  kfilemetadata      answer KDE's file indexer (Baloo) as an external\n"
+           "                     extractor: a JSON request on standard input\n"
            "  --help             show this help\n"
            "  --version          show the version\n"
            "\n"
@@ -234,12 +240,14 @@ std::string usage() {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Command>, 5> commands = {{
+constexpr std::array<std::pair<std::string_view, Command>, 7> commands = {{
     {"list", Command::list},
     {"show", Command::show},
     {"json", Command::json},
     {"write", Command::write},
     {"extract", Command::extract},
+    {"text", Command::text},
+    {"kfilemetadata", Command::kfilemetadata},
 }};
 
 // One option of `invocation`'s command at arguments[i] (and its value, which
@@ -314,8 +322,10 @@ Expected<Invocation, UsageError> parseArguments(const std::vector<std::string>& 
             return *problem;
         }
     }
-    if (invocation.files.empty()) {
-        return UsageError{"no files given"};
+    if (invocation.files.empty() != (invocation.command == Command::kfilemetadata)) {
+        return UsageError{invocation.files.empty() ? "no files given"
+                                                   : "kfilemetadata reads its request from "
+                                                     "standard input, not files"};
     }
     if (invocation.command == Command::write && invocation.output.empty() == !invocation.dryRun) {
         return UsageError{"write needs either --output PATH or --dry-run"};
@@ -327,6 +337,11 @@ Expected<Invocation, UsageError> parseArguments(const std::vector<std::string>& 
 }
 
 int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return run(invocation, nothing, out, err);
+}
+
+int run(const Invocation& invocation, std::istream& in, std::ostream& out, std::ostream& err) {
     if (invocation.command == Command::help) {
         out << usage();
         return allRead;
@@ -334,6 +349,12 @@ int run(const Invocation& invocation, std::ostream& out, std::ostream& err) {
     if (invocation.command == Command::version) {
         out << "scrivlette-cli " << SCRIVLETTE_VERSION << '\n';
         return allRead;
+    }
+    if (invocation.command == Command::text) {
+        return printSearchText(invocation.files, out, err);
+    }
+    if (invocation.command == Command::kfilemetadata) {
+        return answerKFileMetaData(in, out, err);
     }
     if (invocation.command == Command::extract) {
         return extract(ExtractOptions{invocation.to, invocation.all, invocation.dryRun,

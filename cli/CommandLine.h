@@ -10,7 +10,7 @@
 
 namespace scrivlette::cli {
 
-enum class Command { list, show, json, write, extract, help, version };
+enum class Command { list, show, json, write, extract, text, kfilemetadata, help, version };
 
 struct Invocation {
     Command command = Command::help;
@@ -39,6 +39,8 @@ Expected<Invocation, UsageError> parseArguments(const std::vector<std::string>& 
 // Reads the files into one document, as one drop of them would, and writes
 // what the command asks for. Returns the exit status.
 int run(const Invocation& invocation, std::ostream& out, std::ostream& err);
+// The same, with the standard input that `kfilemetadata` reads its request from.
+int run(const Invocation& invocation, std::istream& in, std::ostream& out, std::ostream& err);
 
 std::string usage();
 

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     }
     invocation.value().progress = ::isatty(STDERR_FILENO) != 0;
     try {
-        const int status = cli::run(*invocation, std::cout, std::cerr);
+        const int status = cli::run(*invocation, std::cin, std::cout, std::cerr);
         std::cout.flush();
         return std::cout ? status : cli::someUnread;
     } catch (const std::bad_alloc&) {

@@ -69,6 +69,24 @@ add_custom_target(changelog ALL DEPENDS ${changelog})
 install(FILES resources/debian/copyright ${changelog}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/scrivlette)
 
+# Desktop search. KDE's file indexer runs the external extractors in one
+# fixed folder (Debian's /usr/lib/ARCH/libexec/kf5/...), each a manifest and
+# a program; ours hands the request to scrivlette-cli. Recoll's lines are
+# for users to add to their own configuration.
+set(SCRIVLETTE_KFILEMETADATA_DIR
+    lib/${CMAKE_LIBRARY_ARCHITECTURE}/libexec/kf5/kfilemetadata/externalextractors/scrivlette)
+install(FILES resources/kfilemetadata/manifest.json DESTINATION ${SCRIVLETTE_KFILEMETADATA_DIR})
+install(CODE "
+    set(extractor \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${SCRIVLETTE_KFILEMETADATA_DIR}\")
+    file(MAKE_DIRECTORY \"\${extractor}\")
+    file(WRITE \"\${extractor}/main\" \"#!/bin/sh
+exec '\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/scrivlette-cli' kfilemetadata
+\")
+    file(CHMOD \"\${extractor}/main\" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+         GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)")
+install(FILES resources/recoll/mimemap resources/recoll/mimeconf
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/scrivlette/recoll)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME scrivlette)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

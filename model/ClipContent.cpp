@@ -190,6 +190,14 @@ const ClipDetail* firstLocation(const std::vector<ClipDetail>& clips) {
     return found == clips.end() ? nullptr : &*found;
 }
 
+std::string_view searchTextOf(const std::vector<ClipDetail>& clips) {
+    if (const ClipDetail* text = firstText(clips)) {
+        return text->content;
+    }
+    const ClipDetail* location = firstLocation(clips);
+    return location ? std::string_view(location->content) : std::string_view();
+}
+
 bool mayOpen(std::string_view address) {
     const std::size_t colon = address.find(':');
     if (colon == std::string_view::npos) {

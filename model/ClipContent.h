@@ -69,6 +69,10 @@ const ClipDetail* firstText(const std::vector<ClipDetail>& clips);
 // The first web or mail location entry, or null.
 const ClipDetail* firstLocation(const std::vector<ClipDetail>& clips);
 
+// What a desktop search indexes a clipping by: its first text, as the window
+// shows it first, or a location's address; empty for a picture.
+std::string_view searchTextOf(const std::vector<ClipDetail>& clips);
+
 // The first picture that decodes, no larger than `fit`; or why none did.
 image::ImageResult firstPicture(const std::vector<ClipDetail>& clips,
                                 std::optional<image::Fit> fit = std::nullopt);

@@ -152,6 +152,42 @@ TEST_F(CommandLine, WriteAsConvertsOrRefusesWithoutWriting) {
     EXPECT_EQ(invoke({"write", "--as", "png", "--dry-run", picture}).status, usageError);
 }
 
+// Recoll's filter prints the text; Baloo's extractor answers in JSON, and a
+// file that is no clipping, or a request that is no request, fails cleanly.
+TEST_F(CommandLine, SearchEnginesGetTheTextAndTheKind) {
+    const Output text = invoke({"text", real("Notes.textClipping"), real("Donate.webloc"),
+                                real("Picture clipping.pictClipping")});
+    EXPECT_EQ(text.status, allRead);
+    EXPECT_EQ(text.out, "Notes\nhttp://cyberduck.ch/donate/\n\n");
+    const struct {
+        std::string request;
+        const char* text;
+        const char* type; // nullptr: the answer is a failure
+    } requests[] = {
+        {"{\"path\": \"" + real("Text.textClipping") + "\"}", "随后", "Text"},
+        {"{\"path\": \"" + real("Donate.webloc") + "\"}", "http://cyberduck.ch/donate/",
+         "Document"},
+        {"{\"path\": \"" + real("Picture clipping.pictClipping") + "\"}", "", "Image"},
+        {"{\"path\": \"" + real("PROVENANCE.md") + "\"}", nullptr, nullptr},
+        {"not JSON", nullptr, nullptr},
+    };
+    for (const auto& request : requests) {
+        SCOPED_TRACE(request.request);
+        std::istringstream in(request.request);
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = run(*parseArguments({"kfilemetadata"}), in, out, err);
+        const auto answer = nlohmann::json::parse(out.str());
+        EXPECT_EQ(status, request.type ? allRead : someUnread);
+        EXPECT_EQ(answer["status"], request.type ? "OK" : "Failed");
+        if (request.type) {
+            EXPECT_EQ(answer["properties"]["text"], request.text);
+            EXPECT_EQ(answer["properties"]["typeInfo"], request.type);
+        }
+    }
+    EXPECT_EQ(invoke({"kfilemetadata", real("Notes.textClipping")}).status, usageError);
+}
+
 TEST_F(CommandLine, UsageErrorsAndEntriesOutOfRangeExitWithTwo) {
     const std::vector<std::vector<std::string>> usageErrors = {
         {},
