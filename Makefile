@@ -34,6 +34,12 @@ build-release: deps
 
 package: build-release
 	@cd $(RELEASE_DIR) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(RELEASE_DIR)/scrivlette_*.deb
+	@if cmake -S kde -B $(RELEASE_DIR)/kde -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null 2>&1; then \
+		cmake --build $(RELEASE_DIR)/kde -j $(JOBS) >/dev/null && cd $(RELEASE_DIR)/kde && cpack -G DEB >/dev/null && \
+		ls -1 $(CURDIR)/$(RELEASE_DIR)/kde/scrivlette-kde_*.deb; \
+	else \
+		echo "KDE Frameworks 5 not installed: no scrivlette-kde package (Dolphin's thumbnail plugin)"; \
+	fi
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \

@@ -174,4 +174,18 @@ image::Image locationPage(const Location& location, std::uint32_t size) {
     return page;
 }
 
+Expected<image::Image, ReadError> thumbnailOf(const std::string& path, std::uint32_t size) {
+    auto subject = subjectOf(path, size);
+    if (!subject) {
+        return subject.error();
+    }
+    if (const auto* text = std::get_if<Text>(&*subject)) {
+        return textPage(*text, size);
+    }
+    if (const auto* location = std::get_if<Location>(&*subject)) {
+        return locationPage(*location, size);
+    }
+    return std::get<image::Image>(*subject);
+}
+
 } // namespace scrivlette::thumbnail

@@ -16,6 +16,11 @@ namespace scrivlette::thumbnail {
 image::Image textPage(const Text& text, std::uint32_t size);
 image::Image locationPage(const Location& location, std::uint32_t size);
 
+// The thumbnail of the file at `path`, no larger than `size` either way: its
+// picture, or its text's or location's page; or why it has none. Every file
+// manager's thumbnailer (ours, KDE's plugin) draws this.
+Expected<image::Image, ReadError> thumbnailOf(const std::string& path, std::uint32_t size);
+
 // A location page's host: as large as fits the page's width, in as many
 // lines as it takes, never cut.
 struct Headline {

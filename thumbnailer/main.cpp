@@ -53,16 +53,11 @@ int makeThumbnail(std::uint32_t size, const std::string& input, const std::strin
     if (!path) {
         return fail(input, "not a local file");
     }
-    auto subject = thumbnail::subjectOf(*path, size);
-    if (!subject) {
-        return fail(input, subject.error().message);
+    const auto picture = thumbnail::thumbnailOf(*path, size);
+    if (!picture) {
+        return fail(input, picture.error().message);
     }
-    const image::Image picture =
-        std::holds_alternative<image::Image>(*subject) ? std::get<image::Image>(*subject)
-        : std::holds_alternative<thumbnail::Text>(*subject)
-            ? thumbnail::textPage(std::get<thumbnail::Text>(*subject), size)
-            : thumbnail::locationPage(std::get<thumbnail::Location>(*subject), size);
-    const auto png = pngOf(picture);
+    const auto png = pngOf(*picture);
     if (!png) {
         return fail(input, png.error().describe());
     }
