@@ -35,7 +35,11 @@ for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
     ./usr/share/man/man1/scrivlette.1.gz ./usr/share/man/man1/scrivlette-cli.1.gz \
     ./usr/bin/scrivlette-thumbnailer ./usr/share/thumbnailers/scrivlette.thumbnailer \
     ./usr/share/man/man1/scrivlette-thumbnailer.1.gz \
-    ./usr/share/doc/scrivlette/copyright ./usr/share/doc/scrivlette/changelog.gz; do
+    ./usr/share/doc/scrivlette/copyright ./usr/share/doc/scrivlette/changelog.gz \
+    ./usr/share/dbus-1/services/io.github.scrivlette.Scrivlette.service \
+    ./usr/share/scrivlette/recoll/mimemap ./usr/share/scrivlette/recoll/mimeconf \
+    "./usr/lib/$(gcc -print-multiarch)/libexec/kf5/kfilemetadata/externalextractors/scrivlette/manifest.json" \
+    "./usr/lib/$(gcc -print-multiarch)/libexec/kf5/kfilemetadata/externalextractors/scrivlette/main"; do
     grep -qxF "$file" <<<"$contents" || fail "$file is missing"
 done
 
