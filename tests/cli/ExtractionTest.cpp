@@ -367,7 +367,11 @@ TEST_F(Extraction, AClippingThatNamesMoreThanItHoldsIsBounded) {
 
 TEST(ExtractionNames, AreSafe) {
     const std::pair<const char*, const char*> names[] = {
-        {"..", "_"}, {".", "_"}, {"", "_"}, {"a/b", "a_b"}, {"tab\there", "tab_here"},
+        {"..", "_"},
+        {".", "_"},
+        {"", "_"},
+        {"a/b", "a_b"},
+        {"tab\there", "tab_here"},
         {"Café 随后", "Café 随后"},
     };
     for (const auto& [name, safe] : names) {
