@@ -9,6 +9,7 @@
 #include "views/DragSource.h"
 #include "views/DropTarget.h"
 #include "views/FileNavigation.h"
+#include "views/FirstSelectionKeys.h"
 #include "views/FormattedView.h"
 #include "views/ReadSummaryView.h"
 
@@ -120,6 +121,7 @@ void ContentView::createContent() {
     sidebar_->setUniformItemSizes(true);
     sidebar_->setTextElideMode(Qt::ElideRight);
     sidebar_->setMinimumWidth(180);
+    new FirstSelectionKeys(sidebar_);
     // Only a selection made by the user sets selectKey: focus moving into
     // the list makes a row current without selecting it.
     connect(sidebar_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -468,6 +470,7 @@ void ContentView::copySelection() {
         return;
     }
     if (!selectKey_) {
+        statusBar()->showMessage(tr("Select an entry first."));
         return;
     }
     QApplication::clipboard()->setMimeData(mimeDataFor(*selectKey_));
@@ -475,6 +478,7 @@ void ContentView::copySelection() {
 
 void ContentView::writeSelection() {
     if (!selectKey_) {
+        statusBar()->showMessage(tr("Select an entry first."));
         return;
     }
     QPointer<ContentView> view(this);

@@ -3,6 +3,7 @@
 #include "model/ClipContent.h"
 #include "platform/text/UnicodeText.h"
 #include "views/DecodedImage.h"
+#include "views/EntryText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
 
@@ -35,7 +36,7 @@ QString sizeLine(const ClipDetail& clip) {
 
 DetailPane::DetailPane(QWidget* parent)
     : QStackedWidget(parent), placeholder_(new QLabel(tr("Nothing selected."), this)),
-      entryPage_(new QWidget(this)), text_(new QPlainTextEdit(entryPage_)),
+      entryPage_(new QWidget(this)), text_(new EntryText(entryPage_)),
       formatted_(new FormattedView(entryPage_)), pictureArea_(new QScrollArea(entryPage_)),
       picture_(new PictureView), pictureNote_(new QLabel) {
     placeholder_->setTextFormat(Qt::PlainText);
@@ -189,6 +190,7 @@ QString DetailPane::pictureProblem() const {
 void DetailPane::showClip(const std::optional<ClipDetail>& clip) {
     ++generation_;
     text_->clear();
+    text_->setContentEnd(-1);
     pending_.clear();
     pendingSizeLine_.clear();
     added_ = 0;
@@ -300,6 +302,7 @@ void DetailPane::addNextPiece() {
         if (!pendingSizeLine_.isEmpty()) {
             QTextCharFormat bold;
             bold.setFontWeight(QFont::Bold);
+            text_->setContentEnd(cursor.position());
             cursor.insertBlock();
             cursor.insertBlock();
             cursor.insertText(pendingSizeLine_, bold);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClipDetail.h"
+#include "views/EntryText.h"
 
 #include <QStackedWidget>
 #include <optional>
@@ -70,7 +71,7 @@ private:
     QWidget* switch_ = nullptr;
     QAbstractButton* textButton_ = nullptr;
     QAbstractButton* formattedButton_ = nullptr;
-    QPlainTextEdit* text_;
+    EntryText* text_;
     FormattedView* formatted_;
     QScrollArea* pictureArea_;
     PictureView* picture_;

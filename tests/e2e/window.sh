@@ -39,7 +39,7 @@ quit() { kill "$pid"; wait "$pid" 2>/dev/null || true; pid=; }
 # in the web archive's Formatted view reaches the clipboard without U+FFFC.
 printf '[DetailPane]\nformatted=true\n' >"$XDG_CONFIG_HOME/scrivlette/Scrivlette.conf"
 launch "$real/Rich web text.textClipping"
-xdotool key Down Down # the third row: the web archive
+xdotool key Down Down Down # the first Down selects row 1; the third row: the web archive
 sleep 2
 xdotool mousemove $((X + 600)) $((Y + 250)) click 1
 xdotool key ctrl+a ctrl+c

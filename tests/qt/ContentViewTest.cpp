@@ -126,6 +126,7 @@ TEST_F(ContentViewTest, ToolbarHoldsTheWriteCommand) {
 
     write->trigger();
     EXPECT_TRUE(panels_.empty()) << "nothing selected: no panel";
+    EXPECT_EQ(view_.statusBar()->currentMessage(), QStringLiteral("Select an entry first."));
     read("Text.textClipping");
     selectRow(2);
     write->trigger();
@@ -304,6 +305,33 @@ TEST_F(ContentViewTest, TheWholeWindowTakesDrops) {
         QTest::qWait(50);
         EXPECT_EQ(shownTitle(), QStringLiteral("Scrivlette Donate.webloc"));
         view_.clipInfoBinding().set(ClipInfo::create());
+    }
+}
+
+// While nothing is selected, the first arrow, Home or End key selects a row:
+// the focused one for the arrows, so one entry alone can be selected.
+TEST_F(ContentViewTest, TheFirstKeySelectsARow) {
+    QApplication::setActiveWindow(&view_);
+    const struct {
+        const char* file;
+        Qt::Key key;
+        int row;
+    } cases[] = {
+        {"Donate.webloc", Qt::Key_Down, 0},      {"Donate.webloc", Qt::Key_End, 0},
+        {"Notes.textClipping", Qt::Key_Up, 0},   {"Notes.textClipping", Qt::Key_End, 2},
+        {"Notes.textClipping", Qt::Key_Down, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.key));
+        open({realUrl(c.file)});
+        ASSERT_TRUE(view_.sidebar()->hasFocus());
+        QTest::keyClick(view_.sidebar(), c.key);
+        ASSERT_TRUE(view_.selectKey());
+        EXPECT_EQ(*view_.selectKey(), view_.clipInfo()->clipAt(static_cast<std::size_t>(c.row)));
+        QTest::keyClick(view_.sidebar(), Qt::Key_Down);
+        EXPECT_EQ(view_.sidebar()->currentIndex().row(),
+                  std::min(c.row + 1, view_.sidebar()->model()->rowCount() - 1))
+            << "later keys move as usual";
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -45,6 +46,10 @@ TEST(DetailPane, LongContentArrivesWholeAndInOrder) {
     EXPECT_EQ(shown, QString::fromStdString(content) + QStringLiteral("\n\n") + sizeLine(clip));
     const QTextBlock sizeBlock = pane.text()->document()->lastBlock();
     EXPECT_EQ(sizeBlock.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    pane.text()->selectAll();
+    pane.text()->copy();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(content))
+        << "the size line stays behind";
 
     // A CR LF across the piece boundary is one line break, as anywhere else.
     const std::string crlf =
