@@ -12,6 +12,7 @@
 #include "views/FirstSelectionKeys.h"
 #include "views/FormattedView.h"
 #include "views/ReadSummaryView.h"
+#include "views/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -295,6 +296,7 @@ void ContentView::restoreSettings() {
     resize(900, 600);
     QSettings settings = windowSettings();
     restoreGeometry(settings.value(QStringLiteral("main/geometry")).toByteArray());
+    keepOnScreen(*this);
     restoreState(settings.value(QStringLiteral("main/state")).toByteArray());
     split_->restoreState(settings.value(QStringLiteral("main/splitter")).toByteArray());
 }

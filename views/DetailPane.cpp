@@ -3,6 +3,7 @@
 #include "model/ClipContent.h"
 #include "platform/text/UnicodeText.h"
 #include "views/DecodedImage.h"
+#include "views/ElidedLabel.h"
 #include "views/EntryText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
@@ -52,8 +53,7 @@ DetailPane::DetailPane(QWidget* parent)
     auto* layout = new QVBoxLayout(entryPage_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    source_ = new QLabel(entryPage_);
-    source_->setTextFormat(Qt::PlainText);
+    source_ = new ElidedLabel(entryPage_);
     source_->setContentsMargins(5, 2, 5, 0);
     source_->hide();
     layout->addWidget(source_);
@@ -160,8 +160,8 @@ void DetailPane::createSwitch() {
 
 void DetailPane::setSource(const QString& file, bool open) {
     source_->setVisible(!file.isEmpty());
-    source_->setText(open ? tr("From %1").arg(file)
-                          : tr("From %1, which is no longer open").arg(file));
+    source_->setWholeText(open ? tr("From %1").arg(file)
+                               : tr("From %1, which is no longer open").arg(file));
 }
 
 void DetailPane::setLinkAction(QAction* action) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClipDetail.h"
+#include "views/ElidedLabel.h"
 #include "views/EntryText.h"
 
 #include <QStackedWidget>
@@ -84,7 +85,7 @@ private:
     QAbstractButton* linkButton_ = nullptr;
     QWidget* linkRow_ = nullptr;
     QLabel* address_ = nullptr;
-    QLabel* source_ = nullptr;
+    ElidedLabel* source_ = nullptr;
     bool decoding_ = false;
     // The text still to go into the view, as the entry holds it (UTF-8 is
     // half the size of a QString of it), and how much of it has gone.

@@ -7,6 +7,7 @@
 #include "platform/qt/RichText.h"
 #include "views/FormattedView.h"
 #include "views/PictureView.h"
+#include "views/WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -231,6 +233,26 @@ TEST(FormattedView, RtfdAttachmentsShowThroughThePictureDecoder) {
 
     view.showEntry(rtfd(test::flat::dataObject("{\\rtf1 single}")));
     EXPECT_EQ(view.document()->toPlainText(), QStringLiteral("single"));
+}
+
+// A long name is cut in the middle, whole in its tool tip, and never asks
+// its layout for more room; a window is kept on its screen.
+TEST(Layout, LongNamesElideAndWindowsStayOnScreen) {
+    ElidedLabel label;
+    label.resize(120, 20);
+    const QString whole = QStringLiteral("From ") + QString(200, u'x') + QStringLiteral(".webloc");
+    label.setWholeText(whole);
+    EXPECT_TRUE(label.text().contains(QChar(0x2026))) << label.text().toStdString();
+    EXPECT_TRUE(label.text().endsWith(QStringLiteral(".webloc")));
+    EXPECT_EQ(label.toolTip(), whole);
+    EXPECT_EQ(label.sizePolicy().horizontalPolicy(), QSizePolicy::Ignored);
+
+    QWidget window;
+    window.show();
+    const QRect room = window.screen()->availableGeometry();
+    window.setGeometry(room.right() - 100, room.top(), room.width() + 300, room.height() + 200);
+    keepOnScreen(window);
+    EXPECT_TRUE(room.contains(window.geometry()));
 }
 
 } // namespace
