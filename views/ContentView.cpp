@@ -122,6 +122,7 @@ void ContentView::createContent() {
     sidebar_->setUniformItemSizes(true);
     sidebar_->setTextElideMode(Qt::ElideRight);
     sidebar_->setMinimumWidth(180);
+    sidebar_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // rows elide
     new FirstSelectionKeys(sidebar_);
     // Only a selection made by the user sets selectKey: focus moving into
     // the list makes a row current without selecting it.
