@@ -14,9 +14,9 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "baloo: $*" >&2; exit 1; }
 skip() { echo "baloo: skipped: $*"; exit 77; }
+source "$(dirname "$0")/builds.sh"
 
-cmake -S "$source/kde" -B "$build/kde" >"$scratch/kde.log" 2>&1 || skip 'KDE Frameworks 5 (KIO, KFileMetaData) is not installed'
-cmake --build "$build/kde" >>"$scratch/kde.log" 2>&1 || { cat "$scratch/kde.log" >&2; fail 'the harness did not build'; }
+build_kde "$build" "$source" "$scratch/kde.log"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 libexec=/usr/lib/$(gcc -print-multiarch)/libexec/kf5
 mkdir -p "$scratch/libexec/kfilemetadata"

@@ -10,16 +10,10 @@ real=$(realpath "$2")
 source=$(realpath "$3")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# Whether the build in cache $1 is one a package is made from.
-shipped() {
-    grep -Eq '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$1" &&
-        ! grep -Eq '^SCRIVLETTE_(SANITIZE|COVERAGE):BOOL=ON$' "$1"
-}
+source "$(dirname "$0")/builds.sh"
 fail() { echo "kde: $*" >&2; exit 1; }
 
-cmake -S "$source/kde" -B "$build/kde" >"$scratch/kde.log" 2>&1 ||
-    { echo "kde: skipped: KDE Frameworks 5 (KIO, KFileMetaData) is not installed"; exit 77; }
-cmake --build "$build/kde" >>"$scratch/kde.log" 2>&1 || { cat "$scratch/kde.log" >&2; fail 'no build'; }
+build_kde "$build" "$source" "$scratch/kde.log"
 
 files=()
 for file in "$real"/*.textClipping "$real"/*.pictClipping "$real"/*.webloc "$real"/PROVENANCE.md; do

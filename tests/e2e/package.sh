@@ -8,11 +8,7 @@ build=$(realpath "$1")
 real=$(realpath "$2")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-# Whether the build in cache $1 is one a package is made from.
-shipped() {
-    grep -Eq '^CMAKE_BUILD_TYPE:STRING=(Release|RelWithDebInfo|MinSizeRel)$' "$1" &&
-        ! grep -Eq '^SCRIVLETTE_(SANITIZE|COVERAGE):BOOL=ON$' "$1"
-}
+source "$(dirname "$0")/builds.sh"
 fail() { echo "package: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
