@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    libexpat1-dev libutf8proc-dev nlohmann-json3-dev libtiff-dev libpng-dev libjpeg62-turbo-dev libxml2-dev liblcms2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
+    libxcb1-dev libexpat1-dev libutf8proc-dev nlohmann-json3-dev libtiff-dev libpng-dev libjpeg62-turbo-dev libxml2-dev liblcms2-dev libfontconfig-dev libfreetype-dev fonts-dejavu-core
     unicode-data help2man appstream dpkg-dev file lintian
     qt6-base-dev qt6-svg-dev libgl-dev
     gcovr poppler-utils xvfb xauth xdotool imagemagick x11-utils desktop-file-utils libglib2.0-bin shared-mime-info
     python3-gi gir1.2-gnomedesktop-3.0 bubblewrap util-linux xclip xdg-utils dbus-daemon
-    recoll libkf5filemetadata-dev libkf5kio-dev
+    recoll libkf5filemetadata-dev libkf5kio-dev openbox
 )
 
 missing=()

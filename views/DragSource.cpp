@@ -1,5 +1,7 @@
 #include "DragSource.h"
 
+#include "X11Transfers.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -38,6 +40,7 @@ bool DragSource::eventFilter(QObject* watched, QEvent* event) {
         if (!mime) {
             break;
         }
+        x11::dragging(mime);
         auto* drag = new QDrag(watched);
         drag->setMimeData(mime);
         drag->exec(Qt::CopyAction);
