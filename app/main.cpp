@@ -4,6 +4,7 @@
 #include "app/SingleWindow.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/QtSavePanel.h"
+#include "platform/services/Background.h"
 #include "resources/Resources.h"
 #include "views/ContentView.h"
 
@@ -90,5 +91,7 @@ int main(int argc, char** argv) {
         app.launch(files);
     }
     QApplication::exec();
+    // A write under way when the last window closed still reaches its file.
+    finishBackgroundWork();
     return 0;
 }

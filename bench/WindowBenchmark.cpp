@@ -2,6 +2,8 @@
 //  - selecting an entry holding 50 MB of text, then scrolling it;
 //  - dropping 1,000 clipping files, from the drop to the final render;
 //  - selecting the largest real picture clipping's picture, until it shows;
+//  - copying, dragging and writing a 4,000 x 3,000 picture entry, with the
+//    clipboard read by another program at once when run on X11;
 //  - switching a 1 MB HTML entry to Formatted, until it has painted.
 //
 //   bench_window [megabytes] [files]     (defaults: 50, 1000)
@@ -10,6 +12,7 @@
 #include "BenchSupport.h"
 #include "hostile/HostileFiles.h"
 #include "platform/qt/QtMainQueue.h"
+#include "platform/services/SavePanel.h"
 #include "platform/text/UnicodeText.h"
 #include "views/ClipListModel.h"
 #include "views/ContentView.h"
@@ -21,10 +24,13 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QListView>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <chrono>
@@ -154,20 +160,35 @@ void selectPicture() {
                 seconds * 1000);
 }
 
-// The longest the GUI thread stops when a 4,000 x 3,000 picture entry is
-// copied with Ctrl+C, and when its drag starts (the drag's data is made).
-void copyLargePicture() {
-    ContentView view;
-    view.resize(900, 600);
-    view.show();
-    const std::string pixels(std::size_t{4000} * 3000 * 3, '\x80');
+// A 4,000 x 3,000 picture entry of noise: its PNG is 12 megapixels that do
+// not compress, larger than one X11 request may carry.
+ClipDetail largeNoisyPicture() {
+    std::string pixels(std::size_t{4000} * 3000 * 3, '\0');
+    std::uint32_t state = 1;
+    for (char& byte : pixels) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<char>(state >> 24);
+    }
     const std::string pict = hostile::pictWithQuickTime("raw ", 4000, 3000, pixels);
-    view.clipInfo()->setClipList(
-        {ClipDetail("com.apple.pict", "[data size: " + std::to_string(pict.size()) + "]",
-                    Bytes::copyOf(pict), false)});
-    QApplication::processEvents();
-    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
-    QApplication::processEvents();
+    return ClipDetail("com.apple.pict", "[data size: " + std::to_string(pict.size()) + "]",
+                      Bytes::copyOf(pict), false);
+}
+
+// Runs the event loop until `done`; returns the longest single pass, which is
+// how long the window stopped at most meanwhile.
+double longestPassUntil(const std::function<bool()>& done) {
+    double longest = 0;
+    while (!done()) {
+        longest = std::max(longest, bench::secondsSince([] {
+                               QApplication::processEvents(QEventLoop::AllEvents, 5);
+                           }));
+    }
+    return longest;
+}
+
+// The longest the GUI thread stops when a large picture entry is copied with
+// Ctrl+C, and when its drag starts (the drag's data is made).
+void copyLargePicture(ContentView& view) {
     const double copy = bench::secondsSince([&] { view.copyAction()->trigger(); });
     QMimeData* dragged = nullptr;
     const double drag = bench::secondsSince([&] { dragged = mimeDataFor(*view.selectKey()); });
@@ -176,6 +197,77 @@ void copyLargePicture() {
     std::printf("a 4,000 x 3,000 picture entry: Ctrl+C stops the window %.1f ms, starting its drag "
                 "%.1f ms; its PNG is ready %.0f ms later\n",
                 copy * 1000, drag * 1000, ready * 1000);
+}
+
+// On X11 only: another program reads the PNG the moment Ctrl+C is pressed,
+// as clipboard managers do. Drags are answered by the same code.
+void readAtOnceFromTheClipboard(ContentView& view) {
+    if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        std::printf("clipboard read by another program: skipped (run with QT_QPA_PLATFORM=xcb "
+                    "on a display with xclip)\n");
+        return;
+    }
+    view.copyAction()->trigger();
+    // Into a file: the bench reading a pipe would be the bench's own stop.
+    QTemporaryDir folder;
+    const QString received = folder.filePath(QStringLiteral("received.png"));
+    QProcess reader;
+    reader.setStandardOutputFile(received);
+    const auto start = std::chrono::steady_clock::now();
+    reader.start(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                  QStringLiteral("-t"), QStringLiteral("image/png")});
+    const double longest = longestPassUntil([&] { return reader.state() == QProcess::NotRunning; });
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("Ctrl+C, then another program reads the PNG at once: it has %lld bytes after %.0f "
+                "ms; the window stops %.1f ms at most meanwhile\n",
+                static_cast<long long>(QFileInfo(received).size()), took.count() * 1000,
+                longest * 1000);
+}
+
+// A panel that answers at once with a file in `folder`, as a PNG.
+class AnsweringPanel final : public SavePanel {
+public:
+    explicit AnsweringPanel(std::string path) : path_(std::move(path)) {}
+    void setCanCreateDirectories(bool) override {}
+    void setNameFieldStringValue(std::string) override {}
+    void setAllowedContentTypes(std::vector<ContentType>) override {}
+    void begin(Completion done) override { done(okResponse); }
+    std::optional<Url> url() const override { return Url::fromFilePath(path_); }
+    std::size_t selectedTypeIndex() const override { return 1; }
+
+private:
+    std::string path_;
+};
+
+// Write Clip to File as a PNG of the large picture: how long the window stops.
+void writeLargePictureAsPng(ContentView& view) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("picture.png")).toStdString();
+    SavePanel::installFactory([path] { return std::make_shared<AnsweringPanel>(path); });
+    const auto start = std::chrono::steady_clock::now();
+    view.writeClipMenuAction()->trigger();
+    const double longest = longestPassUntil(
+        [&] { return view.statusBar()->currentMessage().startsWith(QStringLiteral("Wrote")); });
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    SavePanel::installFactory(nullptr);
+    std::printf("Write Clip to File as PNG (%.1f MB): written after %.0f ms; the window stops "
+                "%.1f ms at most meanwhile\n",
+                double(std::filesystem::file_size(path)) / 1e6, took.count() * 1000,
+                longest * 1000);
+}
+
+void largePicture() {
+    ContentView view;
+    view.resize(900, 600);
+    view.show();
+    view.clipInfo()->setClipList({largeNoisyPicture()});
+    QApplication::processEvents();
+    view.sidebar()->setCurrentIndex(view.sidebar()->model()->index(0, 0));
+    longestPassUntil([&] { return !view.detailPane()->isLoading(); });
+    copyLargePicture(view);
+    readAtOnceFromTheClipboard(view);
+    writeLargePictureAsPng(view);
 }
 
 void formattedHtml(std::size_t megabytes) {
@@ -255,7 +347,7 @@ int main(int argc, char** argv) {
     selectLargeEntry(argc > 1 ? std::stoul(argv[1]) : 50);
     dropManyFiles(argc > 2 ? std::stoi(argv[2]) : 1000);
     selectPicture();
-    copyLargePicture();
+    largePicture();
     formattedHtml(1);
     return 0;
 }

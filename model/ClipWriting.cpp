@@ -5,6 +5,8 @@
 #include "model/ClipInfo.h"
 #include "model/Representations.h"
 #include "platform/files/FileWriting.h"
+#include "platform/services/Background.h"
+#include "platform/services/MainQueue.h"
 #include "platform/services/SavePanel.h"
 #include "platform/text/TextDecoding.h"
 
@@ -99,21 +101,28 @@ void ClipInfo::writeClip(const ClipDetail& clip,
     // The completion keeps the panel and its own copy of the entry, so the
     // write uses the entry as it was when the command ran.
     panel->begin([panel, entry = clip, conversion, finished = std::move(finished)](int response) {
-        WriteOutcome outcome;
-        if (response == SavePanel::okResponse) {
-            const auto url = panel->url();
-            const auto path = url ? url->filePath() : std::nullopt;
-            if (!path) {
-                outcome = {WriteOutcome::Status::cancelled, "no location chosen", {}};
-            } else if (conversion && panel->selectedTypeIndex() == 1) {
-                outcome = writeConvertedTo(entry, *conversion, *path);
-            } else {
-                outcome = writeClipTo(entry, *path);
+        const auto url = response == SavePanel::okResponse ? panel->url() : std::nullopt;
+        const auto path = url ? url->filePath() : std::nullopt;
+        if (!path) {
+            if (finished) {
+                finished({WriteOutcome::Status::cancelled,
+                          response == SavePanel::okResponse ? "no location chosen" : "",
+                          {}});
             }
+            return;
         }
-        if (finished) {
-            finished(outcome);
-        }
+        const bool converted = conversion && panel->selectedTypeIndex() == 1;
+        // Converting a large picture and writing it take longer than the
+        // window may stop.
+        runInBackground([entry, conversion, converted, path = *path, finished] {
+            WriteOutcome outcome =
+                converted ? writeConvertedTo(entry, *conversion, path) : writeClipTo(entry, path);
+            MainQueue::main()->submit([finished, outcome = std::move(outcome)] {
+                if (finished) {
+                    finished(outcome);
+                }
+            });
+        });
     });
 }
 

@@ -1,6 +1,7 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
 #include "model/ClipConversion.h"
+#include "platform/services/Background.h"
 #include "platform/services/SavePanel.h"
 
 #include <fstream>
@@ -61,7 +62,14 @@ protected:
         WriteOutcome outcome;
         info_->writeClip(clip, [&](const WriteOutcome& result) { outcome = result; });
         panels_.back()->answer(SavePanel::okResponse, urlOf(directory_ / name), type);
+        settle();
         return outcome;
+    }
+
+    // The write runs on a worker; its outcome comes back on the main queue.
+    void settle() {
+        finishBackgroundWork();
+        queue_->drain();
     }
 
     std::string contentsOf(const std::string& name) const {
@@ -216,6 +224,7 @@ TEST_F(ClipWriting, EachPanelWritesTheEntryAsItWasWhenOpened) {
     std::weak_ptr<ScriptedPanel> firstPanel = panels_[0];
     panels_[1]->answer(SavePanel::okResponse, urlOf(directory_ / "2.txt"));
     panels_[0]->answer(SavePanel::okResponse, urlOf(directory_ / "1.txt"));
+    settle();
     EXPECT_EQ(contentsOf("1.txt"), "first");
     EXPECT_EQ(contentsOf("2.txt"), "second");
     panels_.clear();

@@ -3,6 +3,7 @@
 #include "../platform/ForkBuilder.h"
 #include "../platform/TestSupport.h"
 #include "platform/qt/QtMainQueue.h"
+#include "platform/services/Background.h"
 #include "platform/services/SavePanel.h"
 #include "views/ClipListModel.h"
 #include "views/DetailPane.h"
@@ -264,6 +265,8 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     selectRow(1);
     answer_ = Url::fromFilePath("/proc/Untitled.txt");
     view_.writeClipMenuAction()->trigger();
+    finishBackgroundWork(); // writes run on a worker
+    QCoreApplication::processEvents();
     EXPECT_TRUE(view_.statusBar()->currentMessage().startsWith(
         QStringLiteral("Could not write /proc/Untitled.txt: ")))
         << view_.statusBar()->currentMessage().toStdString();
@@ -272,6 +275,8 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
     const QString good = folder.filePath(QStringLiteral("Untitled.txt"));
     answer_ = Url::fromFilePath(good.toStdString());
     view_.writeClipMenuAction()->trigger();
+    finishBackgroundWork();
+    QCoreApplication::processEvents();
     EXPECT_EQ(view_.statusBar()->currentMessage(), QStringLiteral("Wrote ") + good);
     EXPECT_TRUE(QFile::exists(good));
 }
