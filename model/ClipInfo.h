@@ -45,8 +45,9 @@ public:
     // Each entry in order, lent rather than copied (an entry's text can be
     // hundreds of megabytes); the document must not change meanwhile.
     void forEachClip(const std::function<void(const ClipDetail&)>& visit) const;
-    // The name of the file entry `index` was read from, or "" for an entry
-    // that came otherwise; kept beside the list, not in the entries.
+    // The path of the file entry `index` was read from, or "" for an entry
+    // that came otherwise; kept beside the list, not in the entries. What to
+    // call it is sourceNames' answer.
     std::string sourceAt(std::size_t index) const;
     std::uint64_t clipListReplacements() const;
 

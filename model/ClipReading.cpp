@@ -428,7 +428,7 @@ std::optional<ReadError> ClipInfo::readClippingWithReason(const Url& url) {
     }
     ClippingFile file = std::move(read).value();
     for (ClipDetail& entry : file.entries) {
-        appendClipFrom(std::move(entry), url.lastPathComponent());
+        appendClipFrom(std::move(entry), *path);
     }
     return std::nullopt;
 }

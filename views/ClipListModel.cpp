@@ -1,6 +1,9 @@
 #include "ClipListModel.h"
 
 #include "model/ClipDescription.h"
+#include "model/SourceNames.h"
+
+#include <algorithm>
 
 namespace scrivlette {
 
@@ -20,7 +23,8 @@ QVariant ClipListModel::data(const QModelIndex& index, int role) const {
     if (role == descriptionRole) {
         QString description = QString::fromStdString(row.description);
         if (severalSources_ && !row.source.empty()) {
-            description += QStringLiteral(" · ") + QString::fromStdString(row.source);
+            description +=
+                QStringLiteral(" · ") + QString::fromStdString(sourceNames_.at(row.source));
         }
         return description;
     }
@@ -35,23 +39,36 @@ QVariant ClipListModel::data(const QModelIndex& index, int role) const {
 void ClipListModel::reset(std::vector<Row> rows) {
     beginResetModel();
     rows_ = std::move(rows);
-    severalSources_ = false;
-    noteSources();
+    nameSources();
     endResetModel();
 }
 
-// Whether the list holds entries of more than one file; when that first
-// becomes so, every row's second line changes.
-void ClipListModel::noteSources() {
-    if (severalSources_) {
-        return;
-    }
+QString ClipListModel::sourceNameAt(int row) const {
+    return QString::fromStdString(sourceNames_.at(rows_[static_cast<std::size_t>(row)].source));
+}
+
+// Names the files the rows came from; true when a name already shown
+// changed: the list came to hold more than one file, or a new file's name
+// collides with one shown.
+bool ClipListModel::nameSources() {
+    std::vector<std::string> paths;
     for (const Row& row : rows_) {
-        if (!row.source.empty() && row.source != rows_.front().source) {
-            severalSources_ = true;
-            break;
+        if (paths.empty() || paths.back() != row.source) {
+            paths.push_back(row.source);
         }
     }
+    auto names = sourceNames(paths);
+    const bool several = std::any_of(paths.begin(), paths.end(), [&](const std::string& path) {
+        return !path.empty() && path != rows_.front().source;
+    });
+    bool changed = several != severalSources_;
+    for (const auto& [path, name] : sourceNames_) {
+        const auto now = names.find(path);
+        changed = changed || (now != names.end() && now->second != name);
+    }
+    severalSources_ = several;
+    sourceNames_ = std::move(names);
+    return changed;
 }
 
 void ClipListModel::append(std::vector<Row> rows) {
@@ -59,16 +76,12 @@ void ClipListModel::append(std::vector<Row> rows) {
         return;
     }
     const int first = rowCount();
-    const bool before = severalSources_;
-    const std::string& firstSource = rows_.empty() ? rows.front().source : rows_.front().source;
-    for (const Row& row : rows) {
-        severalSources_ = severalSources_ || (!row.source.empty() && row.source != firstSource);
-    }
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
     rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()),
                  std::make_move_iterator(rows.end()));
+    const bool renamed = nameSources();
     endInsertRows();
-    if (severalSources_ && !before && first > 0) {
+    if (renamed && first > 0) {
         emit dataChanged(index(0), index(first - 1), {descriptionRole});
     }
 }

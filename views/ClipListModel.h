@@ -3,6 +3,7 @@
 #include "model/ClipDetail.h"
 
 #include <QAbstractListModel>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ public:
         Uuid id;
         std::string title;
         std::string description;
-        std::string source; // the file it was read from (see ClipInfo::sourceAt), or ""
+        std::string source; // the path of the file it was read from, or ""
     };
     static Row rowFor(const ClipDetail& clip, std::string source);
 
@@ -32,20 +33,19 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
     // Once the list holds entries of more than one file, each row's second
-    // line names its file.
+    // line names its file, by name, with its folder too where names collide.
     void reset(std::vector<Row> rows);
     void append(std::vector<Row> rows);
-    const std::string& sourceAt(int row) const {
-        return rows_[static_cast<std::size_t>(row)].source;
-    }
+    QString sourceNameAt(int row) const;
     const Uuid& idAt(int row) const { return rows_[static_cast<std::size_t>(row)].id; }
     std::size_t size() const { return rows_.size(); }
 
 private:
-    void noteSources();
+    bool nameSources();
 
     std::vector<Row> rows_;
     bool severalSources_ = false;
+    std::map<std::string, std::string> sourceNames_;
 };
 
 } // namespace scrivlette

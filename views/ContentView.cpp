@@ -20,8 +20,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -435,6 +433,8 @@ void ContentView::showSelectionInList() {
     }
     // The kept selection stays shown; the pane says when its file has gone.
     if (selectKey_) {
+        // A file read since may have made its name need its folder.
+        selectSource_ = row ? model_->sourceNameAt(*row) : selectSource_;
         detail_->setSource(selectSource_, row.has_value());
     }
     sidebar_->viewport()->update();
@@ -455,7 +455,7 @@ void ContentView::select(const QModelIndex& index) {
         return;
     }
     selectKey_ = renderedDocument_->clipAt(static_cast<std::size_t>(index.row()));
-    selectSource_ = QString::fromStdString(model_->sourceAt(index.row()));
+    selectSource_ = model_->sourceNameAt(index.row());
     detail_->showClip(selectKey_);
     detail_->setSource(selectSource_, true);
 }

@@ -1,5 +1,6 @@
 #include "../platform/TestSupport.h"
 #include "ModelTestSupport.h"
+#include "model/SourceNames.h"
 
 #include <thread>
 
@@ -68,9 +69,29 @@ TEST_F(ClipInfoTest, AppendIsAlwaysAnnouncedAndEarlierCopiesStayAsTheyWere) {
     // whole new list starts them over.
     ASSERT_TRUE(info->readClipping(*Url::fromFilePath(test::realFile("Donate.webloc").string())));
     EXPECT_EQ(info->sourceAt(0), "");
-    EXPECT_EQ(info->sourceAt(2), "Donate.webloc");
+    EXPECT_EQ(info->sourceAt(2), test::realFile("Donate.webloc").string());
     info->setClipList({clip});
     EXPECT_EQ(info->sourceAt(0), "");
+}
+
+TEST(SourceNames, CollidingNamesShowTheFewestFoldersThatTellThemApart) {
+    using Names = std::map<std::string, std::string>;
+    const struct {
+        std::vector<std::string> paths;
+        Names names;
+    } rows[] = {
+        {{"/a/Notes", "/b/Notes", "/a/Other", "/a/Notes"},
+         {{"/a/Notes", "Notes (a)"}, {"/b/Notes", "Notes (b)"}, {"/a/Other", "Other"}}},
+        {{"/x/Desktop/N", "/y/Desktop/N", "/z/N"},
+         {{"/x/Desktop/N", "N (x/Desktop)"},
+          {"/y/Desktop/N", "N (y/Desktop)"},
+          {"/z/N", "N (/z)"}}},
+        {{"/N", "/a/N"}, {{"/N", "N (/)"}, {"/a/N", "N (a)"}}},
+        {{"", "/a/N"}, {{"", ""}, {"/a/N", "N"}}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(sourceNames(row.paths), row.names) << row.paths.front();
+    }
 }
 
 TEST_F(ClipInfoTest, TrackingTellsAnObserverOnceAboutWhatItRead) {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -468,6 +469,19 @@ TEST_F(ContentViewTest, EntriesSayWhichFileTheyCameFrom) {
     EXPECT_EQ(view_.detailPane()->sourceLabel()->text(),
               QStringLiteral("From Notes.textClipping, which is no longer open"));
     EXPECT_TRUE(view_.selectKey()) << "the kept selection stays";
+
+    // Two files of one name: each shows its folder, in rows and in the pane.
+    QTemporaryDir elsewhere;
+    QDir(elsewhere.path()).mkdir(QStringLiteral("Desktop"));
+    const QString other = elsewhere.filePath(QStringLiteral("Desktop/Notes.textClipping"));
+    QFile::link(QString::fromStdString(test::realFile("Notes.textClipping").string()), other);
+    open({realUrl("Notes.textClipping"), *Url::fromFilePath(other.toStdString())});
+    const int both = view_.sidebar()->model()->rowCount();
+    EXPECT_TRUE(description(0).endsWith(QStringLiteral(" · Notes.textClipping (real)")));
+    EXPECT_TRUE(description(both - 1).endsWith(QStringLiteral(" · Notes.textClipping (Desktop)")));
+    selectRow(both - 1);
+    EXPECT_EQ(view_.detailPane()->sourceLabel()->text(),
+              QStringLiteral("From Notes.textClipping (Desktop)"));
 }
 
 } // namespace
