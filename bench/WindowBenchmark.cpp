@@ -246,9 +246,10 @@ void writeLargePictureAsPng(ContentView& view) {
     const std::string path = folder.filePath(QStringLiteral("picture.png")).toStdString();
     SavePanel::installFactory([path] { return std::make_shared<AnsweringPanel>(path); });
     const auto start = std::chrono::steady_clock::now();
-    view.writeClipMenuAction()->trigger();
-    const double longest = longestPassUntil(
-        [&] { return view.statusBar()->currentMessage().startsWith(QStringLiteral("Wrote")); });
+    const double command = bench::secondsSince([&] { view.writeClipMenuAction()->trigger(); });
+    const double longest = std::max(command, longestPassUntil([&] {
+        return view.statusBar()->currentMessage().startsWith(QStringLiteral("Wrote"));
+    }));
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     SavePanel::installFactory(nullptr);
     std::printf("Write Clip to File as PNG (%.1f MB): written after %.0f ms; the window stops "
