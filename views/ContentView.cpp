@@ -12,6 +12,7 @@
 #include "views/FirstSelectionKeys.h"
 #include "views/FormattedView.h"
 #include "views/ReadSummaryView.h"
+#include "views/StatusMessages.h"
 #include "views/WindowPlacement.h"
 
 #include <QAction>
@@ -216,9 +217,7 @@ void ContentView::openLink() {
     }
     const QString address = QString::fromStdString(selectKey_->content);
     if (!mayOpen(selectKey_->content)) {
-        statusBar()->showMessage(
-            tr("Not opened: %1 is not a web or mail address, and only those open with a click.")
-                .arg(address));
+        statusBar()->showMessage(notOpenedText(address));
         return;
     }
     if (openUrl(QUrl(address))) {

@@ -3,6 +3,7 @@
 #include "model/ClipContent.h"
 #include "platform/qt/RichText.h"
 #include "views/DecodedImage.h"
+#include "views/StatusMessages.h"
 
 #include <QDesktopServices>
 #include <QImage>
@@ -11,6 +12,8 @@
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 #include <QThread>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QThreadPool>
 #include <condition_variable>
 #include <mutex>
@@ -63,6 +66,11 @@ FormattedView::FormattedView(QWidget* parent)
 void FormattedView::follow(const QUrl& url) {
     if (mayOpen(url.toString().toStdString())) {
         openLink(url);
+        return;
+    }
+    // A click that does nothing says why, in the window's status line.
+    if (auto* window = qobject_cast<QMainWindow*>(this->window())) {
+        window->statusBar()->showMessage(notOpenedText(url.toString()));
     }
 }
 

@@ -100,4 +100,10 @@ QString writeOutcomeText(const WriteOutcome& outcome) {
     return QObject::tr("Could not write %1: %2").arg(path, QString::fromStdString(outcome.message));
 }
 
+QString notOpenedText(const QString& address) {
+    return QObject::tr(
+               "Not opened: %1 is not a web or mail address, and only those open with a click.")
+        .arg(address);
+}
+
 } // namespace scrivlette

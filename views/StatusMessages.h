@@ -20,5 +20,8 @@ QString plainReason(const ReadFailureNote& failure);
 QString elidedAtWord(const QString& text, const QFontMetrics& metrics, int width);
 // The status line after a write; nothing when the user cancelled.
 QString writeOutcomeText(const WriteOutcome& outcome);
+// Why an address was not opened, in Open Link and in links clicked in a
+// page: only web and mail addresses open with a click.
+QString notOpenedText(const QString& address);
 
 } // namespace scrivlette

@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QLabel>
@@ -211,6 +213,15 @@ TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
     }
     ASSERT_EQ(opened.size(), 4u);
     EXPECT_EQ(opened.back(), QUrl("ftp://x/"));
+
+    // In a window, a refused click says why in its status line.
+    QMainWindow window;
+    auto* inWindow = new FormattedView(&window);
+    window.setCentralWidget(inWindow);
+    emit inWindow->anchorClicked(QUrl(QStringLiteral("file:///etc/passwd")));
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              QStringLiteral("Not opened: file:///etc/passwd is not a web or mail address, and "
+                             "only those open with a click."));
 }
 
 // A PICT attachment, which Qt cannot read, shows through our picture decoder;
