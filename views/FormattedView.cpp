@@ -7,13 +7,13 @@
 
 #include <QDesktopServices>
 #include <QImage>
+#include <QMainWindow>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QStringDecoder>
 #include <QTextDocumentFragment>
 #include <QThread>
-#include <QMainWindow>
-#include <QStatusBar>
 #include <QThreadPool>
 #include <condition_variable>
 #include <mutex>

@@ -2,9 +2,12 @@
 
 #include "views/StatusMessages.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace scrivlette {
 
@@ -75,6 +78,17 @@ void ReadSummaryView::showFailures() {
     box->setWindowModality(Qt::NonModal);
     box->setInformativeText(plain.join(u'\n'));
     box->setDetailedText(technical.join(u'\n'));
+    // A message box is sized for a sentence; a line per file reads best
+    // unwrapped, as far as the box may grow.
+    if (auto* list = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        int widest = 0;
+        for (const QString& line : plain) {
+            widest = std::max(widest, list->fontMetrics().horizontalAdvance(line));
+        }
+        const QScreen* screen = window_->screen();
+        const int room = screen ? screen->availableGeometry().width() / 2 : 640;
+        list->setMinimumWidth(std::min(widest + list->fontMetrics().averageCharWidth(), room));
+    }
     box->show();
     failuresBox_ = box;
 }

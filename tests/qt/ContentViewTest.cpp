@@ -239,6 +239,12 @@ TEST_F(ContentViewTest, TheStatusLineSaysWhatHappened) {
         EXPECT_TRUE(box->detailedText().contains(QString::fromUtf8(name))) << name;
     }
     EXPECT_TRUE(box->detailedText().contains(QStringLiteral("not a property list")));
+    const auto* list = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    ASSERT_NE(list, nullptr);
+    for (const QString& line : box->informativeText().split(u'\n')) {
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(line), list->width())
+            << "a line per file, unwrapped: " << line.toStdString();
+    }
     box->close();
 
     // Too long for the window, it is cut at a word.

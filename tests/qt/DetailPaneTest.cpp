@@ -11,14 +11,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMainWindow>
-#include <QStatusBar>
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <gtest/gtest.h>
