@@ -51,8 +51,10 @@ void ClipRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setFont(descriptionFont);
     const QFontMetrics descriptionMetrics(descriptionFont);
     const QString description = index.data(ClipListModel::descriptionRole).toString();
+    // Cut in the middle: the end names the file, with its folder when names
+    // collide, and tells rows apart.
     painter->drawText(area.left(), area.top() + titleMetrics.height() + descriptionMetrics.ascent(),
-                      descriptionMetrics.elidedText(description, Qt::ElideRight, area.width()));
+                      descriptionMetrics.elidedText(description, Qt::ElideMiddle, area.width()));
     painter->restore();
 }
 

@@ -130,6 +130,18 @@ QSettings viewSettings() {
 
 const QString formattedKey = QStringLiteral("DetailPane/formatted");
 
+// The chosen half of the switch in the selection's colours: styles draw a
+// checked tool button a shade off the unchecked one, which a dark palette
+// makes all but invisible.
+void showChosen(QAbstractButton* button, bool chosen) {
+    QPalette palette = button->parentWidget()->palette();
+    if (chosen) {
+        palette.setColor(QPalette::Button, palette.color(QPalette::Highlight));
+        palette.setColor(QPalette::ButtonText, palette.color(QPalette::HighlightedText));
+    }
+    button->setPalette(palette);
+}
+
 } // namespace
 
 void DetailPane::createSwitch() {
@@ -145,6 +157,8 @@ void DetailPane::createSwitch() {
         button->setAutoRaise(false);
         group->addButton(button);
         layout->addWidget(button);
+        connect(button, &QAbstractButton::toggled, button,
+                [button](bool chosen) { showChosen(button, chosen); });
         (textButton_ ? formattedButton_ : textButton_) = button;
     }
     layout->addStretch(1);

@@ -60,6 +60,14 @@ FormattedView::FormattedView(QWidget* parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setFrameShape(QFrame::NoFrame);
+    // Documents are shown on paper, whatever the theme: their own colours
+    // (black text, dark-blue links) were chosen for a light page.
+    QPalette paper = palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Link, QColor(0x0b, 0x4f, 0xd6));
+    paper.setColor(QPalette::LinkVisited, QColor(0x6a, 0x2f, 0xb0));
+    setPalette(paper);
     connect(this, &QTextBrowser::anchorClicked, this, &FormattedView::follow);
 }
 

@@ -50,19 +50,9 @@ void PictureView::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     if (image_.hasAlphaChannel()) {
-        // Light and dark squares: transparency shows whatever the theme.
-        const QColor light = palette().color(QPalette::Base);
-        const QColor dark = palette().color(QPalette::Midlight);
-        constexpr int square = 8;
-        painter.save();
-        painter.setClipRect(where);
-        painter.fillRect(where, light);
-        for (int y = 0; y < where.height(); y += square) {
-            for (int x = (y / square) % 2 * square; x < where.width(); x += 2 * square) {
-                painter.fillRect(QRect(x, y, square, square), dark);
-            }
-        }
-        painter.restore();
+        // On paper, as the Mac shows a clipping: QuickDraw leaves what it did
+        // not draw clear, and its black lines vanish on a dark theme's page.
+        painter.fillRect(where, Qt::white);
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, where.width() < naturalSize().width());
     painter.drawImage(where, image_);

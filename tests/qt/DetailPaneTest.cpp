@@ -177,6 +177,27 @@ TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
     DetailPane relaunched;
     relaunched.showClip(entryTitled(clips, "public.rtf"));
     EXPECT_TRUE(relaunched.formattedButton()->isChecked()) << "kept across launches";
+
+    // In a dark palette the chosen half stands out, and documents and
+    // pictures are on paper, where their own dark colours read.
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::Button, QColor(50, 50, 50));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    pane.setPalette(dark);
+    pane.textButton()->click();
+    const auto lightness = [](const QAbstractButton* button) {
+        return button->palette().color(QPalette::Button).lightness();
+    };
+    EXPECT_GT(lightness(pane.textButton()) - lightness(pane.formattedButton()), 40);
+    EXPECT_GT(pane.formatted()->palette().color(QPalette::Base).lightness(), 200);
+    QImage clear(16, 16, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    pane.picture()->setPalette(dark);
+    pane.picture()->setImage(clear);
+    pane.picture()->resize(16, 16);
+    EXPECT_EQ(pane.picture()->grab().toImage().pixelColor(8, 8), QColor(Qt::white));
 }
 
 // Rendering asks only the entry: a picture or style sheet anywhere else, on
