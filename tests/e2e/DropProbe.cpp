@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -35,7 +36,8 @@ protected:
         }
         std::fflush(stdout);
         event->acceptProposedAction();
-        QApplication::quit();
+        // Once the drop is over: the drag's exchange is still under way here.
+        QTimer::singleShot(100, qApp, &QApplication::quit);
     }
 };
 
