@@ -5,6 +5,9 @@
 #include "cli/JsonOutput.h"
 #include "cli/Paths.h"
 #include "model/ClipInfo.h"
+#include "platform/services/Background.h"
+#include "platform/services/MainQueue.h"
+#include "platform/services/ManualMainQueue.h"
 #include "platform/services/SavePanel.h"
 #include "platform/text/UnicodeText.h"
 
@@ -123,6 +126,11 @@ bool writeEntry(ClipInfo& info, const ClipDetail& clip, const Invocation& invoca
     WriteOutcome outcome;
     info.writeClip(clip, [&](const WriteOutcome& result) { outcome = result; });
     SavePanel::installFactory(nullptr);
+    // The write runs on a worker and reports through the main queue.
+    finishBackgroundWork();
+    if (const auto queue = std::dynamic_pointer_cast<ManualMainQueue>(MainQueue::main())) {
+        queue->drain();
+    }
 
     if (invocation.dryRun) {
         out << panel->offeredName << '\t'
