@@ -2,6 +2,7 @@
 #include "app/LocationOpening.h"
 #include "app/ScrivletteApp.h"
 #include "app/SingleWindow.h"
+#include "app/Translations.h"
 #include "platform/qt/QtMainQueue.h"
 #include "platform/qt/QtSavePanel.h"
 #include "platform/services/Background.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    installTranslations(QLocale(), translationFolders());
     // Wayland finds the icon through the desktop entry of this name.
     QApplication::setDesktopFileName(QStringLiteral("io.github.scrivlette.Scrivlette"));
     initResources();

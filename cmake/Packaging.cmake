@@ -109,4 +109,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the one that no binary links: Qt loads the SVG plugin that draws the icons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# The words of the file dialogs and message boxes in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

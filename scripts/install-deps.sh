@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libgl-dev
     gcovr poppler-utils xvfb xauth xdotool imagemagick x11-utils desktop-file-utils libglib2.0-bin shared-mime-info
     python3-gi gir1.2-gnomedesktop-3.0 bubblewrap util-linux xclip xdg-utils dbus-daemon
-    recoll libkf5filemetadata-dev libkf5kio-dev openbox
+    recoll libkf5filemetadata-dev libkf5kio-dev openbox qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

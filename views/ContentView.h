@@ -6,6 +6,7 @@
 #include "views/StatusMessages.h"
 #include "views/Transfer.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
@@ -30,6 +31,8 @@ class ReadSummaryView;
 // selected one in the detail pane, a toolbar command to write it to a file,
 // Copy and drag of its text, and the whole window as the drop target.
 class ContentView final : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::ContentView)
+
 public:
     explicit ContentView(QWidget* parent = nullptr);
     ~ContentView() override;

@@ -4,6 +4,7 @@
 #include "views/ElidedLabel.h"
 #include "views/EntryText.h"
 
+#include <QCoreApplication>
 #include <QStackedWidget>
 #include <optional>
 
@@ -28,6 +29,8 @@ class PictureView;
 // the first screenful shows at once and the window stays responsive while
 // the rest of a 50 MB text arrives. Pictures are decoded off the GUI thread.
 class DetailPane final : public QStackedWidget {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::DetailPane)
+
 public:
     explicit DetailPane(QWidget* parent = nullptr);
 

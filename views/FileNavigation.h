@@ -2,6 +2,7 @@
 
 #include "platform/Url.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -16,6 +17,8 @@ namespace scrivlette {
 // folder of the file opened last, and Go > Next and Previous Clipping, which
 // step through the folder of the file read last in file managers' order.
 class FileNavigation final : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::FileNavigation)
+
 public:
     using Open = std::function<void(const std::vector<Url>&)>;
     using Say = std::function<void(const QString&)>;

@@ -2,6 +2,7 @@
 
 #include "model/ClipDetail.h"
 
+#include <QCoreApplication>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -36,6 +37,8 @@ private:
 // show as links; a click opens only http, https and mailto links, in the
 // user's browser or mail program.
 class FormattedView final : public QTextBrowser {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::FormattedView)
+
 public:
     explicit FormattedView(QWidget* parent = nullptr);
 

@@ -68,11 +68,10 @@ void ReadSummaryView::showFailures() {
         plain << QStringLiteral("• ") + file + QStringLiteral(": ") + plainReason(failure);
         technical << file + QStringLiteral(": ") + QString::fromStdString(failure.error.message);
     }
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Files Not Read"),
-                                failures_.size() == 1
-                                    ? tr("1 file could not be read.")
-                                    : tr("%1 files could not be read.").arg(failures_.size()),
-                                QMessageBox::Close, window_);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("Files Not Read"),
+        tr("%n file(s) could not be read.", nullptr, static_cast<int>(failures_.size())),
+        QMessageBox::Close, window_);
     box->setObjectName(QStringLiteral("readfailures"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

@@ -2,6 +2,7 @@
 
 #include "views/ScrivletteDropDelegate.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -17,6 +18,8 @@ namespace scrivlette {
 // its Details button (object name "details"), which lists every file not
 // read with its plain reason and the reader's own words behind Show Details.
 class ReadSummaryView final : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::ReadSummaryView)
+
 public:
     ReadSummaryView(QStatusBar* statusBar, QWidget* window);
 

@@ -62,9 +62,9 @@ QString readSummaryText(const ReadSummary& summary) {
         named << QObject::tr("%1 (%2)").arg(QString::fromStdString(failure.name),
                                             plainReason(failure));
     }
-    return QObject::tr("%1 of %2 files could not be read: %3")
+    return QObject::tr("%1 of %n file(s) could not be read: %2", nullptr,
+                       static_cast<int>(summary.files))
         .arg(summary.failed)
-        .arg(summary.files)
         .arg(named.join(QStringLiteral(", ")));
 }
 
