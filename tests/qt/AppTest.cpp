@@ -109,7 +109,14 @@ TEST_F(AppTest, TheWindowSpeaksTheUsersLanguage) {
     };
     EXPECT_EQ(menusIn("ja"), (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "移動(&G)",
                                           "ヘルプ(&H)", "クリップをファイルに書き出す"}));
-    EXPECT_EQ(menusIn("de").front(), QStringLiteral("&Datei"));
+    for (const auto& [language, file] :
+         std::vector<std::pair<const char*, const char*>>{{"de", "&Datei"},
+                                                          {"fr", "&Fichier"},
+                                                          {"es", "&Archivo"},
+                                                          {"zh_CN", "文件(&F)"},
+                                                          {"pt_BR", "&Arquivo"}}) {
+        EXPECT_EQ(menusIn(language).front(), QString::fromUtf8(file)) << language;
+    }
     EXPECT_EQ(menusIn("sw"),
               (QStringList{"&File", "&Edit", "&View", "&Go", "&Help", "Write Clip to File"}))
         << "no translation: English as written";
