@@ -27,8 +27,8 @@ TEXTS = {
     "Could not read %1: %2": "%1 konnte nicht gelesen werden: %2",
     "%1 (%2)": "%1 (%2)",
     "%1 of %n file(s) could not be read: %2": [
-        "%1 von %n Datei konnte nicht gelesen werden: %2",
-        "%1 von %n Dateien konnten nicht gelesen werden: %2",
+        "%1 von %n Datei nicht lesbar: %2",
+        "%1 von %n Dateien nicht lesbar: %2",
     ],
     "Wrote %1": "%1 geschrieben",
     "Nothing written: %1": "Nichts geschrieben: %1",

@@ -27,8 +27,8 @@ TEXTS = {
     "Could not read %1: %2": "No se pudo leer %1: %2",
     "%1 (%2)": "%1 (%2)",
     "%1 of %n file(s) could not be read: %2": [
-        "No se pudo leer %1 de %n archivo: %2",
-        "No se pudieron leer %1 de %n archivos: %2",
+        "Error al leer %1 de %n archivo: %2",
+        "Error al leer %1 de %n archivos: %2",
     ],
     "Wrote %1": "Se escribió %1",
     "Nothing written: %1": "No se escribió nada: %1",

@@ -27,8 +27,8 @@ TEXTS = {
     "Could not read %1: %2": "Impossible de lire %1 : %2",
     "%1 (%2)": "%1 (%2)",
     "%1 of %n file(s) could not be read: %2": [
-        "%1 fichier sur %n n’a pas pu être lu : %2",
-        "%1 fichiers sur %n n’ont pas pu être lus : %2",
+        "Impossible de lire %1 fichier sur %n : %2",
+        "Impossible de lire %1 des %n fichiers : %2",
     ],
     "Wrote %1": "%1 écrit",
     "Nothing written: %1": "Rien n’a été écrit : %1",

@@ -112,8 +112,8 @@
     <message numerus="yes">
         <source>%1 of %n file(s) could not be read: %2</source>
         <translation>
-            <numerusform>%1 von %n Datei konnte nicht gelesen werden: %2</numerusform>
-            <numerusform>%1 von %n Dateien konnten nicht gelesen werden: %2</numerusform>
+            <numerusform>%1 von %n Datei nicht lesbar: %2</numerusform>
+            <numerusform>%1 von %n Dateien nicht lesbar: %2</numerusform>
         </translation>
     </message>
     <message>

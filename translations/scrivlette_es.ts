@@ -112,8 +112,8 @@
     <message numerus="yes">
         <source>%1 of %n file(s) could not be read: %2</source>
         <translation>
-            <numerusform>No se pudo leer %1 de %n archivo: %2</numerusform>
-            <numerusform>No se pudieron leer %1 de %n archivos: %2</numerusform>
+            <numerusform>Error al leer %1 de %n archivo: %2</numerusform>
+            <numerusform>Error al leer %1 de %n archivos: %2</numerusform>
         </translation>
     </message>
     <message>

@@ -112,8 +112,8 @@
     <message numerus="yes">
         <source>%1 of %n file(s) could not be read: %2</source>
         <translation>
-            <numerusform>%1 fichier sur %n n’a pas pu être lu : %2</numerusform>
-            <numerusform>%1 fichiers sur %n n’ont pas pu être lus : %2</numerusform>
+            <numerusform>Impossible de lire %1 fichier sur %n : %2</numerusform>
+            <numerusform>Impossible de lire %1 des %n fichiers : %2</numerusform>
         </translation>
     </message>
     <message>

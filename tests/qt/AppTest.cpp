@@ -130,7 +130,7 @@ TEST_F(AppTest, TheWindowSpeaksTheUsersLanguage) {
         << english.toStdString();
     installTranslations(QLocale(QStringLiteral("de")), folders);
     EXPECT_TRUE(readSummaryText(summary).startsWith(
-        QStringLiteral("1 von 2 Dateien konnten nicht gelesen werden: a.webloc")));
+        QStringLiteral("1 von 2 Dateien nicht lesbar: a.webloc")));
     installTranslations(QLocale(QLocale::English), folders);
 }
 
