@@ -10,6 +10,21 @@
 
 namespace scrivlette {
 
+QString HelpView::documentFor(const QLocale& locale) {
+    initResources();
+    for (QString language : locale.uiLanguages()) {
+        language.replace(u'-', u'_');
+        // "pt_BR" first, then "pt".
+        for (const QString& name : {language, language.section(u'_', 0, 0)}) {
+            const QString document = QStringLiteral(":/help/Help_%1.rtf").arg(name);
+            if (QFile::exists(document)) {
+                return document;
+            }
+        }
+    }
+    return defaultDocument;
+}
+
 HelpView::HelpView(const QString& document, QWidget* parent)
     : QWidget(parent), text_(new QTextEdit(this)) {
     initResources();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QWidget>
 
 class QTextEdit;
@@ -12,8 +13,11 @@ namespace scrivlette {
 class HelpView final : public QWidget {
 public:
     static inline const QString defaultDocument = QStringLiteral(":/Help.rtf");
+    // The help in the first of `locale`'s languages it is written in; the
+    // English document otherwise.
+    static QString documentFor(const QLocale& locale);
 
-    explicit HelpView(const QString& document = defaultDocument, QWidget* parent = nullptr);
+    explicit HelpView(const QString& document = documentFor(QLocale()), QWidget* parent = nullptr);
 
     QTextEdit* text() const { return text_; }
 

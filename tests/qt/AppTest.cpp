@@ -45,6 +45,19 @@ TEST(HelpView, ShowsTheHelpDocumentOrTheWordEmpty) {
     EXPECT_EQ(HelpView().text()->textCursor().position(), 0) << "opens at the top";
 }
 
+// The help comes in the user's language where it is written in it.
+TEST(HelpView, ChosenByTheUsersLanguage) {
+    const struct {
+        const char* locale;
+        const char* title;
+    } rows[] = {
+        {"de_DE", "Scrivlette-Hilfe"}, {"ja", "Scrivlette ヘルプ"}, {"sw", "Scrivlette Help"}};
+    for (const auto& row : rows) {
+        const QString document = HelpView::documentFor(QLocale(QString::fromLatin1(row.locale)));
+        EXPECT_TRUE(helpTextFrom(document).startsWith(QString::fromUtf8(row.title))) << row.locale;
+    }
+}
+
 TEST(HelpCommands, OneItemWithoutShortcutOpeningTheHelpWindow) {
     std::vector<std::string> opened;
     QMenuBar bar;
