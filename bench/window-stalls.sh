@@ -9,6 +9,7 @@ runs=${2:-3}
 if [ -z "${STALLS_DISPLAY_READY:-}" ]; then
     STALLS_DISPLAY_READY=1 exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$@"
 fi
+source "$(dirname "$0")/../tests/e2e/large-picture.sh"
 scratch=$(mktemp -d)
 pids=()
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"; }
@@ -24,13 +25,7 @@ wait_for_window() {
 }
 openbox >/dev/null 2>&1 &
 pids+=($!)
-convert -size 4000x3000 xc: +noise Random -depth 8 -compress none "$scratch/noise.tiff"
-/usr/bin/python3 -c '
-import plistlib, sys
-with open(sys.argv[2], "wb") as out:
-    plistlib.dump({"UTI-Data": {"public.tiff": open(sys.argv[1], "rb").read()}}, out,
-                  fmt=plistlib.FMT_BINARY)
-' "$scratch/noise.tiff" "$scratch/Noise.pictClipping"
+make_noise_clipping "$scratch/Noise.pictClipping"
 "$build/app/scrivlette" "$scratch/Noise.pictClipping" 2>/dev/null &
 pids+=($!)
 window=$(wait_for_window '^Scrivlette')
@@ -46,12 +41,7 @@ for run in $(seq "$runs"); do
     sleep 0.5
     "$build/bench/bench_ping" "$window" 6 >"$scratch/ping" &
     ping=$!
-    xdotool mousemove "$row_x" "$row_y" mousedown 1
-    for step in $(seq 12); do
-        xdotool mousemove $((row_x + step * 90)) $((row_y + step * 15))
-        sleep 0.05
-    done
-    xdotool mousemove 1110 260 sleep 0.3 mousemove 1115 265 sleep 0.3 mouseup 1
+    drag_to_probe "$row_x" "$row_y"
     wait "$ping" || true
     echo "drag $run, $(cat "$scratch/dropped" | head -1): $(cat "$scratch/ping")"
 

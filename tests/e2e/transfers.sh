@@ -6,6 +6,7 @@
 # Usage: transfers.sh BUILD_DIR
 set -euo pipefail
 source "$(dirname "$0")/on-display.sh"
+source "$(dirname "$0")/large-picture.sh"
 build=$(realpath "$1")
 scratch=$(mktemp -d)
 pids=()
@@ -27,13 +28,7 @@ alive() { kill -0 "$app" 2>/dev/null || fail "the window ended: $1"; }
 
 openbox >/dev/null 2>&1 &
 pids+=($!)
-convert -size 4000x3000 xc: +noise Random -depth 8 -compress none "$scratch/noise.tiff"
-/usr/bin/python3 -c '
-import plistlib, sys
-picture = open(sys.argv[1], "rb").read()
-with open(sys.argv[2], "wb") as out:
-    plistlib.dump({"UTI-Data": {"public.tiff": picture}}, out, fmt=plistlib.FMT_BINARY)
-' "$scratch/noise.tiff" "$scratch/Noise.pictClipping"
+make_noise_clipping "$scratch/Noise.pictClipping"
 
 "$build/app/scrivlette" "$scratch/Noise.pictClipping" 2>>"$scratch/stderr" &
 app=$!
@@ -49,12 +44,7 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 row_x=$((X + 60)) row_y=$((Y + 45))
 
-xdotool mousemove "$row_x" "$row_y" mousedown 1
-for step in $(seq 12); do
-    xdotool mousemove $((row_x + step * 90)) $((row_y + step * 15))
-    sleep 0.05
-done
-xdotool mousemove 1110 260 sleep 0.3 mousemove 1115 265 sleep 0.3 mouseup 1
+drag_to_probe "$row_x" "$row_y"
 for _ in $(seq 100); do
     grep -q '^image/png' "$scratch/dropped" && break
     sleep 0.1
