@@ -99,14 +99,16 @@ FormattedView::~FormattedView() {
 }
 
 void FormattedView::abandonPreparation() {
-    if (!preparation_) {
+    // Held here until the lock is let go: once the worker is done, ours may
+    // be the last reference, and the mutex goes with it.
+    const std::shared_ptr<Preparation> preparation = std::move(preparation_);
+    if (!preparation) {
         return;
     }
-    const std::lock_guard lock(preparation_->mutex);
-    preparation_->abandoned = true;
-    delete preparation_->document; // made, moved here, and never shown
-    preparation_->document = nullptr;
-    preparation_.reset();
+    const std::lock_guard lock(preparation->mutex);
+    preparation->abandoned = true;
+    delete preparation->document; // made, moved here, and never shown
+    preparation->document = nullptr;
 }
 
 void FormattedView::prepare(const ClipDetail& clip) {

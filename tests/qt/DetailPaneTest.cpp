@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 namespace scrivlette {
@@ -202,6 +203,24 @@ TEST(DetailPane, FormattedEntriesSwitchBetweenTextAndFormatted) {
 
 // Rendering asks only the entry: a picture or style sheet anywhere else, on
 // the disk or the network, is refused and never read.
+// A document prepared on a worker and never shown is let go whether the
+// worker is still at it or long done (then the view holds the last
+// reference to what they shared).
+TEST(FormattedView, APreparationNotShownIsLetGo) {
+    const auto clips = realEntries("Rich web text.textClipping");
+    FormattedView view;
+    for (const char* title : {"public.rtf", "public.html", "public.rtf"}) {
+        view.prepare(entryTitled(clips, title));
+        QThreadPool::globalInstance()->waitForDone();
+    }
+    view.prepare(entryTitled(clips, "com.apple.webarchive"));
+    view.showEntry(entryTitled(clips, "public.rtf"));
+    FormattedView fresh;
+    fresh.showEntry(entryTitled(clips, "public.rtf"));
+    EXPECT_FALSE(fresh.toPlainText().isEmpty());
+    EXPECT_EQ(view.toPlainText(), fresh.toPlainText());
+}
+
 TEST(FormattedView, LoadsNothingFromOutsideTheEntry) {
     QTemporaryDir folder;
     const QString local = folder.filePath(QStringLiteral("secret.png"));
