@@ -27,6 +27,8 @@ void installTranslations(const QLocale& locale, const QStringList& folders) {
         QCoreApplication::removeTranslator(translator.get());
     }
     installed().clear();
+    // Numbers in the language's digits and separators, too.
+    QLocale::setDefault(locale);
     // Installed first, asked last: the English forms of counted texts ("1
     // file", "2 files"), under every other language.
     for (const QString& folder : folders) {

@@ -1,6 +1,7 @@
 #include "ClipDescription.h"
 
 #include "model/Representations.h"
+#include "platform/Translatable.h"
 
 namespace scrivlette {
 std::string groupedCount(std::size_t count) {
@@ -16,16 +17,18 @@ std::string groupedCount(std::size_t count) {
     return grouped;
 }
 
-std::string describeClip(const ClipDetail& clip) {
+ClipWords describeClip(const ClipDetail& clip) {
+    std::optional<std::size_t> bytes;
+    if (clip.data) {
+        bytes = clip.data->size();
+    }
     if (const Representation* known = representation(clip.title);
         known && !known->description.empty()) {
-        std::string words(known->description);
-        if (known->describedWithSize && clip.data) {
-            words += ", " + groupedCount(clip.data->size()) + " bytes";
-        }
-        return words;
+        // The table's words are literals, so their ends are marked.
+        return {known->description.data(), known->describedWithSize ? bytes : std::nullopt};
     }
-    return clip.data ? "Data, " + groupedCount(clip.data->size()) + " bytes" : "Text";
+    return bytes ? ClipWords{translatable("Representation", "Data"), bytes}
+                 : ClipWords{translatable("Representation", "Text"), std::nullopt};
 }
 
 } // namespace scrivlette

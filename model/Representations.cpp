@@ -1,5 +1,7 @@
 #include "Representations.h"
 
+#include "platform/Translatable.h"
+
 #include <array>
 
 namespace scrivlette {
@@ -12,31 +14,31 @@ using S = Saving;
 
 constexpr std::array<Representation, 15> table = {{
     {.identifier = "public.utf8-plain-text",
-     .description = "Plain text, UTF-8",
+     .description = translatable("Representation", "Plain text, UTF-8"),
      .text = T::string,
      .plainText = true,
      .extension = "txt"},
     {.identifier = "public.utf16-external-plain-text",
-     .description = "Plain text, UTF-16 with byte-order mark",
+     .description = translatable("Representation", "Plain text, UTF-16 with byte-order mark"),
      .text = T::utf16,
      .plainText = true,
      .extension = "txt"},
     {.identifier = "public.utf16-plain-text",
-     .description = "Plain text, UTF-16 little-endian",
+     .description = translatable("Representation", "Plain text, UTF-16 little-endian"),
      .text = T::utf16LittleEndian,
      .plainText = true,
      .extension = "txt"},
     {.identifier = "com.apple.traditional-mac-plain-text",
-     .description = "Plain text, Mac OS Roman",
+     .description = translatable("Representation", "Plain text, Mac OS Roman"),
      .text = T::macRoman,
      .plainText = true,
      .extension = "txt"},
     {.identifier = locationKey,
-     .description = "Web or mail address",
+     .description = translatable("Representation", "Web or mail address"),
      .plainText = true,
      .extension = "txt"},
     {.identifier = "public.rtf",
-     .description = "Rich text (RTF)",
+     .description = translatable("Representation", "Rich text (RTF)"),
      .text = T::string,
      .formatting = F::rtf,
      .saving = S::asOwnText,
@@ -44,7 +46,7 @@ constexpr std::array<Representation, 15> table = {{
      .savedType = "public.rtf",
      .extension = "rtf"},
     {.identifier = "public.html",
-     .description = "Web page (HTML)",
+     .description = translatable("Representation", "Web page (HTML)"),
      .text = T::utf8,
      .formatting = F::html,
      .saving = S::asOwnText,
@@ -52,7 +54,7 @@ constexpr std::array<Representation, 15> table = {{
      .savedType = "public.html",
      .extension = "html"},
     {.identifier = "com.apple.webarchive",
-     .description = "Web archive",
+     .description = translatable("Representation", "Web archive"),
      .describedWithSize = true,
      .formatting = F::webArchive,
      .saving = S::asBytes,
@@ -60,7 +62,7 @@ constexpr std::array<Representation, 15> table = {{
      .savedType = "com.apple.webarchive",
      .extension = "webarchive"},
     {.identifier = "com.apple.flat-rtfd",
-     .description = "Rich text with attachments (RTFD)",
+     .description = translatable("Representation", "Rich text with attachments (RTFD)"),
      .describedWithSize = true,
      .formatting = F::rtfd,
      .saving = S::asPackage,
@@ -68,7 +70,7 @@ constexpr std::array<Representation, 15> table = {{
      .savedType = "com.apple.rtfd",
      .extension = "rtfd"},
     {.identifier = "public.tiff",
-     .description = "TIFF picture",
+     .description = translatable("Representation", "TIFF picture"),
      .describedWithSize = true,
      .keptInPictureClippings = true,
      .picture = P::tiff,
@@ -77,7 +79,7 @@ constexpr std::array<Representation, 15> table = {{
      .savedType = "public.tiff",
      .extension = "tiff"},
     {.identifier = "com.apple.pict",
-     .description = "PICT picture",
+     .description = translatable("Representation", "PICT picture"),
      .describedWithSize = true,
      .keptInPictureClippings = true,
      .picture = P::pict,
@@ -91,8 +93,9 @@ constexpr std::array<Representation, 15> table = {{
      .picture = P::jpeg,
      .extension = "jpeg"},
     // Addresses kept as bytes, which extraction keeps as they are.
-    {.identifier = "public.url", .description = "Web address"},
-    {.identifier = "public.file-url", .description = "File address"},
+    {.identifier = "public.url", .description = translatable("Representation", "Web address")},
+    {.identifier = "public.file-url",
+     .description = translatable("Representation", "File address")},
 }};
 
 } // namespace

@@ -13,10 +13,7 @@ status=0
 for ts in translations/scrivlette_*.ts; do
     copy=$scratch/$(basename "$ts")
     cp "$ts" "$copy"
-    # English has words of its own only for counted texts.
-    only=()
-    [ "$(basename "$ts")" = scrivlette_en.ts ] && only=(-pluralonly)
-    "$lupdate" -silent -no-obsolete -locations none "${only[@]}" views app platform/qt -ts "$copy"
+    "$source_dir/translations/lupdate.sh" "$lupdate" "$copy"
     if ! cmp -s "$ts" "$copy"; then
         echo "translations: $ts is not up to date with the sources (run lupdate, then translations/fill.py):" >&2
         diff "$ts" "$copy" | head -20 >&2

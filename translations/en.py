@@ -6,4 +6,5 @@ TEXTS = {
         "%1 of %n files could not be read: %2",
     ],
     "%n file(s) could not be read.": ["%n file could not be read.", "%n files could not be read."],
+    "%1, %2 byte(s)": ["%1, %2 byte", "%1, %2 bytes"],
 }

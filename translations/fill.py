@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Writes the translations in translations/LANG.py into scrivlette_LANG.ts.
 
-The round: lupdate -no-obsolete -locations none views app platform/qt -ts
-scrivlette_LANG.ts (-pluralonly for en), then fill.py LANG, then lupdate once
-more, so the file is in lupdate's own layout (tests/translations.sh compares).
+The round: lupdate.sh LUPDATE scrivlette_LANG.ts, then fill.py LANG, then
+lupdate.sh once more, so the file is in lupdate's own layout
+(tests/translations.sh compares).
 
    fill.py LANG    (after lupdate has brought the .ts up to date)
 

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>Rich Text Format</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>Webarchiv</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>Rich Text Format mit Anhängen</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>TIFF-Bild</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>PICT-Bild</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Reiner Text</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -134,6 +173,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>Reiner Text, UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>Reiner Text, UTF-16 mit Byte-Reihenfolge-Markierung</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>Reiner Text, UTF-16 Little Endian</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>Reiner Text, Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>Web- oder E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Formatierter Text (RTF)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Webseite (HTML)</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>Webarchiv</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>Formatierter Text mit Anhängen (RTFD)</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>TIFF-Bild</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>PICT-Bild</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Webadresse</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>Dateiadresse</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -152,6 +254,16 @@ Die Standardoptionen von Qt (-style, -platform, -reverse, ...) werden ebenfalls 
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Zu öffnende Clipping-Dateien, zusammen gelesen wie ein Ablegen.</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1, %2 Byte</numerusform>
+            <numerusform>%1, %2 Byte</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1, %2 byte</numerusform>
+            <numerusform>%1, %2 bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>scrivlette::ReadSummaryView</name>
     <message numerus="yes">
         <source>%n file(s) could not be read.</source>

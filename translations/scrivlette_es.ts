@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>Formato de texto enriquecido</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>Archivo web</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>Formato de texto enriquecido con adjuntos</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Imagen TIFF</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>Imagen PICT</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texto sin formato</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -134,6 +173,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>Texto sin formato, UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>Texto sin formato, UTF-16 con marca de orden de bytes</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>Texto sin formato, UTF-16 little-endian</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>Texto sin formato, Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>Dirección web o de correo</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Texto enriquecido (RTF)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Página web (HTML)</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>Archivo web</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>Texto enriquecido con adjuntos (RTFD)</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>Imagen TIFF</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>Imagen PICT</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>Dirección de archivo</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -152,6 +254,16 @@ También acepta las opciones estándar de Qt (-style, -platform, -reverse…).</
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Archivos de recorte que abrir, leídos juntos como si se soltaran a la vez.</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1, %2 byte</numerusform>
+            <numerusform>%1, %2 bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

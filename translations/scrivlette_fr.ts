@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>Format RTF</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>Archive web</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>Format RTF avec pièces jointes</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Image TIFF</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>Image PICT</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texte brut</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -134,6 +173,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>Texte brut, UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>Texte brut, UTF-16 avec indicateur d’ordre des octets</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>Texte brut, UTF-16 petit-boutiste</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>Texte brut, Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>Adresse web ou de courriel</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Texte enrichi (RTF)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Page web (HTML)</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>Archive web</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>Texte enrichi avec pièces jointes (RTFD)</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>Image TIFF</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>Image PICT</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Adresse web</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>Adresse de fichier</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -152,6 +254,16 @@ Les options standard de Qt (-style, -platform, -reverse…) sont aussi acceptée
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Fichiers coupures à ouvrir, lus ensemble comme un seul dépôt.</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1, %2 octet</numerusform>
+            <numerusform>%1, %2 octets</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>リッチテキスト形式</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>Web アーカイブ</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>添付ファイル付きリッチテキスト形式</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>TIFF 画像</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>PICT 画像</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG 画像</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>プレーンテキスト</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -133,6 +172,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>プレーンテキスト、UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>プレーンテキスト、UTF-16 (バイトオーダーマーク付き)</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>プレーンテキスト、UTF-16 リトルエンディアン</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>プレーンテキスト、Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>Web またはメールのアドレス</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>リッチテキスト (RTF)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Web ページ (HTML)</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>Web アーカイブ</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>添付ファイル付きリッチテキスト (RTFD)</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>TIFF 画像</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>PICT 画像</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Web アドレス</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>ファイルのアドレス</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -151,6 +253,15 @@ Qt の標準オプション (-style, -platform, -reverse など) も使えます
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>開くクリッピングファイル。まとめて 1 回のドロップとして読み込みます。</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1、%2 バイト</numerusform>
+        </translation>
     </message>
 </context>
 <context>

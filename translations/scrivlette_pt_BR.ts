@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>Rich Text Format</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>Arquivo web</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>Rich Text Format com anexos</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Imagem TIFF</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>Imagem PICT</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagem PNG</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>Texto simples</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -134,6 +173,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>Texto simples, UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>Texto simples, UTF-16 com marca de ordem de bytes</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>Texto simples, UTF-16 little-endian</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>Texto simples, Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>Endereço web ou de e-mail</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>Texto formatado (RTF)</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>Página web (HTML)</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>Arquivo web</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>Texto formatado com anexos (RTFD)</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>Imagem TIFF</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>Imagem PICT</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>Endereço web</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>Endereço de arquivo</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -152,6 +254,16 @@ As opções padrão do Qt (-style, -platform, -reverse…) também são aceitas.
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Arquivos de recorte a abrir, lidos juntos como se fossem soltos de uma vez.</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1, %2 byte</numerusform>
+            <numerusform>%1, %2 bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

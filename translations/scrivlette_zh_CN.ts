@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ContentType</name>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Rich Text Format</source>
+        <translation>富文本格式</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>Web Archive</source>
+        <translation>网页归档</translation>
+    </message>
+    <message>
+        <source>Rich Text Format with Attachments</source>
+        <translation>带附件的富文本格式</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>TIFF 图片</translation>
+    </message>
+    <message>
+        <source>PICT Image</source>
+        <translation>PICT 图片</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG 图片</translation>
+    </message>
+    <message>
+        <source>Plain text</source>
+        <translation>纯文本</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Scrivlette</source>
@@ -133,6 +172,69 @@
     </message>
 </context>
 <context>
+    <name>Representation</name>
+    <message>
+        <source>Data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-8</source>
+        <translation>纯文本，UTF-8</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 with byte-order mark</source>
+        <translation>纯文本，带字节顺序标记的 UTF-16</translation>
+    </message>
+    <message>
+        <source>Plain text, UTF-16 little-endian</source>
+        <translation>纯文本，UTF-16 小端序</translation>
+    </message>
+    <message>
+        <source>Plain text, Mac OS Roman</source>
+        <translation>纯文本，Mac OS Roman</translation>
+    </message>
+    <message>
+        <source>Web or mail address</source>
+        <translation>网址或邮件地址</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)</source>
+        <translation>富文本（RTF）</translation>
+    </message>
+    <message>
+        <source>Web page (HTML)</source>
+        <translation>网页（HTML）</translation>
+    </message>
+    <message>
+        <source>Web archive</source>
+        <translation>网页归档</translation>
+    </message>
+    <message>
+        <source>Rich text with attachments (RTFD)</source>
+        <translation>带附件的富文本（RTFD）</translation>
+    </message>
+    <message>
+        <source>TIFF picture</source>
+        <translation>TIFF 图片</translation>
+    </message>
+    <message>
+        <source>PICT picture</source>
+        <translation>PICT 图片</translation>
+    </message>
+    <message>
+        <source>Web address</source>
+        <translation>网址</translation>
+    </message>
+    <message>
+        <source>File address</source>
+        <translation>文件地址</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Shows what is inside macOS clipping files (.textClipping, .pictClipping) and internet locations (.webloc, .mailloc).
@@ -151,6 +253,15 @@ Qt&apos;s standard options (-style, -platform, -reverse, ...) are accepted too.<
     <message>
         <source>Clipping files to open, read together as one drop.</source>
         <translation>要打开的剪辑文件，作为一次拖放一起读取。</translation>
+    </message>
+</context>
+<context>
+    <name>scrivlette::ClipListModel</name>
+    <message numerus="yes">
+        <source>%1, %2 byte(s)</source>
+        <translation>
+            <numerusform>%1，%2 字节</numerusform>
+        </translation>
     </message>
 </context>
 <context>

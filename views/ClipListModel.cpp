@@ -3,12 +3,27 @@
 #include "model/ClipDescription.h"
 #include "model/SourceNames.h"
 
+#include <QLocale>
 #include <algorithm>
+#include <limits>
 
 namespace scrivlette {
 
 ClipListModel::Row ClipListModel::rowFor(const ClipDetail& clip, std::string source) {
-    return Row{clip.id, clip.title, describeClip(clip), std::move(source)};
+    return Row{clip.id, clip.title, describedInWords(clip), std::move(source)};
+}
+
+QString ClipListModel::describedInWords(const ClipDetail& clip) {
+    const ClipWords words = describeClip(clip);
+    const QString kind = QCoreApplication::translate("Representation", words.kind);
+    if (!words.bytes) {
+        return kind;
+    }
+    // The count only picks the plural form; the size is shown whole.
+    const int form =
+        static_cast<int>(std::min<std::size_t>(*words.bytes, std::numeric_limits<int>::max()));
+    return tr("%1, %2 byte(s)", nullptr, form)
+        .arg(kind, QLocale().toString(static_cast<qulonglong>(*words.bytes)));
 }
 
 int ClipListModel::rowCount(const QModelIndex& parent) const {
@@ -21,7 +36,7 @@ QVariant ClipListModel::data(const QModelIndex& index, int role) const {
     }
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == descriptionRole) {
-        QString description = QString::fromStdString(row.description);
+        QString description = row.description;
         if (severalSources_ && !row.source.empty()) {
             description +=
                 QStringLiteral(" · ") + QString::fromStdString(sourceNames_.at(row.source));

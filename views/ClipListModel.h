@@ -3,6 +3,7 @@
 #include "model/ClipDetail.h"
 
 #include <QAbstractListModel>
+#include <QCoreApplication>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ namespace scrivlette {
 // A row keeps what it shows and which entry it is, never the entry's text or
 // bytes: the document holds those, and one can be hundreds of megabytes.
 class ClipListModel final : public QAbstractListModel {
+    Q_DECLARE_TR_FUNCTIONS(scrivlette::ClipListModel)
+
 public:
     using QAbstractListModel::QAbstractListModel;
 
@@ -24,10 +27,12 @@ public:
     struct Row {
         Uuid id;
         std::string title;
-        std::string description;
+        QString description;
         std::string source; // the path of the file it was read from, or ""
     };
     static Row rowFor(const ClipDetail& clip, std::string source);
+    // What the entry is, in the user's language and digits.
+    static QString describedInWords(const ClipDetail& clip);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

@@ -1,5 +1,6 @@
 #include "QtSavePanel.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
@@ -13,8 +14,8 @@ QString nameFilterFor(const ContentType& type) {
     for (const std::string& extension : type.extensions) {
         patterns << QStringLiteral("*.") + QString::fromStdString(extension);
     }
-    return QString::fromStdString(type.description) + QStringLiteral(" (") + patterns.join(u' ') +
-           QStringLiteral(")");
+    return QCoreApplication::translate("ContentType", type.description.c_str()) +
+           QStringLiteral(" (") + patterns.join(u' ') + QStringLiteral(")");
 }
 
 QtSavePanel::QtSavePanel(bool useNativeDialog, QWidget* owner, const QString& startFolder)

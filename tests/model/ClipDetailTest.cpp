@@ -121,16 +121,19 @@ TEST(ClipDetail, DescribedInWords) {
     const auto bytes = [](std::size_t size) { return Bytes::copyOf(std::string(size, 'x')); };
     const struct {
         ClipDetail clip;
-        const char* words;
+        ClipWords words;
     } rows[] = {
         {ClipDetail("public.utf16-plain-text", "a", bytes(2), true),
-         "Plain text, UTF-16 little-endian"},
-        {ClipDetail("public.rtf", "{\\rtf1}", std::nullopt, true), "Rich text (RTF)"},
-        {ClipDetail("com.apple.pict", "", bytes(481762), false), "PICT picture, 481,762 bytes"},
-        {ClipDetail("com.apple.webarchive", "", bytes(999), false), "Web archive, 999 bytes"},
-        {ClipDetail("org.example.unknown", "", bytes(1000), false), "Data, 1,000 bytes"},
+         {"Plain text, UTF-16 little-endian", std::nullopt}},
+        {ClipDetail("public.rtf", "{\\rtf1}", std::nullopt, true),
+         {"Rich text (RTF)", std::nullopt}},
+        {ClipDetail("com.apple.pict", "", bytes(481762), false), {"PICT picture", 481762}},
+        {ClipDetail("com.apple.webarchive", "", bytes(0), false), {"Web archive", 0}},
+        {ClipDetail("org.example.unknown", "", bytes(1000), false), {"Data", 1000}},
+        {ClipDetail("org.example.unknown", "text", std::nullopt, false), {"Text", std::nullopt}},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.clip.title);
         EXPECT_EQ(describeClip(row.clip), row.words);
     }
 }

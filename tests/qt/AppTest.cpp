@@ -2,12 +2,10 @@
 #include "app/LaunchOptions.h"
 #include "app/LocationOpening.h"
 #include "app/ScrivletteApp.h"
-#include "app/Translations.h"
 #include "platform/qt/QtMainQueue.h"
 #include "views/ContentView.h"
 #include "views/HelpCommands.h"
 #include "views/HelpView.h"
-#include "views/StatusMessages.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QToolBar>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -103,48 +100,6 @@ TEST_F(AppTest, LaunchShowsOnlyTheMainWindowWithAnEmptyDocument) {
                                   QStringLiteral("&View"), QStringLiteral("&Go"),
                                   QStringLiteral("&Help")}));
     EXPECT_TRUE(main->menuBar()->actions()[1]->menu()->actions().contains(main->copyAction()));
-}
-
-// The window speaks the user's language where a translation is installed,
-// and English, as written, where none is; counted texts take their forms.
-TEST_F(AppTest, TheWindowSpeaksTheUsersLanguage) {
-    const QStringList folders{QStringLiteral(SCRIVLETTE_TRANSLATIONS)};
-    const auto menusIn = [&](const char* language) {
-        installTranslations(QLocale(QString::fromLatin1(language)), folders);
-        ScrivletteApp app;
-        app.launch();
-        QStringList texts;
-        for (QAction* action : app.window("main")->menuBar()->actions()) {
-            texts << action->text();
-        }
-        texts << app.window("main")->findChild<QToolBar*>()->actions().front()->text();
-        return texts;
-    };
-    EXPECT_EQ(menusIn("ja"), (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "移動(&G)",
-                                          "ヘルプ(&H)", "クリップをファイルに書き出す"}));
-    for (const auto& [language, file] :
-         std::vector<std::pair<const char*, const char*>>{{"de", "&Datei"},
-                                                          {"fr", "&Fichier"},
-                                                          {"es", "&Archivo"},
-                                                          {"zh_CN", "文件(&F)"},
-                                                          {"pt_BR", "&Arquivo"}}) {
-        EXPECT_EQ(menusIn(language).front(), QString::fromUtf8(file)) << language;
-    }
-    EXPECT_EQ(menusIn("sw"),
-              (QStringList{"&File", "&Edit", "&View", "&Go", "&Help", "Write Clip to File"}))
-        << "no translation: English as written";
-
-    ReadSummary summary;
-    summary.files = 2;
-    summary.failed = 1;
-    summary.failures.push_back({"a.webloc", ReadError::of(ErrorKind::NotFound, "gone")});
-    const QString english = readSummaryText(summary);
-    EXPECT_TRUE(english.startsWith(QStringLiteral("1 of 2 files could not be read: a.webloc")))
-        << english.toStdString();
-    installTranslations(QLocale(QStringLiteral("de")), folders);
-    EXPECT_TRUE(readSummaryText(summary).startsWith(
-        QStringLiteral("1 von 2 Dateien nicht lesbar: a.webloc")));
-    installTranslations(QLocale(QLocale::English), folders);
 }
 
 TEST_F(AppTest, HelpOpensOnceAndLeavesTheDocumentAlone) {
