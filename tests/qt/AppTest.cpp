@@ -47,11 +47,17 @@ TEST(HelpView, ChosenByTheUsersLanguage) {
     const struct {
         const char* locale;
         const char* title;
-    } rows[] = {
-        {"de_DE", "Scrivlette-Hilfe"}, {"ja", "Scrivlette ヘルプ"}, {"sw", "Scrivlette Help"}};
+    } rows[] = {{"de_DE", "Scrivlette-Hilfe"}, {"fr_CA", "Aide de Scrivlette"},
+                {"es", "Ayuda de Scrivlette"}, {"ja", "Scrivlette ヘルプ"},
+                {"zh_CN", "Scrivlette 帮助"},  {"pt_BR", "Ajuda do Scrivlette"},
+                {"pt_PT", "Scrivlette Help"},  {"sw", "Scrivlette Help"}};
+    const auto english = helpTextFrom(HelpView::defaultDocument);
     for (const auto& row : rows) {
         const QString document = HelpView::documentFor(QLocale(QString::fromLatin1(row.locale)));
-        EXPECT_TRUE(helpTextFrom(document).startsWith(QString::fromUtf8(row.title))) << row.locale;
+        const QString text = helpTextFrom(document);
+        EXPECT_TRUE(text.startsWith(QString::fromUtf8(row.title))) << row.locale;
+        EXPECT_EQ(text.count(u'\n'), english.count(u'\n')) << row.locale << ": every paragraph";
+        EXPECT_TRUE(text.contains(QStringLiteral("[data size: 906]"))) << "content stays";
     }
 }
 
