@@ -33,9 +33,17 @@ scrivlette::LaunchOptions readCommandLine(int argc, char** argv) {
     char programName[] = "scrivlette";
     char* probeArgv[] = {programName, nullptr};
     const QCoreApplication probe(probeArgc, probeArgv);
+    // --help and the messages about wrong options in the user's language.
+    scrivlette::installTranslations(QLocale(), scrivlette::translationFolders());
     std::error_code error;
     const std::string here = std::filesystem::current_path(error).string();
-    return scrivlette::parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), here);
+    scrivlette::LaunchOptions options =
+        scrivlette::parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), here);
+    if (options.exit && options.exit->toStandardError) {
+        options.exit->text = QCoreApplication::translate("main", "%1 Try 'scrivlette --help'.")
+                                 .arg(options.exit->text);
+    }
+    return options;
 }
 
 } // namespace
@@ -47,7 +55,7 @@ int main(int argc, char** argv) {
     if (options.exit) {
         const QByteArray text = options.exit->text.toLocal8Bit();
         if (options.exit->toStandardError) {
-            std::fprintf(stderr, "scrivlette: %s Try 'scrivlette --help'.\n", text.constData());
+            std::fprintf(stderr, "scrivlette: %s\n", text.constData());
         } else {
             std::fputs(text.constData(), stdout);
         }

@@ -109,4 +109,5 @@ TEXTS = {
     "Web address": "Webadresse",
     "File address": "Dateiadresse",
     "%1, %2 byte(s)": ["%1, %2 Byte", "%1, %2 Byte"],
+    "%1 Try 'scrivlette --help'.": "%1 Siehe 'scrivlette --help'.",
 }

@@ -109,4 +109,5 @@ TEXTS = {
     "Web address": "Dirección web",
     "File address": "Dirección de archivo",
     "%1, %2 byte(s)": ["%1, %2 byte", "%1, %2 bytes"],
+    "%1 Try 'scrivlette --help'.": "%1 Pruebe «scrivlette --help».",
 }

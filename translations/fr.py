@@ -109,4 +109,5 @@ TEXTS = {
     "Web address": "Adresse web",
     "File address": "Adresse de fichier",
     "%1, %2 byte(s)": ["%1, %2 octet", "%1, %2 octets"],
+    "%1 Try 'scrivlette --help'.": "%1 Essayez « scrivlette --help ».",
 }

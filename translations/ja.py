@@ -101,4 +101,5 @@ TEXTS = {
     "Web address": "Web アドレス",
     "File address": "ファイルのアドレス",
     "%1, %2 byte(s)": ["%1、%2 バイト"],
+    "%1 Try 'scrivlette --help'.": "%1 'scrivlette --help' を参照してください。",
 }

@@ -109,4 +109,5 @@ TEXTS = {
     "Web address": "Endereço web",
     "File address": "Endereço de arquivo",
     "%1, %2 byte(s)": ["%1, %2 byte", "%1, %2 bytes"],
+    "%1 Try 'scrivlette --help'.": "%1 Experimente “scrivlette --help”.",
 }

@@ -255,6 +255,10 @@ Die Standardoptionen von Qt (-style, -platform, -reverse, ...) werden ebenfalls 
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Zu öffnende Clipping-Dateien, zusammen gelesen wie ein Ablegen.</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 Siehe &apos;scrivlette --help&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

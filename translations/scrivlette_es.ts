@@ -255,6 +255,10 @@ También acepta las opciones estándar de Qt (-style, -platform, -reverse…).</
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Archivos de recorte que abrir, leídos juntos como si se soltaran a la vez.</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 Pruebe «scrivlette --help».</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

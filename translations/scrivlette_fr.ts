@@ -255,6 +255,10 @@ Les options standard de Qt (-style, -platform, -reverse…) sont aussi acceptée
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Fichiers coupures à ouvrir, lus ensemble comme un seul dépôt.</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 Essayez «&#xa0;scrivlette --help&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

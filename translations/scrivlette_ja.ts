@@ -254,6 +254,10 @@ Qt の標準オプション (-style, -platform, -reverse など) も使えます
         <source>Clipping files to open, read together as one drop.</source>
         <translation>開くクリッピングファイル。まとめて 1 回のドロップとして読み込みます。</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 &apos;scrivlette --help&apos; を参照してください。</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

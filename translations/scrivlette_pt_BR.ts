@@ -255,6 +255,10 @@ As opções padrão do Qt (-style, -platform, -reverse…) também são aceitas.
         <source>Clipping files to open, read together as one drop.</source>
         <translation>Arquivos de recorte a abrir, lidos juntos como se fossem soltos de uma vez.</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 Experimente “scrivlette --help”.</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

@@ -254,6 +254,10 @@ Qt&apos;s standard options (-style, -platform, -reverse, ...) are accepted too.<
         <source>Clipping files to open, read together as one drop.</source>
         <translation>要打开的剪辑文件，作为一次拖放一起读取。</translation>
     </message>
+    <message>
+        <source>%1 Try &apos;scrivlette --help&apos;.</source>
+        <translation>%1 请尝试“scrivlette --help”。</translation>
+    </message>
 </context>
 <context>
     <name>scrivlette::ClipListModel</name>

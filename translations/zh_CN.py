@@ -96,4 +96,5 @@ TEXTS = {
     "Web address": "网址",
     "File address": "文件地址",
     "%1, %2 byte(s)": ["%1，%2 字节"],
+    "%1 Try 'scrivlette --help'.": "%1 请尝试“scrivlette --help”。",
 }

@@ -43,6 +43,10 @@ for file in ./usr/bin/scrivlette ./usr/bin/scrivlette-cli \
     "./usr/lib/$(gcc -print-multiarch)/libexec/kf5/kfilemetadata/externalextractors/scrivlette/main"; do
     grep -qxF "$file" <<<"$contents" || fail "$file is missing"
 done
+for language in de fr es ja zh_CN pt_BR en; do
+    grep -qxF "./usr/share/scrivlette/translations/scrivlette_$language.qm" <<<"$contents" ||
+        fail "the $language translation is missing"
+done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
@@ -51,6 +55,11 @@ grep -q '^Exec=scrivlette %F$' "$root/usr/share/applications/io.github.scrivlett
     fail 'the desktop entry does not pass its files'
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.scrivlette.Scrivlette.metainfo.xml" >/dev/null ||
     fail 'the AppStream metainfo does not validate'
+# The unpacked program finds its translations where the package puts them.
+LANGUAGE=de LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$root/usr/bin/scrivlette" --help |
+    grep -q '^Aufruf: scrivlette' || fail 'the unpacked program does not speak German'
+zcat "$root/usr/share/man/man1/scrivlette.1.gz" | grep -q "Qt's standard options" ||
+    fail 'the scrivlette man page is not in English'
 zcat "$root/usr/share/man/man1/scrivlette-cli.1.gz" | grep -q 'Write Clip to File' ||
     fail 'the scrivlette-cli man page is not its --help'
 
