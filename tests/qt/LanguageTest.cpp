@@ -145,7 +145,7 @@ public:
 void collectActions(const QList<QAction*>& actions, QStringList& texts) {
     for (QAction* action : actions) {
         if (!action->isSeparator() && !action->text().isEmpty()) {
-            texts << action->text();
+            texts << action->text() << action->toolTip();
         }
         if (action->menu() != nullptr) {
             collectActions(action->menu()->actions(), texts);
@@ -153,7 +153,7 @@ void collectActions(const QList<QAction*>& actions, QStringList& texts) {
     }
 }
 
-// The texts of a window's labels and buttons.
+// The texts of a window's labels and buttons, with the buttons' tool tips.
 QStringList labelTexts(QWidget* window) {
     QStringList texts;
     for (QLabel* label : window->findChildren<QLabel*>()) {
@@ -164,6 +164,9 @@ QStringList labelTexts(QWidget* window) {
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         if (button->isVisibleTo(window) && !button->text().isEmpty()) {
             texts << button->text();
+            if (!button->toolTip().isEmpty()) {
+                texts << button->toolTip();
+            }
         }
     }
     return texts;
