@@ -186,13 +186,30 @@ QStringList shownTexts(ContentView* window) {
     return texts;
 }
 
+// The titles, commands, labels and buttons of the windows open besides
+// `window`, which are closed then.
+QStringList textsOfTheOthers(ContentView* window) {
+    QApplication::processEvents();
+    QStringList texts;
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other->isVisible() && other != window) {
+            texts << labelTexts(other) << other->windowTitle();
+            if (auto* withMenus = qobject_cast<QMainWindow*>(other)) {
+                collectActions(withMenus->menuBar()->actions(), texts);
+            }
+            other->close();
+        }
+    }
+    return texts;
+}
+
 // Every text the window shows with each entry selected in turn, then those
-// of the Details box; and what of them the files hold, which is shown as it
-// is: entry titles and the address.
+// of the Details box and the Help window; and what of them the files hold,
+// which is shown as it is: entry titles and the address.
 struct Shown {
     QStringList texts;
     QStringList content;
-    QStringList details;
+    QStringList others;
 };
 
 Shown everythingShown(ContentView* window) {
@@ -208,13 +225,9 @@ Shown everythingShown(ContentView* window) {
         shown.texts << shownTexts(window);
     }
     window->findChild<QAbstractButton*>(QStringLiteral("details"))->click();
-    QApplication::processEvents();
-    for (QWidget* box : QApplication::topLevelWidgets()) {
-        if (box->isVisible() && box != window) {
-            shown.details << labelTexts(box) << box->windowTitle();
-            box->close();
-        }
-    }
+    shown.others << textsOfTheOthers(window);
+    window->menuBar()->actions().back()->menu()->actions().front()->trigger();
+    shown.others << textsOfTheOthers(window);
     return shown;
 }
 
@@ -229,9 +242,10 @@ TEST_F(LanguageTest, EveryTextTheWindowShowsIsLookedUp) {
         EXPECT_TRUE(text.contains(u'⟦') || shown.content.contains(text))
             << "\"" << text.toStdString() << "\" is not translated";
     }
-    ASSERT_FALSE(shown.details.isEmpty()) << "Details shows the files not read";
-    for (const QString& text : shown.details) {
-        EXPECT_TRUE(text.contains(u'⟦')) << "\"" << text.toStdString() << "\" in Details";
+    EXPECT_TRUE(shown.others.contains(QStringLiteral("⟦Files Not Read⟧")));
+    EXPECT_TRUE(shown.others.contains(QStringLiteral("⟦Help Window⟧")));
+    for (const QString& text : shown.others) {
+        EXPECT_TRUE(text.contains(u'⟦')) << "\"" << text.toStdString() << "\" in Details or Help";
     }
 }
 
@@ -250,9 +264,9 @@ TEST_F(LanguageTest, EachLanguageTranslatesTheWholeWindow) {
         const auto shared = sharedWords.find(language);
         const Shown shown = shownIn(language);
         ASSERT_EQ(shown.texts.size(), english.texts.size());
-        ASSERT_EQ(shown.details.size(), english.details.size());
-        const QStringList texts = shown.texts + shown.details;
-        const QStringList englishTexts = english.texts + english.details;
+        ASSERT_EQ(shown.others.size(), english.others.size());
+        const QStringList texts = shown.texts + shown.others;
+        const QStringList englishTexts = english.texts + english.others;
         for (qsizetype at = 0; at < texts.size(); ++at) {
             EXPECT_TRUE(texts[at] != englishTexts[at] || shown.content.contains(texts[at]) ||
                         (shared != sharedWords.end() && shared->second.contains(texts[at])))
