@@ -51,14 +51,15 @@ protected:
         return window;
     }
     static Url url(const char* name) { return *Url::fromFilePath(test::realFile(name).string()); }
-    static void select(ContentView* window, int row) {
-        window->sidebar()->setCurrentIndex(window->sidebar()->model()->index(row, 0));
-        QApplication::processEvents();
-    }
 };
 
-// The window speaks the user's language where a translation is installed,
-// and English, as written, where none is; counted texts take their forms.
+void select(ContentView* window, int row) {
+    window->sidebar()->setCurrentIndex(window->sidebar()->model()->index(row, 0));
+    QApplication::processEvents();
+}
+
+// The window speaks the user's language where a translation is installed;
+// counted texts take their forms.
 TEST_F(LanguageTest, TheWindowSpeaksTheUsersLanguage) {
     const auto menusIn = [&](const char* language) {
         installTranslations(QLocale(QString::fromLatin1(language)), folders);
@@ -73,9 +74,6 @@ TEST_F(LanguageTest, TheWindowSpeaksTheUsersLanguage) {
     };
     EXPECT_EQ(menusIn("ja"), (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "移動(&G)",
                                           "ヘルプ(&H)", "クリップをファイルに書き出す"}));
-    EXPECT_EQ(menusIn("sw"),
-              (QStringList{"&File", "&Edit", "&View", "&Go", "&Help", "Write Clip to File"}))
-        << "no translation: English as written";
 
     ReadSummary summary;
     summary.files = 2;
@@ -219,8 +217,7 @@ Shown everythingShown(ContentView* window) {
         shown.content << rows->index(row, 0).data().toString();
     }
     for (int row = 0; row < rows->rowCount(); ++row) {
-        window->sidebar()->setCurrentIndex(rows->index(row, 0));
-        QApplication::processEvents();
+        select(window, row);
         shown.content << window->detailPane()->addressLink()->text();
         shown.texts << shownTexts(window);
     }
@@ -250,7 +247,8 @@ TEST_F(LanguageTest, EveryTextTheWindowShowsIsLookedUp) {
 }
 
 // In each language, the window shows none of its English words: what stays
-// the same is what the files hold, and words the language shares.
+// the same is what the files hold, and words the language shares. Where no
+// translation is installed, it shows English as written.
 TEST_F(LanguageTest, EachLanguageTranslatesTheWholeWindow) {
     const auto shownIn = [&](const char* language) {
         installTranslations(QLocale(QString::fromLatin1(language)), folders);
@@ -258,6 +256,7 @@ TEST_F(LanguageTest, EachLanguageTranslatesTheWholeWindow) {
         return everythingShown(openWindow(app));
     };
     const Shown english = shownIn("en");
+    EXPECT_EQ(shownIn("sw").texts, english.texts) << "no translation: English as written";
     const std::map<std::string, QStringList> sharedWords{{"de", {QStringLiteral("Text")}}};
     for (const char* language : {"de", "fr", "es", "ja", "zh_CN", "pt_BR"}) {
         SCOPED_TRACE(language);
